@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/app/font.h"
+
+namespace kalder {
+
+class MsgForm;
+
+// Everything the game needs of the window system and the machine. The Qt implementation
+// lives in ui/; tests use a scripted fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Shows the message-box window modally; returns once a button (or the frame) closed it.
+    virtual void show_message_form(MsgForm& form) = 0;
+    // Text input box; returns "" when cancelled.
+    virtual std::string input_box(const std::string& prompt, const std::string& title,
+                                  const std::string& default_text) = 0;
+
+    // One-shot timer: (re)starts it; on_tick runs once after ms milliseconds.
+    virtual void start_timer(int ms, std::function<void()> on_tick) = 0;
+    // Runs pending window events, waiting for at least one when none is pending.
+    virtual void wait_for_events() = 0;
+    // Runs pending window events and returns at once.
+    virtual void process_events() = 0;
+    virtual void set_busy_pointer(bool busy) = 0;
+
+    virtual TextExtent measure_text(const Font& font, const std::string& text) const = 0;
+
+    virtual double seconds_since_midnight() const = 0;
+    // Folder of the executable, with a trailing '/'.
+    virtual std::string program_folder() const = 0;
+    // Executable name without folder and extension ("kalder").
+    virtual std::string executable_name() const = 0;
+    // Current working folder, with a trailing '/'.
+    virtual std::string working_folder() const = 0;
+};
+
+}  // namespace kalder

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/platform.h"
+
+namespace kalder::testing {
+
+// A message the game showed through the message-box window.
+struct ShownMessage {
+    std::string text;
+    std::vector<std::string> buttons;  // captions, left to right
+    std::vector<int> icon_slots;       // visible icon slots
+};
+
+// Scripted platform: queued answers, a fake clock that waiting advances, a record of every
+// message shown. Nothing here touches a display.
+class FakePlatform : public Platform {
+public:
+    // Button codes to click in coming message boxes; when empty the first button is clicked.
+    // The code -1 closes the box from its frame instead.
+    std::deque<int> message_answers;
+    std::vector<ShownMessage> messages;
+
+    // Answers for coming input boxes; when empty the box is cancelled ("").
+    std::deque<std::string> input_answers;
+    std::vector<std::string> input_prompts;
+
+    // Run one per wait_for_events call (while a Pause waits), to act during a pause.
+    std::deque<std::function<void()>> during_wait;
+
+    std::string folder = "./";
+    std::string working = "./";
+    std::string exe = "kalder";
+    double clock_seconds = 12 * 3600.0;
+    int busy_depth_changes = 0;
+    bool busy = false;
+    int process_events_calls = 0;
+
+    void show_message_form(MsgForm& form) override;
+    std::string input_box(const std::string& prompt, const std::string& title,
+                          const std::string& default_text) override;
+    void start_timer(int ms, std::function<void()> on_tick) override;
+    void wait_for_events() override;
+    void process_events() override { ++process_events_calls; }
+    void set_busy_pointer(bool on) override {
+        busy = on;
+        ++busy_depth_changes;
+    }
+    // Every character 100 twips wide, every line 200 twips high.
+    TextExtent measure_text(const Font& font, const std::string& text) const override;
+    double seconds_since_midnight() const override { return clock_seconds; }
+    std::string program_folder() const override { return folder; }
+    std::string executable_name() const override { return exe; }
+    std::string working_folder() const override { return working; }
+
+    // Texts of all messages shown so far.
+    std::vector<std::string> message_texts() const;
+
+private:
+    std::function<void()> timer_tick_;
+    double timer_due_ = 0;
+};
+
+}  // namespace kalder::testing
