@@ -5,6 +5,27 @@
 
 namespace kalder::testing {
 
+int FakePlatform::system_message_box(const std::string& text, const std::string&,
+                                     const std::string&) {
+    system_messages.push_back(text);
+    if (system_answers.empty()) return 7;
+    const int answer = system_answers.front();
+    system_answers.pop_front();
+    return answer;
+}
+
+std::tm FakePlatform::local_time() const {
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 5;
+    const int seconds = static_cast<int>(clock_seconds);
+    time.tm_hour = seconds / 3600 % 24;
+    time.tm_min = seconds / 60 % 60;
+    time.tm_sec = seconds % 60;
+    return time;
+}
+
 std::string FakePlatform::input_box(const std::string& prompt, const std::string&,
                                     const std::string&) {
     input_prompts.push_back(prompt);

@@ -19,11 +19,15 @@ struct ShownMessage {
 // Scripted platform: queued answers, a fake clock that waiting advances, a record of every
 // message shown. Nothing here touches a display.
 class FakePlatform : public Platform {
-public:
+  public:
     // Button codes to click in coming message boxes; when empty the first button is clicked.
     // The code -1 closes the box from its frame instead.
     std::deque<int> message_answers;
     std::vector<ShownMessage> messages;
+
+    // Codes for coming system message boxes; when empty the answer is 7 (No).
+    std::deque<int> system_answers;
+    std::vector<std::string> system_messages;
 
     // Answers for coming input boxes; when empty the box is cancelled ("").
     std::deque<std::string> input_answers;
@@ -36,23 +40,23 @@ public:
     std::string working = "./";
     std::string exe = "kalder";
     double clock_seconds = 12 * 3600.0;
-    int busy_depth_changes = 0;
     bool busy = false;
     int process_events_calls = 0;
 
     void show_message_form(MsgForm& form) override;
+    int system_message_box(const std::string& text, const std::string& title,
+                           const std::string& style) override;
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override;
     void start_timer(int ms, std::function<void()> on_tick) override;
     void wait_for_events() override;
     void process_events() override { ++process_events_calls; }
-    void set_busy_pointer(bool on) override {
-        busy = on;
-        ++busy_depth_changes;
-    }
+    void set_busy_pointer(bool on) override { busy = on; }
     // Every character 100 twips wide, every line 200 twips high.
     TextExtent measure_text(const Font& font, const std::string& text) const override;
     double seconds_since_midnight() const override { return clock_seconds; }
+    // 5 December 2026, at the fake clock's time of day.
+    std::tm local_time() const override;
     std::string program_folder() const override { return folder; }
     std::string executable_name() const override { return exe; }
     std::string working_folder() const override { return working; }
@@ -60,7 +64,7 @@ public:
     // Texts of all messages shown so far.
     std::vector<std::string> message_texts() const;
 
-private:
+  private:
     std::function<void()> timer_tick_;
     double timer_due_ = 0;
 };

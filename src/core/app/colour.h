@@ -13,11 +13,19 @@ constexpr Colour RGB(int red, int green, int blue) {
            (static_cast<Colour>(blue & 0xFF) << 16);
 }
 
-constexpr int red_of(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int green_of(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blue_of(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int red_of(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int green_of(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blue_of(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
-constexpr bool is_system_colour(Colour c) { return (c & 0x80000000u) != 0; }
+constexpr bool is_system_colour(Colour c) {
+    return (c & 0x80000000u) != 0;
+}
 
 // The system colour references the program uses.
 constexpr Colour SystemWindow = 0x80000005u;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -12,11 +13,15 @@ class MsgForm;
 // Everything the game needs of the window system and the machine. The Qt implementation
 // lives in ui/; tests use a scripted fake.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Shows the message-box window modally; returns once a button (or the frame) closed it.
     virtual void show_message_form(MsgForm& form) = 0;
+    // The system's own message box; style uses the message-box tokens ("vbyesno"); returns
+    // the code of the clicked button (6 Yes, 7 No, 1 Ok, 2 Cancel).
+    virtual int system_message_box(const std::string& text, const std::string& title,
+                                   const std::string& style) = 0;
     // Text input box; returns "" when cancelled.
     virtual std::string input_box(const std::string& prompt, const std::string& title,
                                   const std::string& default_text) = 0;
@@ -32,6 +37,8 @@ public:
     virtual TextExtent measure_text(const Font& font, const std::string& text) const = 0;
 
     virtual double seconds_since_midnight() const = 0;
+    // Local date and time now.
+    virtual std::tm local_time() const = 0;
     // Folder of the executable, with a trailing '/'.
     virtual std::string program_folder() const = 0;
     // Executable name without folder and extension ("kalder").

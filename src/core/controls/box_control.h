@@ -14,7 +14,7 @@ class Platform;
 // Model of the program's own push button. (Interface sketch: implementation, painting
 // description and property bag to be completed.)
 class BoxControl {
-public:
+  public:
     explicit BoxControl(const Platform& platform);
 
     // Placement on the host, in twips; a change of size redraws.
@@ -50,7 +50,7 @@ public:
     std::function<void(const MouseEvent&)> MouseDown;
     std::function<void(const MouseEvent&)> MouseUp;
 
-private:
+  private:
     const Platform* platform_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::string caption_;

@@ -7,7 +7,7 @@ namespace kalder {
 
 // The program's one random generator, seeded once (tests seed it explicitly).
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : engine_(seed) {}
 
     // Uniform in [0, 1).
@@ -18,7 +18,7 @@ public:
         return std::uniform_int_distribution<int>(1, n)(engine_);
     }
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 
