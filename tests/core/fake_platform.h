@@ -24,6 +24,8 @@ class FakePlatform : public Platform {
     // The code -1 closes the box from its frame instead.
     std::deque<int> message_answers;
     std::vector<ShownMessage> messages;
+    // Runs when a message box shows, before it is answered.
+    std::function<void()> on_message;
 
     // Codes for coming system message boxes; when empty the answer is 7 (No).
     std::deque<int> system_answers;

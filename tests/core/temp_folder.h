@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace kalder::testing {
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Path of a file in the folder, as text.
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // Folder path with a trailing '/'.
+    std::string slash() const { return path_.string() + "/"; }
+
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace kalder::testing
