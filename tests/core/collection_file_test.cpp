@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "core/game/collection_file.h"
+#include "temp_folder.h"
+
+namespace kalder::testing {
+namespace {
+
+TEST(CollectionFile, CountsLinesWhateverTheirEnds) {
+    TempFolder folder;
+    const std::pair<std::string, int> cases[] = {
+        {"", 0},         {"a\r\n", 1},  {"a\n", 1},      {"a", 1},
+        {"a\r\nb", 2},   {"a\nb\n", 2}, {"\r\n\r\n", 2}, {std::string(5, '\0'), 1},
+        {"a\rb\r\n", 1},  // a lone CR does not end a line
+    };
+    for (const auto& [content, lines] : cases) {
+        folder.write("f.kdr", content);
+        EXPECT_EQ(CountLines(folder.file("f.kdr")), lines) << content;
+    }
+    EXPECT_EQ(CountLines(folder.file("missing.kdr")), 0);
+    EXPECT_EQ(CountLines(folder.path().string()), 0) << "a folder is no collection";
+}
+
+TEST(CollectionFile, ReadsLineNWithEitherLineEnd) {
+    TempFolder folder;
+    for (const std::string& content :
+         {std::string("one\r\ntwo\r\nthree\r\n"), std::string("one\ntwo\nthree"),
+          std::string("one\ntwo\r\nthree\n")}) {
+        folder.write("f.kdr", content);
+        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 1), "one");
+        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 2), "two");
+        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 3), "three");
+        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 4), std::nullopt);
+        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 0), std::nullopt);
+        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), -5), std::nullopt);
+    }
+    EXPECT_EQ(read_collection_line(folder.file("missing.kdr"), 1), std::nullopt);
+}
+
+TEST(CollectionFile, LinesAcrossBlocksAndHugeLinesAreSafe) {
+    TempFolder folder;
+    const std::string huge(3 << 20, '7');
+    folder.write("f.kdr", huge + "\r\nafter\r\n");
+    const auto first = read_collection_line(folder.file("f.kdr"), 1);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_LT(first->size(), huge.size()) << "a line of megabytes is cut short";
+    EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 2), "after");
+    EXPECT_EQ(CountLines(folder.file("f.kdr")), 2);
+}
+
+TEST(CollectionFile, ExistsOnlyWithContent) {
+    TempFolder folder;
+    folder.write("empty.kdr", "");
+    folder.write("full.kdr", "x");
+    EXPECT_FALSE(FileExists(folder.file("empty.kdr")));
+    EXPECT_FALSE(FileExists(folder.file("missing.kdr")));
+    EXPECT_TRUE(FileExists(folder.file("full.kdr")));
+}
+
+TEST(CollectionFile, AppendNumbersTheNewLineAfterThoseThere) {
+    TempFolder folder;
+    ASSERT_TRUE(AppendPuzzle(folder.file("new.kdr"), 3, "121222332,020306010205040708"));
+    EXPECT_EQ(folder.read("new.kdr"), "00001,3,121222332,020306010205040708\r\n");
+
+    std::string forty_one;
+    for (int i = 0; i < 41; ++i) forty_one += "x\r\n";
+    folder.write("41.kdr", forty_one);
+    ASSERT_TRUE(AppendPuzzle(folder.file("41.kdr"), 4, "body"));
+    EXPECT_EQ(read_collection_line(folder.file("41.kdr"), 42), "00042,4,body");
+}
+
+TEST(CollectionFile, AppendEndsAnUnterminatedLastLineFirst) {
+    TempFolder folder;
+    folder.write("f.kdr", "00001,3,111,\r\n00002,3,222,");
+    ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "333,"));
+    EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n00002,3,222,\r\n00003,3,333,\r\n");
+}
+
+TEST(CollectionFile, AppendIntoAMissingFolderFails) {
+    TempFolder folder;
+    EXPECT_FALSE(AppendPuzzle(folder.file("no/such/folder.kdr"), 3, "x,"));
+}
+
+}  // namespace
+}  // namespace kalder::testing
