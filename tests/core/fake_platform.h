@@ -20,7 +20,7 @@ struct ShownMessage {
 // message shown. Nothing here touches a display.
 class FakePlatform : public Platform {
   public:
-    // Button codes to click in coming message boxes; when empty the first button is clicked.
+    // Button codes to click in coming message boxes; 0 or an empty queue clicks the first.
     // The code -1 closes the box from its frame instead.
     std::deque<int> message_answers;
     std::vector<ShownMessage> messages;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <functional>
+#include <map>
 #include <string>
+#include <variant>
 
 #include "core/app/colour.h"
 #include "core/app/font.h"
@@ -11,10 +14,40 @@ namespace kalder {
 
 class Platform;
 
-// Model of the program's own push button. (Interface sketch: implementation, painting
-// description and property bag to be completed.)
+// One of the four one-unit edge lines of a button, in twips on its surface.
+struct EdgeLine {
+    int x1, y1, x2, y2;
+    Colour colour;
+};
+
+// What a button's surface shows after its last redraw; the view paints exactly this.
+struct BoxPainting {
+    Colour back = 0;
+    std::string caption;
+    Colour fore = 0;
+    Font font;
+    int caption_x = 0;
+    int caption_y = 0;
+    std::array<EdgeLine, 4> edges{};
+    std::string picture;  // icon name, "" for none
+    int picture_x = 0;
+    int picture_y = 0;
+    int picture_width = 0;  // twips
+    int picture_height = 0;
+};
+
+// Stored design-time settings of a button, by key ("Caption", "BackColor", ...).
+using PropertyValue = std::variant<bool, double, std::string, Colour>;
+using PropertyBag = std::map<std::string, PropertyValue>;
+
+// Model of the program's own push button: a flat caption, an optional picture and a raised
+// edge in the colours it is given, a pressed look while a mouse button is held, and press and
+// release events for every mouse button, so hosts can give the right button a second meaning.
 class BoxControl {
   public:
+    // Pictures are painted at their natural size: the program's icons are 20 pixels square.
+    static constexpr int PictureSizeTwips = 300;
+
     explicit BoxControl(const Platform& platform);
 
     // Placement on the host, in twips; a change of size redraws.
@@ -38,10 +71,18 @@ class BoxControl {
     void set_FontBold(bool bold);
     void set_FontItalic(bool italic);
     bool Enabled() const { return enabled_; }
+    // Takes effect at once, without a repaint.
     void set_Enabled(bool enabled);
-    // Name of a picture resource (an icon of the program); "" for none.
+    // Name of one of the program's icons; "" for none.
     const std::string& Picture() const { return picture_; }
     void set_Picture(const std::string& picture);
+    // 1 while a mouse button is held on the control, else 0.
+    int BorderStyle() const { return border_style_; }
+
+    // Loads stored settings, with the defaults for absent keys; host_font is the container's.
+    void ReadProperties(const PropertyBag& bag, const Font& host_font);
+    // The settings that differ from their saving defaults.
+    PropertyBag WriteProperties(const Font& host_font) const;
 
     // Input from the view; ignored while disabled.
     void press(const MouseEvent& event);
@@ -49,8 +90,17 @@ class BoxControl {
 
     std::function<void(const MouseEvent&)> MouseDown;
     std::function<void(const MouseEvent&)> MouseUp;
+    // Told the name of every property written, so the host knows its layout changed.
+    std::function<void(const std::string&)> PropertyChanged;
+
+    const BoxPainting& painting() const { return painting_; }
+    int redraw_count() const { return redraw_count_; }
 
   private:
+    void changed(const std::string& name, bool redraw = true);
+    void Redraw();
+    void PrintCaption(int offset);
+
     const Platform* platform_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::string caption_;
@@ -59,6 +109,9 @@ class BoxControl {
     Font font_;
     bool enabled_ = true;
     std::string picture_;
+    int border_style_ = 0;
+    BoxPainting painting_;
+    int redraw_count_ = 0;
 };
 
 }  // namespace kalder

@@ -1,0 +1,34 @@
+#include "core/msgbox/msg_form.h"
+#include "fake_platform.h"
+
+namespace kalder::testing {
+
+void FakePlatform::show_message_form(MsgForm& form) {
+    ShownMessage shown{form.Label1.text, {}, {}};
+    for (int i = 0; i < MsgForm::ButtonCount; ++i) {
+        if (form.cmd[i].Visible) shown.buttons.push_back(form.cmd[i].Caption());
+    }
+    for (int slot = 0; slot < MsgForm::IconSlots; ++slot) {
+        if (form.icons[slot]) shown.icon_slots.push_back(slot);
+    }
+    messages.push_back(shown);
+    if (on_message) on_message();
+
+    int answer = 0;
+    if (!message_answers.empty()) {
+        answer = message_answers.front();
+        message_answers.pop_front();
+    }
+    if (answer == -1) {
+        form.close_from_frame();
+        return;
+    }
+    for (int i = 0; i < MsgForm::ButtonCount; ++i) {
+        if (form.cmd[i].Visible && (answer == 0 || form.code_of(i) == answer)) {
+            form.cmd[i].release(MouseEvent{});
+            return;
+        }
+    }
+}
+
+}  // namespace kalder::testing
