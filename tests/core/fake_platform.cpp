@@ -45,7 +45,6 @@ void FakePlatform::wait_for_events() {
         auto action = std::move(during_wait.front());
         during_wait.pop_front();
         action();
-        return;
     }
     if (timer_tick_) {
         clock_seconds = std::max(clock_seconds, timer_due_);

@@ -35,7 +35,7 @@ class FakePlatform : public Platform {
     std::deque<std::string> input_answers;
     std::vector<std::string> input_prompts;
 
-    // Run one per wait_for_events call (while a Pause waits), to act during a pause.
+    // One runs at each wait (inside a Pause) before the timer fires: events during a pause.
     std::deque<std::function<void()>> during_wait;
 
     std::string folder = "./";

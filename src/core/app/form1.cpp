@@ -1,0 +1,213 @@
+#include "core/app/form1.h"
+
+#include "core/app/vb_number.h"
+#include "core/appearance/config_file.h"
+#include "core/appearance/default_scheme.h"
+#include "core/game/collection_file.h"
+
+namespace kalder {
+
+namespace {
+
+constexpr int TopBarTop = 60;
+constexpr int TopBarButtonWidth = 390;
+constexpr int TopBarButtonHeight = 360;
+
+std::string with_trailing_slash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform, Random& random)
+    : CellD(2),
+      arrows{BoxControl(platform), BoxControl(platform), BoxControl(platform)},
+      cmdreset(platform),
+      cmdcreate(platform),
+      cmdundo(platform),
+      msg_form(platform),
+      Score1(platform),
+      platform_(platform),
+      random_(random) {
+    build_top_bar();
+    build_menus();
+}
+
+void Form1::build_top_bar() {
+    const char* arrow_pictures[] = {"previous", "random", "next"};
+    const char* arrow_tips[] = {"Previous puzzle, right-click for first puzzle", "Random puzzle",
+                                "Next puzzle, right-click for last puzzle"};
+    for (int i = 0; i < 3; ++i) {
+        arrows[i].move(60 + 390 * i, TopBarTop, TopBarButtonWidth, TopBarButtonHeight);
+        arrows[i].set_Picture(arrow_pictures[i]);
+        arrows[i].ToolTipText = arrow_tips[i];
+    }
+    cmdreset.move(3165, TopBarTop, TopBarButtonWidth, TopBarButtonHeight);
+    cmdreset.set_Picture("reset");
+    cmdreset.ToolTipText = "Reset Puzzle";
+    cmdcreate.move(3555, TopBarTop, TopBarButtonWidth, TopBarButtonHeight);
+    cmdcreate.set_Picture("create");
+    cmdcreate.ToolTipText = "Create New Puzzle, rightclick for options";
+    cmdcreate.MouseUp = [this](const MouseEvent& event) { cmdcreate_MouseUp(event); };
+    cmdundo.move(3945, TopBarTop, TopBarButtonWidth, TopBarButtonHeight);
+    cmdundo.set_Picture("undo");
+    cmdundo.ToolTipText = "Undo last move";
+    cmdundo.MouseUp = [this](const MouseEvent& event) { cmdundo_MouseUp(event); };
+    cmdreset.MouseUp = [this](const MouseEvent& event) { cmdreset_MouseUp(event); };
+    for (int i = 0; i < 3; ++i) {
+        arrows[i].MouseUp = [this, i](const MouseEvent& event) { arrows_MouseUp(i, event); };
+    }
+}
+
+void Form1::build_menus() {
+    menus = {
+        {"mnumain",
+         "Kalder",
+         {{"mnuoptions", "Options", false},
+          {"mnuscores", "Scores"},
+          {"", "-"},
+          {"mnuhelp", "Help", false},
+          {"mnuabout", "About", false},
+          {"", "-"},
+          {"mnucan1", "Cancel"},
+          {"", "-"},
+          {"mnuexit", "Exit"}}},
+        {"mnupuzzle",
+         "Puzzle",
+         {{"mnusolve", "Solve"},
+          {"", "-"},
+          {"mnuload", "Load", false},
+          {"mnusave", "Save", false},
+          {"mnudelete", "Delete", false},
+          {"", "-"},
+          {"can2", "Cancel"}}},
+    };
+}
+
+void Form1::style_message_box() {
+    msg_form.background = BackColor;
+    msg_form.button_colour = BackColor;
+    msg_form.text_colour = RGB(0, 0, 0);
+    // The design names "Ariel"; fontconfig falls back to a sans face for it.
+    msg_form.font = Font{"Ariel", 9, false, false};
+    msg_form.title = Caption;
+}
+
+void Form1::Form_Load() {
+    SolverBusy = false;
+    Caption = "Kalder";
+    Score1.Top = 650;
+    Score1.Left = 700;
+    Score1.Visible = false;
+    Score1.on_close = [this] { Score1.Visible = false; };
+    Score1.on_write_failed = [this](const std::string& path) {
+        MsgboxA("Score file:\r\n" + path +
+                    "\r\ncould not be written, scores are kept until the end of this session",
+                "vbexclamation+vbok");
+    };
+    Score1.start();
+    Width = DesignWidth;
+    Height = DesignHeight;
+    ProgramFolder = with_trailing_slash(platform_.program_folder());
+    TempCollectionPath = ProgramFolder + "kaldertemp.tmp";
+    SchemeStorePath = ProgramFolder + "all.col";
+    Config config;
+    ReadcfgFile(
+        ProgramFolder, config,
+        [this](const std::string& text, const std::string& style) { return MsgboxA(text, style); },
+        platform_.local_time());
+    SchemeName = config.SchemeName;
+    CollectionPath = config.CollectionPath;
+    PuzzleNumber = config.PuzzleNumber;
+
+    ColourTable = default_colour_table();
+    ColourIndex = 4;
+    BackColor = ColourTable[2];
+    for (auto& arrow : arrows) arrow.set_BackColor(open_cell_colour());
+    for (BoxControl* button : {&cmdreset, &cmdcreate, &cmdundo}) {
+        button->set_BackColor(open_cell_colour());
+    }
+    Shape1.BorderColor = ColourTable[4];
+    Shape2.BorderColor = ColourTable[3];
+    style_message_box();
+
+    if (FileExists(CollectionPath)) {
+        ShowPuzzle(CollectionPath, PuzzleNumber);
+        return;
+    }
+    CollectionPath = ProgramFolder + "puzzles.kdr";
+    if (FileExists(CollectionPath)) {
+        PuzzleNumber = 1;
+        PuzzleCount = CountLines(CollectionPath);
+        if (PuzzleCount == 0) {
+            NewRandomPuzzle(4);
+        } else {
+            ShowPuzzle(CollectionPath, 1);
+        }
+        return;
+    }
+    NewRandomPuzzle(4);
+}
+
+int Form1::board_left_for(int window_width, int grid_size) {
+    return round_half_even((window_width - CellSize * grid_size) / 2 - 50);
+}
+
+void Form1::LayoutBoard() {
+    const int n = board.GridSize;
+    if (n < MinGridSize || n > MaxGridSize) return;
+    board.CellCount = n * n;
+    CellD[1].Width = CellD[1].Height = static_cast<int>(CellSize);
+    for (std::size_t k = 2; k < CellD.size(); ++k) CellD[k].Visible = false;
+    if (CellD.size() < static_cast<std::size_t>(board.CellCount) + 1) {
+        CellD.resize(board.CellCount + 1);
+    }
+    const int board_left = board_left_for(Width, n);
+    const int board_top = board_left + 450;
+    int k = 0;
+    for (int row = 1; row <= n; ++row) {
+        for (int col = 1; col <= n; ++col) {
+            CellLabel& cell = CellD[++k];
+            cell.Width = cell.Height = static_cast<int>(CellSize);
+            cell.Left = board_left + static_cast<int>((col - 1) * CellSize);
+            cell.Top = board_top + static_cast<int>((row - 1) * CellSize);
+            cell.BackColor = open_cell_colour();
+            cell.ForeColor = LockedBack;
+            cell.Caption.clear();
+            cell.ToolTipText.clear();
+            cell.Visible = true;
+        }
+    }
+    board.BuildCellMaps();
+}
+
+void Form1::paint_open(int cell) {
+    CellD[cell].BackColor = open_cell_colour();
+    CellD[cell].ForeColor = LockedBack;
+}
+
+void Form1::paint_locked(int cell) {
+    CellD[cell].BackColor = LockedBack;
+    CellD[cell].ForeColor = LockedFore;
+}
+
+void Form1::Pause(int milliseconds) {
+    Timer1.Interval = milliseconds;
+    Timer1.Enabled = true;
+    platform_.start_timer(milliseconds, [this] { Timer1_Timer(); });
+    while (Timer1.Enabled) platform_.wait_for_events();
+}
+
+void Form1::Timer1_Timer() {
+    Timer1.Enabled = false;
+}
+
+// No sound back end: nothing in the program switches SoundOn on.
+void Form1::PlaySound(const std::string&) {}
+
+int Form1::MsgboxA(const std::string& s, const std::string& typ) {
+    return kalder::MsgboxA(msg_form, platform_, s, typ);
+}
+
+}  // namespace kalder

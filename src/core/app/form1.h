@@ -1,0 +1,148 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/colour.h"
+#include "core/app/form1_controls.h"
+#include "core/app/platform.h"
+#include "core/controls/box_control.h"
+#include "core/game/board.h"
+#include "core/game/random.h"
+#include "core/game/undo_record.h"
+#include "core/msgbox/msg_form.h"
+#include "core/scores/scores_box.h"
+
+namespace kalder {
+
+// Headless model of the main window: everything it shows and every handler of its events.
+// The handlers are grouped by subsystem in their own source files.
+class Form1 {
+  public:
+    static constexpr int DesignWidth = 4935;
+    static constexpr int DesignHeight = 6090;
+    static constexpr double CellSize = 500;
+    static constexpr int ColourSlots = 14;
+
+    Form1(Platform& platform, Random& random);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Start-up and layout.
+    void Form_Load();
+    void LayoutBoard();
+    static int board_left_for(int window_width, int grid_size);
+
+    // The collection file and the current puzzle.
+    bool ShowPuzzle(const std::string& path, int n);
+
+    // Moves.
+    void CellD_MouseUp(int index, const MouseEvent& event);
+    void CellD_MouseMove(int index, const MouseEvent& event);
+    void Form_MouseUp(const MouseEvent& event);
+    void ShowMoveArrow(int a, int b);
+    void HideMoveMarks();
+    void CheckSolved();
+
+    // Undo and reset.
+    void cmdundo_MouseUp(const MouseEvent& event);
+    void cmdreset_MouseUp(const MouseEvent& event);
+
+    // Navigation.
+    void arrows_MouseUp(int index, const MouseEvent& event);
+    void PuzNum_KeyPress(int KeyAscii);
+
+    // Solution replay.
+    void mnusolve_Click();
+    void ShowSolution(const std::string& body, int delay);
+
+    // Menus: the view forwards every entry by name.
+    void menu_Click(const std::string& name);
+    void mnuscores_Click();
+    void mnuexit_Click();
+
+    // Creating puzzles.
+    void cmdcreate_MouseUp(const MouseEvent& event);
+    void NewRandomPuzzle(int size);
+
+    // Services.
+    void Pause(int milliseconds);
+    void Timer1_Timer();
+    int RandomInt(int n) { return random_.RandomInt(n); }
+    void PlaySound(const std::string& name);
+    int MsgboxA(const std::string& s, const std::string& typ = "vbok");
+
+    // A cell's value is what its label shows.
+    int caption_value(int cell) const;
+    Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
+    void paint_open(int cell);
+    void paint_locked(int cell);
+
+    // Window.
+    std::string Caption = "Kalder";
+    int Width = DesignWidth;
+    int Height = DesignHeight;
+    Colour BackColor = SystemWindow;
+    std::array<Colour, ColourSlots> ColourTable{};
+    int ColourIndex = 4;
+
+    // Paths.
+    std::string ProgramFolder;
+    std::string TempCollectionPath;
+    std::string SchemeStorePath;
+
+    // Current puzzle.
+    Board board;
+    std::string PuzzleBody;
+    std::string CollectionPath;
+    int PuzzleNumber = 0;
+    int PuzzleCount = 0;
+
+    // Controls. CellD[0] is the unused design element; cells are created on demand.
+    std::vector<CellLabel> CellD;
+    LineShape Line1;
+    ImageBox Lft, Rght, Up, Down;
+    TextBox PuzNum;
+    LabelBox Gsize{"", "Grid Size"};
+    RectangleShape Shape1{60, 480, 4725, 4755};
+    RectangleShape Shape2{90, 510, 4725, 4755};
+    std::array<BoxControl, 3> arrows;
+    BoxControl cmdreset;
+    BoxControl cmdcreate;
+    BoxControl cmdundo;
+    std::vector<Menu> menus;
+    Timer Timer1;
+    MsgForm msg_form;
+    ScoresBox Score1;
+
+    // Settings kept in the configuration file.
+    std::string SchemeName;
+
+    // Ends the program (set by the view); the Exit command calls it.
+    std::function<void()> EndProgram;
+
+    // Play state.
+    int SourceCell = -1;
+    int TargetCell = -1;
+    std::deque<UndoRecord> UndoList;  // newest first
+    bool SolverBusy = false;
+    bool SoundOn = false;
+
+  private:
+    void build_top_bar();
+    void build_menus();
+    void style_message_box();
+    bool put_line_on_board(const std::string& path, int n, const std::string& line, int line_count);
+    void make_new_puzzle(int size);
+    int ask_grid_size();
+    void restore_cell(int cell, int value, bool is_locked);
+    void show_puzzle_number();
+
+    Platform& platform_;
+    Random& random_;
+};
+
+}  // namespace kalder

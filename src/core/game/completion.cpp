@@ -1,0 +1,29 @@
+#include "core/app/form1.h"
+#include "core/game/collection_file.h"
+
+namespace kalder {
+
+void Form1::CheckSolved() {
+    const int n = board.GridSize;
+    if (n < MinGridSize || n > MaxGridSize) return;
+    for (int row = 1; row <= n; ++row) {
+        for (int col = 1; col <= n; ++col) {
+            const int k = board.CellAt(row, col);
+            if (!board.locked(k) || caption_value(k) != row) return;
+        }
+    }
+    Score1.set_WonSession(true);
+    MsgboxA("Its all done!", "vbhappy+vbok");
+    platform_.process_events();
+    platform_.set_busy_pointer(true);
+    PuzzleCount = CountLines(CollectionPath);
+    ++PuzzleNumber;
+    // A next line that cannot be shown must not leave the solved board in play, where every
+    // further click would count the same win again: a new puzzle follows instead.
+    if (PuzzleNumber > PuzzleCount || ShowPuzzle(CollectionPath, PuzzleNumber)) {
+        cmdcreate_MouseUp(MouseEvent{NoButton});
+    }
+    platform_.set_busy_pointer(false);
+}
+
+}  // namespace kalder

@@ -1,0 +1,96 @@
+#include "core/app/form1.h"
+#include "core/app/vb_number.h"
+#include "core/game/adjacency.h"
+
+namespace kalder {
+
+namespace {
+
+int centre_x(const CellLabel& cell) {
+    return cell.Left + static_cast<int>(Form1::CellSize / 2);
+}
+int centre_y(const CellLabel& cell) {
+    return cell.Top + static_cast<int>(Form1::CellSize / 2);
+}
+
+}  // namespace
+
+// While a solution plays, the board belongs to the replay.
+void Form1::CellD_MouseUp(int index, const MouseEvent&) {
+    if (SolverBusy || !board.on_board(index) || CellD[index].Caption.empty()) return;
+    if (SourceCell < 1) {
+        if (caption_value(index) > 1) {
+            SourceCell = index;
+            Line1 = {true, centre_x(CellD[index]), centre_y(CellD[index]), centre_x(CellD[index]),
+                     centre_y(CellD[index])};
+            CellD[index].ToolTipText = "-1";
+        }
+        return;
+    }
+    const int source = SourceCell;
+    const int target = index;
+    if (!board.locked(target) && target != source && board.on_board(source) &&
+        are_adjacent(source, target, board.GridSize)) {
+        const int source_value = caption_value(source);
+        const int target_value = caption_value(target);
+        UndoList.push_front({source, source_value, board.locked(source), target, target_value});
+        CellD[source].Caption = std::to_string(source_value - 1);
+        CellD[target].Caption = std::to_string(target_value + 1);
+        board.CellMark[target] = "X";
+        paint_locked(target);
+        HideMoveMarks();
+        ShowMoveArrow(source, target);
+        Pause(500);
+    }
+    HideMoveMarks();
+    CellD[source].ToolTipText.clear();
+    CellD[index].ToolTipText.clear();
+    SourceCell = -1;
+    TargetCell = -1;
+    Line1.Visible = false;
+    CheckSolved();
+}
+
+void Form1::CellD_MouseMove(int index, const MouseEvent&) {
+    if (SolverBusy || SourceCell < 1 || !board.on_board(index)) return;
+    if (!are_adjacent(SourceCell, index, board.GridSize)) return;
+    TargetCell = index;
+    Line1.X2 = centre_x(CellD[index]);
+    Line1.Y2 = centre_y(CellD[index]);
+    CellD[index].ToolTipText = "+1";
+}
+
+void Form1::Form_MouseUp(const MouseEvent&) {
+    for (const int cell : {SourceCell, TargetCell}) {
+        if (cell > 0 && static_cast<std::size_t>(cell) < CellD.size()) {
+            CellD[cell].BackColor = open_cell_colour();
+        }
+    }
+    SourceCell = -1;
+    TargetCell = -1;
+    Line1.Visible = false;
+}
+
+void Form1::ShowMoveArrow(int a, int b) {
+    if (!board.on_board(a) || !board.on_board(b) || !are_adjacent(a, b, board.GridSize)) return;
+    const CellLabel& cell = CellD[a];
+    const double left = cell.Left;
+    const double top = cell.Top;
+    const double width = cell.Width;
+    const double height = cell.Height;
+    const auto place = [](ImageBox& image, double x, double y) {
+        image = {true, round_half_even(x), round_half_even(y)};
+    };
+    const int n = board.GridSize;
+    if (b == a + n) place(Down, left, top + height / 1.5);
+    if (b == a - n) place(Up, left, top - height / 1.2);
+    if (b == a - 1) place(Lft, left - width / 1.2, top);
+    if (b == a + 1) place(Rght, left + width / 1.2, top);
+}
+
+void Form1::HideMoveMarks() {
+    Lft.Visible = Rght.Visible = Up.Visible = Down.Visible = false;
+    Line1.Visible = false;
+}
+
+}  // namespace kalder

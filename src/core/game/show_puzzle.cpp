@@ -1,0 +1,65 @@
+#include "core/app/form1.h"
+#include "core/app/vb_number.h"
+#include "core/game/collection_file.h"
+#include "core/game/puzzle_line.h"
+
+namespace kalder {
+
+int Form1::caption_value(int cell) const {
+    if (cell < 0 || static_cast<std::size_t>(cell) >= CellD.size()) return 0;
+    return round_half_even(leading_number(CellD[cell].Caption));
+}
+
+bool Form1::ShowPuzzle(const std::string& path, int n) {
+    const auto line = read_collection_line(path, n);
+    if (!line) return true;
+    return put_line_on_board(path, n, *line, CountLines(path));
+}
+
+// A damaged line never reaches the board: the player is told which line of which file it is,
+// and the puzzle in play stays as it was.
+bool Form1::put_line_on_board(const std::string& path, int n, const std::string& line,
+                              int line_count) {
+    const PuzzleLineParse parsed = parse_puzzle_line(line);
+    if (!parsed.ok()) {
+        MsgboxA("Puzzle " + std::to_string(n) + " of the file" + "\r\n" + path + "\r\n" +
+                    "cannot be shown: " + parsed.error,
+                "vbcritical+vbok");
+        platform_.process_events();
+        return true;
+    }
+    const PuzzleLine& puzzle = *parsed.line;
+    if (puzzle.size != board.GridSize) {
+        board.GridSize = puzzle.size;
+        LayoutBoard();
+    }
+    for (int k = 1; k <= board.CellCount; ++k) {
+        CellLabel& cell = CellD[k];
+        cell.Caption.clear();
+        cell.Visible = false;
+        paint_open(k);
+        board.CellMark[k].clear();
+    }
+    HideMoveMarks();
+    for (std::size_t i = 0; i < puzzle.cells.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        const char digit = puzzle.cells[i];
+        board.CellValue[k] = digit >= '0' && digit <= '9' ? digit - '0' : 0;
+        CellD[k].Caption = std::to_string(board.CellValue[k]);
+        CellD[k].Visible = true;
+    }
+    PuzzleCount = line_count;
+    PuzzleNumber = n;
+    CollectionPath = path;
+    show_puzzle_number();
+    PuzNum.ToolTipText = path;
+    Gsize.Caption = std::to_string(board.GridSize);
+    PuzzleBody = puzzle.cells + "," + puzzle.moves;
+    // Undo and the selection only ever concern the board in front of the player.
+    UndoList.clear();
+    SourceCell = -1;
+    TargetCell = -1;
+    return false;
+}
+
+}  // namespace kalder

@@ -1,0 +1,68 @@
+#include <filesystem>
+
+#include "core/app/form1.h"
+#include "core/app/vb_number.h"
+#include "core/game/collection_file.h"
+#include "core/game/puzzle_line.h"
+#include "core/generator/generate_puzzle.h"
+
+namespace kalder {
+
+namespace {
+
+bool valid_grid_size(int size) {
+    return size >= MinGridSize && size <= MaxGridSize;
+}
+
+}  // namespace
+
+// Asks until the answer is a size the board can take; 0 when the player cancels.
+int Form1::ask_grid_size() {
+    for (;;) {
+        const std::string answer = platform_.input_box("Enter Grid Size (3 to 9)", "Creat Puzzle",
+                                                       std::to_string(board.GridSize));
+        if (answer.empty()) return 0;
+        const int size = round_half_even(leading_number(answer));
+        if (valid_grid_size(size)) return size;
+    }
+}
+
+void Form1::cmdcreate_MouseUp(const MouseEvent& event) {
+    if (SolverBusy) return;
+    int size = valid_grid_size(board.GridSize) ? board.GridSize : 4;
+    if (event.Button == RightButton) {
+        size = ask_grid_size();
+        if (size == 0) return;
+        board.GridSize = size;
+        LayoutBoard();
+    }
+    PuzNum.Text = "Creating ...";
+    platform_.set_busy_pointer(true);
+    make_new_puzzle(size);
+    platform_.set_busy_pointer(false);
+    MsgboxA("Created puzzle", "vbinformation+vbok");
+    platform_.process_events();
+}
+
+void Form1::NewRandomPuzzle(int size) {
+    platform_.set_busy_pointer(true);
+    board.GridSize = size;
+    LayoutBoard();
+    make_new_puzzle(size);
+    platform_.set_busy_pointer(false);
+}
+
+// The new puzzle becomes the only line of the temporary collection. When that file cannot be
+// written (a read-only folder) the puzzle is still shown, straight from memory.
+void Form1::make_new_puzzle(int size) {
+    PuzzleBody = GeneratePuzzle(size, random_);
+    CollectionPath = TempCollectionPath;
+    std::error_code ignored;
+    std::filesystem::remove(TempCollectionPath, ignored);
+    if (AppendPuzzle(TempCollectionPath, size, PuzzleBody) && !ShowPuzzle(TempCollectionPath, 1)) {
+        return;
+    }
+    put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, size, PuzzleBody), 1);
+}
+
+}  // namespace kalder

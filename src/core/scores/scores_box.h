@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/app/colour.h"
+#include "core/controls/mouse_event.h"
+
+namespace kalder {
+
+class Platform;
+
+// Model of the scores panel: played, solved, drawn and not-solved counts for this session and
+// in total. The totals live in an encoded one-line score file in the working folder, rewritten
+// after every counted result. Counters are numbered 1 Played, 2 Solved, 3 Drawn (kept, never
+// shown), 4 Not Solved; the label texts are the counters.
+class ScoresBox {
+  public:
+    static constexpr int Width = 3810;
+    static constexpr int Height = 2190;
+
+    explicit ScoresBox(Platform& platform);
+
+    // Reads the score file, or makes a new one holding zeros.
+    void start();
+
+    const std::string& session(int counter) const { return session_.at(counter); }
+    const std::string& total(int counter) const { return total_.at(counter); }
+
+    // Assigning any value counts one result of that kind.
+    bool WonSession() const { return won_; }
+    void set_WonSession(bool value);
+    bool DrawnSession() const { return drawn_; }
+    void set_DrawnSession(bool value);
+    bool LostSession() const { return lost_; }
+    void set_LostSession(bool value);
+
+    Colour BackColor() const { return back_colour_; }
+    void set_BackColor(Colour colour) { back_colour_ = colour; }
+
+    void ShowScoreLine(std::string line);
+    void SaveScoreFile();
+
+    // "Close" asks the host to hide the panel; "Clear" asks and sets every count to zero.
+    void Command1_MouseUp(const MouseEvent& event);
+    void Command2_MouseUp(const MouseEvent& event);
+
+    std::string score_file_path() const;
+    const std::string& frame_caption() const { return frame_caption_; }
+
+    bool Visible = false;
+    int Left = 700;
+    int Top = 650;
+    std::function<void()> on_close;
+    // Told once a session when the score file cannot be written; the counts go on in memory.
+    std::function<void(const std::string& path)> on_write_failed;
+
+  private:
+    void count(int counter);
+    void write_plain_line(const std::string& plain);
+    std::string today() const;
+
+    Platform& platform_;
+    std::array<std::string, 5> session_{"", "0", "0", "0", "0"};
+    std::array<std::string, 5> total_{"", "0", "0", "0", "0"};
+    bool won_ = false, drawn_ = false, lost_ = false;
+    Colour back_colour_ = 0;
+    std::string frame_caption_;
+    bool write_failure_told_ = false;
+};
+
+}  // namespace kalder

@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <chrono>
+#include <cstdlib>
+#include <random>
+
+#include "core/app/form1.h"
+#include "ui/app/main_window.h"
+#include "ui/app/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kalder");
+
+    // The one generator of the program, seeded once.
+    std::random_device entropy;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    kalder::Random random((static_cast<std::uint64_t>(entropy()) << 32) ^
+                          static_cast<std::uint64_t>(now));
+
+    kalder::ui::QtPlatform platform;
+    kalder::Form1 form(platform, random);
+    form.Form_Load();
+
+    kalder::ui::MainWindow window(form);
+    platform.set_dialog_parent(&window);
+    platform.set_render_hook([&window] { window.sync(); });
+    // Closing the window ends the program at once, without saving anything: also in the middle
+    // of a pause, where the waiting handler would otherwise carry on without a window.
+    window.on_close = [&platform] {
+        if (platform.waiting()) std::exit(0);
+        QCoreApplication::exit(0);
+    };
+    window.show();
+    return QApplication::exec();
+}

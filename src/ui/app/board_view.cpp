@@ -1,0 +1,217 @@
+#include "ui/app/board_view.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <cmath>
+
+#include "core/app/form1.h"
+#include "ui/app/qt_convert.h"
+
+namespace kalder::ui {
+
+namespace {
+
+// The arrow images straddle the border between two cells.
+constexpr int ArrowSize = 480;
+
+MouseEvent mouse_event_of(const QMouseEvent& event) {
+    MouseEvent result;
+    result.Button = mouse_button_code(event.button());
+    result.Shift = shift_state_code(event.modifiers());
+    result.X = event.position().x() * TwipsPerPixel;
+    result.Y = event.position().y() * TwipsPerPixel;
+    return result;
+}
+
+}  // namespace
+
+BoardView::BoardView(Form1& form, QWidget* parent)
+    : QWidget(parent),
+      form_(form),
+      arrow_left_(std::make_unique<QSvgRenderer>(QStringLiteral(":/data/icons/arrow_left.svg"))),
+      arrow_right_(std::make_unique<QSvgRenderer>(QStringLiteral(":/data/icons/arrow_right.svg"))),
+      arrow_up_(std::make_unique<QSvgRenderer>(QStringLiteral(":/data/icons/arrow_up.svg"))),
+      arrow_down_(std::make_unique<QSvgRenderer>(QStringLiteral(":/data/icons/arrow_down.svg"))) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardView::set_scale(double scale) {
+    scale_ = scale;
+    update();
+}
+
+QRect BoardView::to_pixels(int left, int top, int width, int height) const {
+    const double factor = scale_ / TwipsPerPixel;
+    const int x = static_cast<int>(std::lround(left * factor));
+    const int y = static_cast<int>(std::lround(top * factor));
+    return {x, y, static_cast<int>(std::lround((left + width) * factor)) - x,
+            static_cast<int>(std::lround((top + height) * factor)) - y};
+}
+
+QPoint BoardView::to_pixels(int x, int y) const {
+    const double factor = scale_ / TwipsPerPixel;
+    return {static_cast<int>(std::lround(x * factor)), static_cast<int>(std::lround(y * factor))};
+}
+
+int BoardView::cell_at(const QPointF& position) const {
+    for (int k = 1; k <= form_.board.CellCount; ++k) {
+        const CellLabel& cell = form_.CellD[k];
+        if (cell.Visible &&
+            to_pixels(cell.Left, cell.Top, cell.Width, cell.Height).contains(position.toPoint())) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), to_qcolor(form_.BackColor));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // The shadow square first, so the frame lies over it.
+    for (const RectangleShape* shape : {&form_.Shape2, &form_.Shape1}) {
+        painter.setPen(QPen(to_qcolor(shape->BorderColor), std::max(1.0, scale_)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(to_pixels(shape->Left, shape->Top, shape->Width, shape->Height));
+    }
+    paint_cells(painter);
+    paint_marks(painter);
+}
+
+void BoardView::paint_cells(QPainter& painter) const {
+    painter.setFont(to_qfont(Font{"Arial", 15, true, false}, scale_));
+    for (int k = 1; k <= form_.board.CellCount; ++k) {
+        const CellLabel& cell = form_.CellD[k];
+        if (!cell.Visible) continue;
+        const QRect box = to_pixels(cell.Left, cell.Top, cell.Width, cell.Height);
+        painter.fillRect(box, to_qcolor(cell.BackColor));
+        painter.setPen(QPen(QColor(0, 0, 0), 1));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.setPen(to_qcolor(cell.ForeColor));
+        painter.drawText(box, Qt::AlignCenter, QString::fromStdString(cell.Caption));
+        if (k == keyboard_cell_ && hasFocus()) {
+            QPen focus(to_qcolor(cell.ForeColor), std::max(1.0, scale_), Qt::DotLine);
+            painter.setPen(focus);
+            painter.drawRect(box.adjusted(3, 3, -4, -4));
+        }
+    }
+}
+
+void BoardView::paint_marks(QPainter& painter) const {
+    if (form_.Line1.Visible) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(QColor(0, 160, 0), 2 * scale_, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(to_pixels(form_.Line1.X1, form_.Line1.Y1),
+                         to_pixels(form_.Line1.X2, form_.Line1.Y2));
+    }
+    const std::pair<const ImageBox*, QSvgRenderer*> arrows[] = {{&form_.Lft, arrow_left_.get()},
+                                                                {&form_.Rght, arrow_right_.get()},
+                                                                {&form_.Up, arrow_up_.get()},
+                                                                {&form_.Down, arrow_down_.get()}};
+    for (const auto& [image, renderer] : arrows) {
+        if (image->Visible && renderer->isValid()) {
+            renderer->render(&painter,
+                             QRectF(to_pixels(image->Left, image->Top, ArrowSize, ArrowSize)));
+        }
+    }
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    pressed_cell_ = cell_at(event->position());
+    setFocus(Qt::MouseFocusReason);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    const int cell = cell_at(event->position());
+    const int pressed = std::exchange(pressed_cell_, 0);
+    if (cell != 0 && cell == pressed) {
+        form_.CellD_MouseUp(cell, mouse_event_of(*event));
+    } else if (cell == 0) {
+        form_.Form_MouseUp(mouse_event_of(*event));
+    }
+    emit model_changed();
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+    const int cell = cell_at(event->position());
+    if (cell == 0 || form_.SourceCell < 1) return;
+    form_.CellD_MouseMove(cell, mouse_event_of(*event));
+    emit model_changed();
+}
+
+// Keyboard play: the arrow keys move a cursor over the cells (the selection line follows it),
+// Space or Enter clicks the cell under it, Escape cancels a selection.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            move_keyboard_cell(0, -1);
+            break;
+        case Qt::Key_Right:
+            move_keyboard_cell(0, 1);
+            break;
+        case Qt::Key_Up:
+            move_keyboard_cell(-1, 0);
+            break;
+        case Qt::Key_Down:
+            move_keyboard_cell(1, 0);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            click_cell(keyboard_cell_);
+            break;
+        case Qt::Key_Escape:
+            form_.Form_MouseUp(MouseEvent{});
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    emit model_changed();
+}
+
+void BoardView::move_keyboard_cell(int row_step, int col_step) {
+    const Board& board = form_.board;
+    if (board.CellCount == 0) return;
+    if (!board.on_board(keyboard_cell_)) {
+        keyboard_cell_ =
+            form_.SourceCell >= 1 && board.on_board(form_.SourceCell) ? form_.SourceCell : 1;
+        return;
+    }
+    const int row = std::clamp(board.RowOf(keyboard_cell_) + row_step, 1, board.GridSize);
+    const int col = std::clamp(board.ColOf(keyboard_cell_) + col_step, 1, board.GridSize);
+    keyboard_cell_ = board.CellAt(row, col);
+    form_.CellD_MouseMove(keyboard_cell_, MouseEvent{});
+}
+
+void BoardView::click_cell(int cell) {
+    if (!form_.board.on_board(cell)) {
+        keyboard_cell_ = 1;
+        return;
+    }
+    form_.CellD_MouseUp(cell, MouseEvent{});
+}
+
+bool BoardView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int cell = cell_at(help->pos());
+        const QString tip =
+            cell != 0 ? QString::fromStdString(form_.CellD[cell].ToolTipText) : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+    return QWidget::event(event);
+}
+
+}  // namespace kalder::ui

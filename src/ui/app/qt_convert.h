@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <Qt>
+
+#include "core/app/colour.h"
+#include "core/app/font.h"
+
+namespace kalder::ui {
+
+// 15 twips to a pixel at 96 dots per inch.
+constexpr double TwipsPerPixel = 15.0;
+
+// A core colour; system colour references are taken from the application palette.
+QColor to_qcolor(Colour colour);
+// Point sizes are turned into pixels at 96 dpi times scale, so a window scales as a whole.
+QFont to_qfont(const Font& font, double scale = 1.0);
+int mouse_button_code(Qt::MouseButton button);
+int shift_state_code(Qt::KeyboardModifiers modifiers);
+
+}  // namespace kalder::ui

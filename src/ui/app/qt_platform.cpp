@@ -1,0 +1,126 @@
+#include "ui/app/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+#include <cmath>
+#include <ctime>
+
+#include "core/msgbox/msg_style.h"
+#include "ui/app/qt_convert.h"
+#include "ui/msgbox/msg_form_view.h"
+
+namespace kalder::ui {
+
+QtPlatform::QtPlatform() {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (auto tick = std::exchange(on_tick_, nullptr)) tick();
+    });
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::render() const {
+    if (render_) render_();
+}
+
+void QtPlatform::show_message_form(MsgForm& form) {
+    render();
+    if (!message_view_) message_view_ = std::make_unique<MsgFormView>(form);
+    message_view_->run();
+}
+
+int QtPlatform::system_message_box(const std::string& text, const std::string& title,
+                                   const std::string& style) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::NoButton, parent_);
+    std::vector<std::pair<QAbstractButton*, int>> buttons;
+    for (const auto& button : parse_msg_style(style).buttons) {
+        const auto role = button.code == 2 || button.code == 7 ? QMessageBox::RejectRole
+                                                               : QMessageBox::AcceptRole;
+        buttons.emplace_back(box.addButton(QString::fromStdString(button.caption), role),
+                             button.code);
+    }
+    if (buttons.empty()) buttons.emplace_back(box.addButton(QMessageBox::Ok), 1);
+    box.exec();
+    for (const auto& [widget, code] : buttons) {
+        if (box.clickedButton() == widget) return code;
+    }
+    return buttons.back().second;
+}
+
+std::string QtPlatform::input_box(const std::string& prompt, const std::string& title,
+                                  const std::string& default_text) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(parent_, QString::fromStdString(title),
+                                                 QString::fromStdString(prompt), QLineEdit::Normal,
+                                                 QString::fromStdString(default_text), &accepted);
+    return accepted ? answer.toStdString() : std::string();
+}
+
+void QtPlatform::start_timer(int ms, std::function<void()> on_tick) {
+    on_tick_ = std::move(on_tick);
+    timer_.start(std::max(ms, 0));
+}
+
+void QtPlatform::wait_for_events() {
+    render();
+    ++wait_depth_;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    --wait_depth_;
+}
+
+void QtPlatform::process_events() {
+    render();
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::set_busy_pointer(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+TextExtent QtPlatform::measure_text(const Font& font, const std::string& text) const {
+    const QFontMetricsF metrics(to_qfont(font));
+    const QStringList lines = QString::fromStdString(text).remove('\r').split('\n');
+    double widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    return {static_cast<int>(std::lround(widest * TwipsPerPixel)),
+            static_cast<int>(std::lround(metrics.height() * lines.size() * TwipsPerPixel))};
+}
+
+double QtPlatform::seconds_since_midnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+std::tm QtPlatform::local_time() const {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::string QtPlatform::program_folder() const {
+    return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
+
+std::string QtPlatform::executable_name() const {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+}
+
+std::string QtPlatform::working_folder() const {
+    return QDir::currentPath().toStdString() + "/";
+}
+
+}  // namespace kalder::ui

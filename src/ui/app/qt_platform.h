@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "core/app/platform.h"
+
+namespace kalder::ui {
+
+// The platform seam on Qt: dialogs, the one-shot timer behind Pause, event processing.
+// Before events run, the render hook lets the views catch up with the models, so long
+// operations stay visible.
+class MsgFormView;
+
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void set_dialog_parent(QWidget* parent) { parent_ = parent; }
+    MsgFormView* message_view() const { return message_view_.get(); }
+    void set_render_hook(std::function<void()> render) { render_ = std::move(render); }
+    // True while a handler waits inside a Pause.
+    bool waiting() const { return wait_depth_ > 0; }
+
+    void show_message_form(MsgForm& form) override;
+    int system_message_box(const std::string& text, const std::string& title,
+                           const std::string& style) override;
+    std::string input_box(const std::string& prompt, const std::string& title,
+                          const std::string& default_text) override;
+    void start_timer(int ms, std::function<void()> on_tick) override;
+    void wait_for_events() override;
+    void process_events() override;
+    void set_busy_pointer(bool busy) override;
+    TextExtent measure_text(const Font& font, const std::string& text) const override;
+    double seconds_since_midnight() const override;
+    std::tm local_time() const override;
+    std::string program_folder() const override;
+    std::string executable_name() const override;
+    std::string working_folder() const override;
+
+  private:
+    void render() const;
+
+    QPointer<QWidget> parent_;
+    std::function<void()> render_;
+    QTimer timer_;
+    // The one message box window, made on first use and kept.
+    std::unique_ptr<MsgFormView> message_view_;
+    std::function<void()> on_tick_;
+    bool busy_ = false;
+    int wait_depth_ = 0;
+};
+
+}  // namespace kalder::ui

@@ -1,0 +1,110 @@
+#include "ui/controls/box_control_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+
+#include "core/controls/box_control.h"
+#include "ui/app/qt_convert.h"
+
+namespace kalder::ui {
+
+namespace {
+
+bool is_activation_key(const QKeyEvent& event) {
+    return !event.isAutoRepeat() && (event.key() == Qt::Key_Space ||
+                                     event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
+}
+
+}  // namespace
+
+BoxControlView::BoxControlView(BoxControl& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void BoxControlView::sync(double scale) {
+    scale_ = scale;
+    const double factor = scale / TwipsPerPixel;
+    setGeometry(static_cast<int>(std::lround(model_.Left() * factor)),
+                static_cast<int>(std::lround(model_.Top() * factor)),
+                static_cast<int>(std::lround(model_.Width() * factor)),
+                static_cast<int>(std::lround(model_.Height() * factor)));
+    setVisible(model_.Visible);
+    setEnabled(model_.Enabled());
+    setToolTip(QString::fromStdString(model_.ToolTipText));
+    update();
+}
+
+void BoxControlView::paintEvent(QPaintEvent*) {
+    const BoxPainting& painting = model_.painting();
+    const double factor = scale_ / TwipsPerPixel;
+    QPainter painter(this);
+    painter.fillRect(rect(), to_qcolor(painting.back));
+    if (!painting.caption.empty()) {
+        painter.setFont(to_qfont(painting.font, scale_));
+        painter.setPen(to_qcolor(painting.fore));
+        const QRectF box(painting.caption_x * factor, painting.caption_y * factor, width() * 4.0,
+                         height() * 4.0);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromStdString(painting.caption));
+    }
+    for (const EdgeLine& edge : painting.edges) {
+        painter.setPen(QPen(to_qcolor(edge.colour), 1));
+        painter.drawLine(QPointF(edge.x1 * factor, edge.y1 * factor),
+                         QPointF(edge.x2 * factor, edge.y2 * factor));
+    }
+    if (!painting.picture.empty()) {
+        QSvgRenderer picture(
+            QStringLiteral(":/data/icons/%1.svg").arg(QString::fromStdString(painting.picture)));
+        picture.render(&painter,
+                       QRectF(painting.picture_x * factor, painting.picture_y * factor,
+                              painting.picture_width * factor, painting.picture_height * factor));
+    }
+    if (model_.BorderStyle() == 1) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(to_qcolor(painting.fore), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+void BoxControlView::mousePressEvent(QMouseEvent* event) {
+    model_.press({mouse_button_code(event->button()), shift_state_code(event->modifiers()),
+                  event->position().x() / scale_ * TwipsPerPixel,
+                  event->position().y() / scale_ * TwipsPerPixel});
+    update();
+}
+
+void BoxControlView::mouseReleaseEvent(QMouseEvent* event) {
+    model_.release({mouse_button_code(event->button()), shift_state_code(event->modifiers()),
+                    event->position().x() / scale_ * TwipsPerPixel,
+                    event->position().y() / scale_ * TwipsPerPixel});
+    emit released();
+    update();
+}
+
+void BoxControlView::keyPressEvent(QKeyEvent* event) {
+    if (!is_activation_key(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    model_.press(MouseEvent{});
+    update();
+}
+
+void BoxControlView::keyReleaseEvent(QKeyEvent* event) {
+    if (!is_activation_key(*event)) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    model_.release(MouseEvent{});
+    emit released();
+    update();
+}
+
+}  // namespace kalder::ui

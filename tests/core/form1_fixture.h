@@ -1,0 +1,52 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/form1.h"
+#include "fake_platform.h"
+#include "temp_folder.h"
+
+namespace kalder::testing {
+
+// The sample 3 x 3 puzzle: cells 1 2 1 / 2 2 2 / 3 3 2, receivers 2 3 6 1 2 5 4 7 8.
+inline const std::string SampleBody = "121222332,020306010205040708";
+
+inline std::string puzzle_line(int number, int size, const std::string& body) {
+    std::string prefix = std::to_string(number);
+    prefix.insert(0, 5 - prefix.size(), '0');
+    return prefix + "," + std::to_string(size) + "," + body + "\r\n";
+}
+
+// A main window model in a folder of its own, with a fake platform and a seeded generator.
+class Form1Test : public ::testing::Test {
+  protected:
+    Form1Test();
+
+    // Writes a configuration that names the collection and puzzle, so start-up shows them.
+    void configure(const std::string& collection, int number);
+    // Form_Load, with a configuration naming `collection` when it is not empty.
+    void load(const std::string& collection = "", int number = 1);
+
+    // Captions of cells 1 .. CellCount.
+    std::vector<std::string> captions() const;
+    std::vector<bool> locks() const;
+    void click(int cell) { form->CellD_MouseUp(cell, MouseEvent{}); }
+    void move(int from, int to) {
+        click(from);
+        click(to);
+    }
+    // An order of the stored solution's moves that the player can click: every giver still
+    // shows 2 or more when it gives.
+    std::vector<std::pair<int, int>> playable_solution() const;
+
+    TempFolder folder;
+    FakePlatform platform;
+    Random random{12345};
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace kalder::testing

@@ -1,0 +1,75 @@
+#include "form1_fixture.h"
+
+#include "core/game/collection_file.h"
+
+namespace kalder::testing {
+namespace {
+
+TEST_F(Form1Test, FirstRunWithoutAnyCollectionShowsAGeneratedFourByFour) {
+    load();
+    EXPECT_EQ(form->board.GridSize, 4);
+    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
+    EXPECT_EQ(form->PuzzleNumber, 1);
+    EXPECT_EQ(CountLines(form->CollectionPath), 1);
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+    // Only the configuration file's own message: the generated puzzle is not announced.
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(Form1Test, StartsOnTheDefaultCollectionWhenTheConfiguredOneIsGone) {
+    folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody) + puzzle_line(2, 3, SampleBody));
+    load(folder.file("deleted.kdr"), 2);
+    EXPECT_EQ(form->CollectionPath, folder.file("puzzles.kdr"));
+    EXPECT_EQ(form->PuzzleNumber, 1);
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 2");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Form1Test, StartsOnTheConfiguredPuzzle) {
+    folder.write("mine.kdr",
+                 puzzle_line(1, 3, SampleBody) + puzzle_line(2, 4, "1234123412341234,"));
+    load(folder.file("mine.kdr"), 2);
+    EXPECT_EQ(form->board.GridSize, 4);
+    EXPECT_EQ(form->PuzNum.Text, "P# 2 of 2");
+}
+
+TEST_F(Form1Test, AnEmptyDefaultCollectionCountsAsMissing) {
+    folder.write("puzzles.kdr", "");
+    load(folder.file("nothing.kdr"), 1);
+    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
+    EXPECT_EQ(form->board.GridSize, 4);
+}
+
+TEST_F(Form1Test, AConfiguredNumberBeyondTheFileKeepsTheDesignedBoard) {
+    folder.write("mine.kdr", puzzle_line(1, 3, SampleBody));
+    load(folder.file("mine.kdr"), 7);
+    EXPECT_EQ(form->board.CellCount, 0);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Form1Test, StartUpStylesTheWindowAndTheMessageBox) {
+    load();
+    EXPECT_EQ(form->Caption, "Kalder");
+    EXPECT_EQ(form->Width, 4935);
+    EXPECT_EQ(form->Height, 6090);
+    EXPECT_EQ(form->msg_form.title, "Kalder");
+    EXPECT_EQ(form->msg_form.background, form->BackColor);
+    EXPECT_FALSE(form->Score1.Visible);
+    EXPECT_FALSE(form->SolverBusy);
+}
+
+TEST_F(Form1Test, MenusCarryTheirCaptionsAndLaterCommandsAreDisabled) {
+    ASSERT_EQ(form->menus.size(), 2u);
+    EXPECT_EQ(form->menus[0].caption, "Kalder");
+    EXPECT_EQ(form->menus[1].caption, "Puzzle");
+    std::vector<std::string> captions;
+    for (const Menu& menu : form->menus) {
+        for (const MenuItem& item : menu.items) captions.push_back(item.caption);
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"Options", "Scores", "-", "Help", "About", "-",
+                                                  "Cancel", "-", "Exit", "Solve", "-", "Load",
+                                                  "Save", "Delete", "-", "Cancel"}));
+}
+
+}  // namespace
+}  // namespace kalder::testing

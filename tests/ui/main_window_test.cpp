@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "core/app/form1.h"
+#include "ui/app/board_view.h"
+#include "ui/app/main_window.h"
+#include "ui/app/qt_platform.h"
+#include "ui_test_support.h"
+
+namespace kalder::ui {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = make_test_folder();
+        std::ofstream(folder / "c.kdr", std::ios::binary)
+            << "00001,3,121222332,020306010205040708\r\n"
+            << "00002,4,1111222233334444,\r\n";
+        std::ofstream(folder / "kalder.cfg", std::ios::binary)
+            << "12-05-2026 14:02:31\r\nxp.col\r\n"
+            << (folder / "c.kdr").string() << "\r\n 1 \r\n";
+        platform.program_folder_override = folder.string() + "/";
+        form = std::make_unique<Form1>(platform, random);
+        form->Form_Load();
+        window = std::make_unique<MainWindow>(*form);
+        platform.set_dialog_parent(window.get());
+        platform.set_render_hook([this] { window->sync(); });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override {
+        window.reset();
+        std::filesystem::remove_all(folder);
+    }
+    QPoint centre_of(int cell) const {
+        const CellLabel& label = form->CellD[cell];
+        return window->board_view()
+            ->to_pixels(label.Left, label.Top, label.Width, label.Height)
+            .center();
+    }
+    void click(int cell) {
+        QTest::mouseClick(window->board_view(), Qt::LeftButton, Qt::NoModifier, centre_of(cell));
+    }
+
+    std::filesystem::path folder;
+    TestPlatform platform;
+    Random random{7};
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, ShowsTheCaptionsOfThePuzzle) {
+    EXPECT_EQ(window->windowTitle(), "Kalder");
+    EXPECT_EQ(window->puzzle_number_box()->text(), "P# 1 of 2");
+    const QImage picture = window->grab().toImage();
+    EXPECT_FALSE(picture.isNull());
+    const std::string expected[] = {"1", "2", "1", "2", "2", "2", "3", "3", "2"};
+    for (int k = 1; k <= 9; ++k) EXPECT_EQ(form->CellD[k].Caption, expected[k - 1]);
+    save_screenshot_if_asked(*window, "screenshot.png");
+}
+
+TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
+    click(2);
+    EXPECT_EQ(form->SourceCell, 2);
+    QTest::mouseMove(window->board_view(), centre_of(1));
+    EXPECT_EQ(form->TargetCell, 1);
+    click(1);
+    EXPECT_EQ(form->CellD[1].Caption, "2");
+    EXPECT_EQ(form->CellD[2].Caption, "1");
+    EXPECT_TRUE(form->board.locked(1));
+    // The locked cell is painted dark.
+    const QImage picture = window->board_view()->grab().toImage();
+    const QColor colour = picture.pixelColor(centre_of(1) + QPoint(-12, -12));
+    EXPECT_LT(colour.lightness(), 60);
+}
+
+TEST_F(MainWindowTest, KeyboardPlayMovesAUnit) {
+    window->board_view()->setFocus();
+    QTest::keyClick(window->board_view(), Qt::Key_Right);  // cursor appears on cell 1
+    QTest::keyClick(window->board_view(), Qt::Key_Right);  // cell 2
+    QTest::keyClick(window->board_view(), Qt::Key_Space);
+    ASSERT_EQ(form->SourceCell, 2);
+    QTest::keyClick(window->board_view(), Qt::Key_Left);
+    QTest::keyClick(window->board_view(), Qt::Key_Return);
+    EXPECT_EQ(form->CellD[1].Caption, "2");
+    EXPECT_TRUE(form->board.locked(1));
+}
+
+TEST_F(MainWindowTest, ClickingThroughASolveShowsTheMessageAndTheNextPuzzle) {
+    const std::pair<int, int> order[] = {{2, 1}, {1, 4}, {4, 7}, {7, 8}, {8, 9},
+                                         {5, 6}, {6, 3}, {3, 2}, {2, 5}};
+    QString seen;
+    for (const auto& [giver, receiver] : order) {
+        click(giver);
+        if (receiver == 5) answer_next_message_box(&seen);
+        click(receiver);
+    }
+    EXPECT_EQ(seen, "Its all done!");
+    EXPECT_EQ(window->puzzle_number_box()->text(), "P# 2 of 2");
+    EXPECT_EQ(form->board.GridSize, 4);
+}
+
+}  // namespace
+}  // namespace kalder::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+
+#include "ui/app/qt_platform.h"
+
+namespace kalder::ui {
+
+// The Qt platform with the program folder moved to a test's own folder.
+class TestPlatform : public QtPlatform {
+  public:
+    std::string program_folder_override;
+    std::string program_folder() const override { return program_folder_override; }
+    std::string working_folder() const override { return program_folder_override; }
+};
+
+std::filesystem::path make_test_folder();
+
+// When the next modal window opens, records the text of its first label in *seen and clicks
+// its first button.
+void answer_next_message_box(QString* seen);
+
+// Saves a picture of the widget to $KALDER_SCREENSHOT_DIR/name when that variable is set.
+void save_screenshot_if_asked(QWidget& widget, const std::string& name);
+
+}  // namespace kalder::ui
