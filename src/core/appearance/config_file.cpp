@@ -16,7 +16,7 @@ namespace {
 constexpr const char* FileName = "kalder.cfg";
 
 std::string time_stamp(const std::tm& now) {
-    char text[32];
+    char text[96];
     std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d:%02d", now.tm_mon + 1, now.tm_mday,
                   now.tm_year + 1900, now.tm_hour, now.tm_min, now.tm_sec);
     return text;

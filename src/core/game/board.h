@@ -26,6 +26,14 @@ class Board {
     int ColOf(int cell) const { return on_board(cell) ? col_of_[cell] : 0; }
     bool on_board(int cell) const { return cell >= 1 && cell <= CellCount; }
     bool locked(int cell) const { return on_board(cell) && CellMark[cell] == "X"; }
+    void set_locked(int cell, bool is_locked) {
+        if (!on_board(cell)) return;
+        if (is_locked) {
+            CellMark[cell].assign(1, 'X');
+        } else {
+            CellMark[cell].clear();
+        }
+    }
 
   private:
     // Row and column 0 .. MaxGridSize + 1 so neighbour look-ups may step off the board.

@@ -36,7 +36,7 @@ void Form1::CellD_MouseUp(int index, const MouseEvent&) {
         UndoList.push_front({source, source_value, board.locked(source), target, target_value});
         CellD[source].Caption = std::to_string(source_value - 1);
         CellD[target].Caption = std::to_string(target_value + 1);
-        board.CellMark[target] = "X";
+        board.set_locked(target, true);
         paint_locked(target);
         HideMoveMarks();
         ShowMoveArrow(source, target);

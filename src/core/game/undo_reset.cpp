@@ -6,7 +6,7 @@ void Form1::restore_cell(int cell, int value, bool is_locked) {
     if (!board.on_board(cell)) return;
     board.CellValue[cell] = value;
     CellD[cell].Caption = std::to_string(value);
-    board.CellMark[cell] = is_locked ? "X" : "";
+    board.set_locked(cell, is_locked);
 }
 
 void Form1::cmdundo_MouseUp(const MouseEvent&) {

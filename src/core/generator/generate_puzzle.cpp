@@ -89,7 +89,12 @@ class Scramble {
                 candidates[count++] = {key, (cell - 1) / n_ + 1, (cell - 1) % n_ + 1};
             }
         }
-        std::sort(candidates.begin(), candidates.begin() + count);
+        // Insertion sort: at most four entries.
+        for (int i = 1; i < count; ++i) {
+            for (int j = i; j > 0 && candidates[j] < candidates[j - 1]; --j) {
+                std::swap(candidates[j], candidates[j - 1]);
+            }
+        }
         int partner = 0;
         for (int i = 0; i < count; ++i) {
             partner = (candidates[i][1] - 1) * n_ + candidates[i][2];

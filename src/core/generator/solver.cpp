@@ -47,7 +47,7 @@ void Form1::ShowSolution(const std::string& body, int delay) {
         CellD[k].Caption = std::to_string(caption_value(k) + 1);
         CellD[p].Caption = std::to_string(caption_value(p) - 1);
         paint_locked(k);
-        board.CellMark[k] = "X";
+        board.set_locked(k, true);
     }
     platform_.set_busy_pointer(false);
     MsgboxA("Done", "vbinformation+vbok");
