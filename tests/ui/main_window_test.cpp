@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "ui/app/board_view.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_platform.h"
+#include "ui/scores/scores_box_view.h"
 #include "ui_test_support.h"
 
 namespace kalder::ui {
@@ -63,7 +65,6 @@ TEST_F(MainWindowTest, ShowsTheCaptionsOfThePuzzle) {
     EXPECT_FALSE(picture.isNull());
     const std::string expected[] = {"1", "2", "1", "2", "2", "2", "3", "3", "2"};
     for (int k = 1; k <= 9; ++k) EXPECT_EQ(form->CellD[k].Caption, expected[k - 1]);
-    save_screenshot_if_asked(*window, "screenshot.png");
 }
 
 TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
@@ -79,6 +80,27 @@ TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
     const QImage picture = window->board_view()->grab().toImage();
     const QColor colour = picture.pixelColor(centre_of(1) + QPoint(-12, -12));
     EXPECT_LT(colour.lightness(), 60);
+    // A selection in progress, for the picture in the README.
+    click(5);
+    QTest::mouseMove(window->board_view(), centre_of(6));
+    save_screenshot_if_asked(*window, "screenshot.png");
+}
+
+TEST_F(MainWindowTest, TheScoresPanelShowsOverTheBoardAndCloses) {
+    form->menu_Click("mnuscores");
+    window->sync();
+    ScoresBoxView* panel = window->scores_view();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->session_label(1)->text(), "0");
+    form->Score1.set_WonSession(true);
+    window->sync();
+    EXPECT_EQ(panel->session_label(2)->text(), "1");
+    EXPECT_EQ(panel->total_label(1)->text(), "1");
+    save_screenshot_if_asked(*window, "screenshot-scores.png");
+    auto* close = panel->findChildren<QPushButton*>().front();
+    ASSERT_EQ(close->text(), "Close");
+    QTest::mouseClick(close, Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
 }
 
 TEST_F(MainWindowTest, KeyboardPlayMovesAUnit) {

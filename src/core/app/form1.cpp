@@ -128,6 +128,7 @@ void Form1::Form_Load() {
     for (BoxControl* button : {&cmdreset, &cmdcreate, &cmdundo}) {
         button->set_BackColor(open_cell_colour());
     }
+    Score1.set_BackColor(ColourTable[2]);
     Shape1.BorderColor = ColourTable[4];
     Shape2.BorderColor = ColourTable[3];
     style_message_box();

@@ -89,6 +89,11 @@ void ScoresBoxView::sync(double scale) {
         item.widget->setGeometry(px(FrameLeft + item.left, scale), px(FrameTop + item.top, scale),
                                  px(item.width, scale), px(item.height, scale));
         const bool heading = item.widget->property("heading").toBool();
+        if (auto* label = qobject_cast<QLabel*>(item.widget); label != nullptr && !heading) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, back.lightness() > 128 ? Qt::black : Qt::white);
+            label->setPalette(palette);
+        }
         if (auto* label = qobject_cast<QLabel*>(item.widget)) {
             label->setFont(heading ? to_qfont(Font{"Arial", 9, true, false}, scale)
                                    : to_qfont(Font{"Courier New", 9.75, false, false}, scale));
@@ -96,7 +101,9 @@ void ScoresBoxView::sync(double scale) {
     }
     for (QPushButton* button : {close_, clear_}) {
         button->setFont(to_qfont(Font{"Arial", 8.25, false, false}, scale));
-        button->setStyleSheet(QStringLiteral("QPushButton { background: %1; }").arg(back.name()));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %2; }")
+                .arg(back.name(), back.lightness() > 128 ? "black" : "white"));
     }
     for (const int counter : {1, 2, 4}) {
         session_[counter]->setText(QString::fromStdString(model_.session(counter)));
