@@ -17,15 +17,6 @@ namespace {
 // The arrow images straddle the border between two cells.
 constexpr int ArrowSize = 480;
 
-MouseEvent mouse_event_of(const QMouseEvent& event) {
-    MouseEvent result;
-    result.Button = mouse_button_code(event.button());
-    result.Shift = shift_state_code(event.modifiers());
-    result.X = event.position().x() * TwipsPerPixel;
-    result.Y = event.position().y() * TwipsPerPixel;
-    return result;
-}
-
 }  // namespace
 
 BoardView::BoardView(Form1& form, QWidget* parent)
@@ -129,9 +120,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     const int cell = cell_at(event->position());
     const int pressed = std::exchange(pressed_cell_, 0);
     if (cell != 0 && cell == pressed) {
-        form_.CellD_MouseUp(cell, mouse_event_of(*event));
+        form_.CellD_MouseUp(cell, mouse_event_of(*event, scale_));
     } else if (cell == 0) {
-        form_.Form_MouseUp(mouse_event_of(*event));
+        form_.Form_MouseUp(mouse_event_of(*event, scale_));
     }
     emit model_changed();
 }
@@ -139,7 +130,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
     const int cell = cell_at(event->position());
     if (cell == 0 || form_.SourceCell < 1) return;
-    form_.CellD_MouseMove(cell, mouse_event_of(*event));
+    form_.CellD_MouseMove(cell, mouse_event_of(*event, scale_));
     emit model_changed();
 }
 

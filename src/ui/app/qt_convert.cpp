@@ -1,10 +1,9 @@
 #include "ui/app/qt_convert.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPalette>
 #include <cmath>
-
-#include "core/controls/mouse_event.h"
 
 namespace kalder::ui {
 
@@ -57,6 +56,12 @@ int mouse_button_code(Qt::MouseButton button) {
         default:
             return NoButton;
     }
+}
+
+MouseEvent mouse_event_of(const QMouseEvent& event, double scale) {
+    return {mouse_button_code(event.button()), shift_state_code(event.modifiers()),
+            event.position().x() / scale * TwipsPerPixel,
+            event.position().y() / scale * TwipsPerPixel};
 }
 
 int shift_state_code(Qt::KeyboardModifiers modifiers) {

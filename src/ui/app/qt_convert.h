@@ -6,6 +6,9 @@
 
 #include "core/app/colour.h"
 #include "core/app/font.h"
+#include "core/controls/mouse_event.h"
+
+class QMouseEvent;
 
 namespace kalder::ui {
 
@@ -17,6 +20,9 @@ QColor to_qcolor(Colour colour);
 // Point sizes are turned into pixels at 96 dpi times scale, so a window scales as a whole.
 QFont to_qfont(const Font& font, double scale = 1.0);
 int mouse_button_code(Qt::MouseButton button);
+// A Qt mouse event as the program's events carry it, the position in twips of the widget
+// shown at `scale`.
+MouseEvent mouse_event_of(const QMouseEvent& event, double scale);
 int shift_state_code(Qt::KeyboardModifiers modifiers);
 
 }  // namespace kalder::ui

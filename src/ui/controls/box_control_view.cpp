@@ -74,16 +74,12 @@ void BoxControlView::paintEvent(QPaintEvent*) {
 }
 
 void BoxControlView::mousePressEvent(QMouseEvent* event) {
-    model_.press({mouse_button_code(event->button()), shift_state_code(event->modifiers()),
-                  event->position().x() / scale_ * TwipsPerPixel,
-                  event->position().y() / scale_ * TwipsPerPixel});
+    model_.press(mouse_event_of(*event, scale_));
     update();
 }
 
 void BoxControlView::mouseReleaseEvent(QMouseEvent* event) {
-    model_.release({mouse_button_code(event->button()), shift_state_code(event->modifiers()),
-                    event->position().x() / scale_ * TwipsPerPixel,
-                    event->position().y() / scale_ * TwipsPerPixel});
+    model_.release(mouse_event_of(*event, scale_));
     emit released();
     update();
 }
