@@ -140,7 +140,12 @@ class Scramble {
             const int key = draw_key(random_, CandidateKeys);
             if (exists[d]) candidates[count++] = key * 128 + neighbour[d];
         }
-        std::sort(candidates.begin(), candidates.begin() + count);
+        // Insertion sort: four entries at most.
+        for (int i = 1; i < count; ++i) {
+            for (int j = i; j > 0 && candidates[j] < candidates[j - 1]; --j) {
+                std::swap(candidates[j], candidates[j - 1]);
+            }
+        }
         int partner = 0;
         for (int i = 0; i < count; ++i) {
             partner = candidates[i] % 128;
