@@ -101,6 +101,18 @@ TEST_F(ScoresBoxTest, NonNumbersCountFromZero) {
     EXPECT_EQ(plain_file(), "05Dec2026 1 7x 0 1 ");
 }
 
+TEST_F(ScoresBoxTest, HugeTotalsStopAtTheLargestCountInsteadOfWrapping) {
+    write_plain("01Jan2026 99999999999999999999 " + std::string(400, '9') +
+                " 0 -99999999999999999999 ");
+    ScoresBox box(platform);
+    box.start();
+    box.set_WonSession(true);
+    box.set_LostSession(true);
+    EXPECT_EQ(box.total(1), "9223372036854775807");
+    EXPECT_EQ(box.total(2), "9223372036854775807");
+    EXPECT_EQ(box.total(4), "-9223372036854775807");
+}
+
 TEST_F(ScoresBoxTest, AFailedWriteKeepsTheCountsAndTheOldFileAndIsToldOnce) {
     write_plain("01Jan2026 10 7 0 3 ");
     ScoresBox box(platform);

@@ -1,6 +1,7 @@
 #include "core/scores/scores_box.h"
 
 #include <fstream>
+#include <limits>
 
 #include "core/app/atomic_file.h"
 #include "core/app/platform.h"
@@ -18,8 +19,14 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// A total read from a damaged file can lie beyond any integer; the count then stays at the
+// largest one instead of wrapping round.
 std::string plus_one(const std::string& label) {
-    return std::to_string(static_cast<long long>(leading_number(label)) + 1);
+    using Limits = std::numeric_limits<long long>;
+    const double value = leading_number(label);
+    if (!(value < static_cast<double>(Limits::max()))) return std::to_string(Limits::max());
+    if (value <= static_cast<double>(Limits::min())) return std::to_string(Limits::min() + 1);
+    return std::to_string(static_cast<long long>(value) + 1);
 }
 
 }  // namespace
