@@ -88,7 +88,10 @@ TEST_F(ConfigFileTest, AnUnreadableFileFallsBackToDefaultsAndIsWrittenAnew) {
 TEST_F(ConfigFileTest, AnUnwritableFolderKeepsTheDefaultsInMemoryAndTellsOnce) {
     const Config config = read(folder.file("no/such/folder/"));
     EXPECT_EQ(config.CollectionPath, "puzzles.kdr");
-    EXPECT_EQ(messages.size(), 1u);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "vbok+vberror: Configuration file:\r\n" +
+                               folder.file("no/such/folder/kalder.cfg") +
+                               "\r\ncould not be accessed, options not saved");
 
     messages.clear();
     SavecfgFile(folder.file("no/such/folder/"), config, record(), now);

@@ -73,3 +73,29 @@ TEST_F(Form1Test, MenusCarryTheirCaptionsAndLaterCommandsAreDisabled) {
 
 }  // namespace
 }  // namespace kalder::testing
+
+namespace kalder::testing {
+namespace {
+
+// An installed, read-only copy: nothing beside the program or in the working folder can be
+// written. The game still starts, plays and counts, and names each file it could not write once.
+TEST_F(Form1Test, AReadOnlyInstallStillPlaysAndTellsOncePerFile) {
+    platform.folder = folder.file("read-only/");
+    platform.working = folder.file("read-only/");
+    form = std::make_unique<Form1>(platform, random);
+    form->Form_Load();
+    EXPECT_EQ(form->board.GridSize, 4);
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_NE(platform.messages[0].text.find("kalder.sco"), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find("kalder.cfg"), std::string::npos);
+
+    platform.messages.clear();
+    form->Score1.set_WonSession(true);
+    form->mnusolve_Click();
+    EXPECT_EQ(form->Score1.total(1), "2");
+    EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Done"});
+}
+
+}  // namespace
+}  // namespace kalder::testing

@@ -127,10 +127,14 @@ void ReadcfgFile(const std::string& program_folder, Config& config, const Messag
         config = *read;
         return;
     }
-    message(failure_text(path, "new file will be created"), "vbcritical+vbok");
     config = Config{"xp.col", "puzzles.kdr", 1};
-    // A folder that cannot be written keeps the defaults in memory; the player has been told.
-    write_file_atomically(path, file_text(config, now));
+    // One message, and a true one: a folder that cannot be written keeps the defaults in memory
+    // and says that nothing will be saved, rather than promising a new file.
+    if (write_file_atomically(path, file_text(config, now))) {
+        message(failure_text(path, "new file will be created"), "vbcritical+vbok");
+    } else {
+        message(failure_text(path, "options not saved"), "vbok+vberror");
+    }
 }
 
 void SavecfgFile(const std::string& program_folder, const Config& config, const MessageFn& message,
