@@ -72,19 +72,20 @@ int generate(const std::vector<std::string>& args) {
 int verify(const std::vector<std::string>& args) {
     if (args.size() != 1) return usage();
     const std::string& file = args[0];
-    const int lines = kalder::CountLines(file);
-    if (lines == 0) {
-        std::fprintf(stderr, "%s: missing, empty or unreadable\n", file.c_str());
-        return 1;
-    }
+    int lines = 0;
     int bad = 0;
-    for (int n = 1; n <= lines; ++n) {
-        const auto line = kalder::read_collection_line(file, n);
-        const std::string problem = line ? kalder::verify_puzzle_line(*line) : "cannot be read";
+    const bool read = kalder::for_each_collection_line(file, [&](int n, std::string_view line) {
+        lines = n;
+        const std::string problem = kalder::verify_puzzle_line(line);
         if (!problem.empty()) {
             std::printf("line %d: %s\n", n, problem.c_str());
             ++bad;
         }
+        return true;
+    });
+    if (!read || lines == 0) {
+        std::fprintf(stderr, "%s: missing, empty or unreadable\n", file.c_str());
+        return 1;
     }
     if (bad != 0) {
         std::printf("%d of %d lines are bad\n", bad, lines);

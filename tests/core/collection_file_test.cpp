@@ -11,7 +11,7 @@ TEST(CollectionFile, CountsLinesWhateverTheirEnds) {
     const std::pair<std::string, int> cases[] = {
         {"", 0},         {"a\r\n", 1},  {"a\n", 1},      {"a", 1},
         {"a\r\nb", 2},   {"a\nb\n", 2}, {"\r\n\r\n", 2}, {std::string(5, '\0'), 1},
-        {"a\rb\r\n", 1},  // a lone CR does not end a line
+        {"a\rb\r\n", 2},  // a lone CR ends a line too
     };
     for (const auto& [content, lines] : cases) {
         folder.write("f.kdr", content);
@@ -79,6 +79,20 @@ TEST(CollectionFile, AppendEndsAnUnterminatedLastLineFirst) {
 TEST(CollectionFile, AppendIntoAMissingFolderFails) {
     TempFolder folder;
     EXPECT_FALSE(AppendPuzzle(folder.file("no/such/folder.kdr"), 3, "x,"));
+}
+
+TEST(CollectionFile, WalksEveryLineInOrder) {
+    TempFolder folder;
+    folder.write("f.kdr", "one\r\ntwo\rthree\nfour");
+    std::vector<std::pair<int, std::string>> seen;
+    ASSERT_TRUE(for_each_collection_line(folder.file("f.kdr"), [&](int n, std::string_view line) {
+        seen.emplace_back(n, std::string(line));
+        return n < 3;
+    }));
+    EXPECT_EQ(seen,
+              (std::vector<std::pair<int, std::string>>{{1, "one"}, {2, "two"}, {3, "three"}}));
+    EXPECT_FALSE(for_each_collection_line(folder.file("missing.kdr"),
+                                          [](int, std::string_view) { return true; }));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "core/game/collection_file.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -13,8 +12,7 @@ namespace kalder {
 
 namespace {
 
-// Longest line kept in full; a puzzle line has at most 252 characters.
-constexpr std::size_t MaxKeptLineLength = 64 * 1024;
+// Big blocks: a full collection of 9 x 9 puzzles is about 25 MB and is read in one sweep.
 constexpr std::size_t BlockSize = 1 << 20;
 
 struct FileCloser {
@@ -26,39 +24,78 @@ File open(const std::string& path, const char* mode) {
     return File(std::fopen(path.c_str(), mode));
 }
 
-// Calls on_block for every block of the file until it returns false.
-template <typename OnBlock>
-bool for_each_block(const std::string& path, OnBlock on_block) {
+const char* find(const char* from, const char* end, char wanted) {
+    const void* found = std::memchr(from, wanted, static_cast<std::size_t>(end - from));
+    return found != nullptr ? static_cast<const char*>(found) : end;
+}
+
+// Hands the file to on_piece(piece, ends) as pieces of lines, line ends left out; ends says
+// that the line ends after the piece. A line that spans blocks comes in several pieces. Stops
+// when on_piece returns false. False when the file cannot be read.
+template <typename OnPiece>
+bool scan_lines(const std::string& path, OnPiece on_piece) {
     const File file = open(path, "rb");
     if (!file) return false;
-    auto block = std::make_unique<char[]>(BlockSize);
+    const auto block = std::make_unique<char[]>(BlockSize);
+    bool block_ended_in_cr = false;
     for (;;) {
         const std::size_t read = std::fread(block.get(), 1, BlockSize, file.get());
-        if (read == 0) return !std::ferror(file.get());
-        if (!on_block(block.get(), read)) return true;
+        if (read == 0) return std::ferror(file.get()) == 0;
+        const char* at = block.get();
+        const char* const end = at + read;
+        // The CR that ended the last block and this LF are one line end.
+        if (block_ended_in_cr && *at == '\n') ++at;
+        block_ended_in_cr = false;
+        // Both searches run ahead and are repeated only once passed, so each byte is looked at
+        // about twice however the lines end.
+        const char* next_lf = find(at, end, '\n');
+        const char* next_cr = find(at, end, '\r');
+        while (at < end) {
+            if (next_lf < at) next_lf = find(at, end, '\n');
+            if (next_cr < at) next_cr = find(at, end, '\r');
+            const char* const stop = std::min(next_lf, next_cr);
+            const bool ends = stop != end;
+            if (!on_piece(std::string_view(at, static_cast<std::size_t>(stop - at)), ends)) {
+                return true;
+            }
+            if (!ends) break;
+            at = stop + 1;
+            if (*stop == '\r') {
+                if (at == end) {
+                    block_ended_in_cr = true;
+                } else if (*at == '\n') {
+                    ++at;
+                }
+            }
+        }
     }
 }
 
-char last_byte(const std::string& path) {
+void keep(std::string& line, std::string_view piece) {
+    const std::size_t room = MaxKeptLineLength - std::min(line.size(), MaxKeptLineLength);
+    line.append(piece.substr(0, room));
+}
+
+// True when the file has content whose last line has no line end.
+bool lacks_final_line_end(const std::string& path) {
     const File file = open(path, "rb");
-    if (!file || std::fseek(file.get(), -1, SEEK_END) != 0) return '\n';
-    const int byte = std::fgetc(file.get());
-    return byte == EOF ? '\n' : static_cast<char>(byte);
+    if (!file || std::fseek(file.get(), -1, SEEK_END) != 0) return false;
+    const int last = std::fgetc(file.get());
+    return last != EOF && last != '\n' && last != '\r';
 }
 
 }  // namespace
 
 int CountLines(const std::string& path) {
     long long lines = 0;
-    char last = '\n';
-    const bool ok = for_each_block(path, [&](const char* data, std::size_t size) {
-        lines += std::count(data, data + size, '\n');
-        last = data[size - 1];
+    bool open_line = false;
+    const bool read = scan_lines(path, [&](std::string_view, bool ends) {
+        lines += ends ? 1 : 0;
+        open_line = !ends;
         return true;
     });
-    if (!ok) return 0;
-    if (last != '\n') ++lines;
-    return static_cast<int>(std::min<long long>(lines, 1'000'000'000));
+    if (!read) return 0;
+    return static_cast<int>(std::min<long long>(lines + (open_line ? 1 : 0), 1'000'000'000));
 }
 
 bool FileExists(const std::string& path) {
@@ -70,36 +107,43 @@ bool FileExists(const std::string& path) {
 std::optional<std::string> read_collection_line(const std::string& path, int n) {
     if (n < 1) return std::nullopt;
     int line = 1;
-    bool found = false;  // inside line n
-    bool ended = false;
-    std::string text;
-    for_each_block(path, [&](const char* data, std::size_t size) {
-        const char* at = data;
-        const char* const end = data + size;
-        while (line < n && at < end) {
-            const void* newline = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-            if (newline == nullptr) return true;
-            at = static_cast<const char*>(newline) + 1;
-            ++line;
+    std::optional<std::string> text;
+    const bool read = scan_lines(path, [&](std::string_view piece, bool ends) {
+        if (line < n) {
+            line += ends ? 1 : 0;
+            return true;
         }
-        if (at == end) return true;
-        found = true;
-        const void* newline = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-        const char* stop = newline ? static_cast<const char*>(newline) : end;
-        const std::size_t room = MaxKeptLineLength - std::min(text.size(), MaxKeptLineLength);
-        text.append(at, std::min(room, static_cast<std::size_t>(stop - at)));
-        ended = newline != nullptr;
-        return !ended;
+        if (!text) text.emplace();
+        keep(*text, piece);
+        return !ends;
     });
-    if (!found) return std::nullopt;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (!read) return std::nullopt;
     return text;
+}
+
+bool for_each_collection_line(const std::string& path,
+                              const std::function<bool(int, std::string_view)>& on_line) {
+    int number = 0;
+    std::string text;
+    bool open_line = false;
+    bool wanted = true;
+    const bool read = scan_lines(path, [&](std::string_view piece, bool ends) {
+        keep(text, piece);
+        open_line = !ends;
+        if (!ends) return true;
+        wanted = on_line(++number, text);
+        text.clear();
+        return wanted;
+    });
+    if (read && wanted && open_line) on_line(++number, text);
+    return read;
 }
 
 bool AppendPuzzle(const std::string& path, int size, const std::string& body) {
     const int count = CountLines(path);
-    std::string text;
-    if (FileExists(path) && last_byte(path) != '\n') text = "\r\n";
+    // A sixth digit would shift every field of the line past what the reader skips.
+    if (count >= MaxCollectionLines) return false;
+    std::string text = lacks_final_line_end(path) ? "\r\n" : "";
     text += format_puzzle_line(count + 1, size, body) + "\r\n";
     const File file = open(path, "ab");
     if (!file) return false;
