@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "core/msgbox/msg_form.h"
 #include "fake_platform.h"
 
@@ -13,6 +15,8 @@ void FakePlatform::show_message_form(MsgForm& form) {
     }
     messages.push_back(shown);
     if (on_message) on_message();
+    // The hook may have answered the box itself.
+    if (!form.visible) return;
 
     int answer = 0;
     if (!message_answers.empty()) {
@@ -29,6 +33,8 @@ void FakePlatform::show_message_form(MsgForm& form) {
             return;
         }
     }
+    ADD_FAILURE() << "scripted answer " << answer << " has no button in \"" << shown.text << '"';
+    form.close_from_frame();
 }
 
 }  // namespace kalder::testing

@@ -88,7 +88,7 @@ void BoxControl::ReadProperties(const PropertyBag& bag, const Font& host_font) {
     enabled_ = stored_or(bag, "Enabled", true);
     font_.name = stored_or(bag, "Font", host_font.name);
     caption_ = stored_or(bag, "Caption", caption_);
-    border_style_ = static_cast<int>(stored_or(bag, "BorderStyle", 0.0));
+    border_style_ = stored_or(bag, "BorderStyle", 0.0) != 0 ? 1 : 0;
     fore_colour_ = stored_or(bag, "ForeColor", SystemButtonText);
     font_.size = stored_or(bag, "FontSize", LoadedFontSize);
     font_.bold = stored_or(bag, "FontBold", false);

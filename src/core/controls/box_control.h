@@ -45,8 +45,9 @@ using PropertyBag = std::map<std::string, PropertyValue>;
 // release events for every mouse button, so hosts can give the right button a second meaning.
 class BoxControl {
   public:
-    // Pictures are painted at their natural size: the program's icons are 20 pixels square.
-    static constexpr int PictureSizeTwips = 300;
+    // Pictures are painted at their natural size: the program's button icons are 24 pixels
+    // square.
+    static constexpr int PictureSizeTwips = 360;
 
     explicit BoxControl(const Platform& platform);
 
@@ -79,14 +80,17 @@ class BoxControl {
     // 1 while a mouse button is held on the control, else 0.
     int BorderStyle() const { return border_style_; }
 
-    // Loads stored settings, with the defaults for absent keys; host_font is the container's.
+    // Loads stored settings in their fixed order, with the load defaults for absent keys, then
+    // redraws. Only the face name of a stored font is taken; host_font is the container's.
     void ReadProperties(const PropertyBag& bag, const Font& host_font);
-    // The settings that differ from their saving defaults.
+    // Every setting that differs from its saving default (those need not be stored).
     PropertyBag WriteProperties(const Font& host_font) const;
 
     // Input from the view; ignored while disabled.
     void press(const MouseEvent& event);
     void release(const MouseEvent& event);
+    // Ends a press that will get no release (its key went elsewhere): no event is raised.
+    void cancel_press() { border_style_ = 0; }
 
     std::function<void(const MouseEvent&)> MouseDown;
     std::function<void(const MouseEvent&)> MouseUp;

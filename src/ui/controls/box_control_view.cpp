@@ -89,18 +89,27 @@ void BoxControlView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    key_held_ = true;
     model_.press(MouseEvent{});
     update();
 }
 
 void BoxControlView::keyReleaseEvent(QKeyEvent* event) {
-    if (!is_activation_key(*event)) {
+    if (!is_activation_key(*event) || !key_held_) {
         QWidget::keyReleaseEvent(event);
         return;
     }
+    key_held_ = false;
     model_.release(MouseEvent{});
     emit released();
     update();
+}
+
+void BoxControlView::focusOutEvent(QFocusEvent* event) {
+    // Leaving with the key still down is no click; only the pressed look goes.
+    if (key_held_) model_.cancel_press();
+    key_held_ = false;
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace kalder::ui

@@ -1,5 +1,6 @@
 #include "ui/msgbox/msg_form_view.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
@@ -12,13 +13,12 @@ namespace kalder::ui {
 
 namespace {
 
-// Icon slot pictures; slots 9 and 10 have none.
 const char* const IconNames[] = {"question", "exclamation", "information", "error",  "critical",
                                  "happy",    "trash",       "print",       "lighton"};
 
-// The model's size includes the frame and title bar that the window manager adds here.
-constexpr int FrameWidthTwips = 120;
-constexpr int FrameHeightTwips = 465;
+// Frame and title bar assumed until the window manager has framed the window once.
+constexpr int DefaultFrameWidthTwips = 120;
+constexpr int DefaultFrameHeightTwips = 465;
 constexpr int IconLeft = 90, IconTop = 90, IconSize = 480;
 
 int pixels(int twips) {
@@ -27,11 +27,17 @@ int pixels(int twips) {
 
 }  // namespace
 
-MsgFormView::MsgFormView(MsgForm& form) : form_(form), label_(new QLabel(this)) {
+MsgFormView::MsgFormView(MsgForm& form, QWidget* parent)
+    : QDialog(parent), form_(form), label_(new QLabel(this)) {
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     label_->setTextFormat(Qt::PlainText);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setAutoFillBackground(true);
+    for (std::size_t slot = 0; slot < icons_.size(); ++slot) {
+        icons_[slot] =
+            new QSvgRenderer(QStringLiteral(":/data/icons/%1.svg").arg(IconNames[slot]), this);
+    }
     for (int i = 0; i < MsgForm::ButtonCount; ++i) {
         buttons_[i] = new BoxControlView(form_.cmd[i], this);
         buttons_[i]->setFocusPolicy(Qt::StrongFocus);
@@ -41,18 +47,31 @@ MsgFormView::MsgFormView(MsgForm& form) : form_(form), label_(new QLabel(this)) 
     }
 }
 
+QSize MsgFormView::frame_size() const {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() > 0 || frame.height() > 0) return frame;
+    return {pixels(DefaultFrameWidthTwips), pixels(DefaultFrameHeightTwips)};
+}
+
 void MsgFormView::sync() {
     setWindowTitle(QString::fromStdString(form_.title));
-    setFixedSize(pixels(form_.width - FrameWidthTwips), pixels(form_.height - FrameHeightTwips));
+    const QSize frame = frame_size();
+    setFixedSize(pixels(form_.width) - frame.width(), pixels(form_.height) - frame.height());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, to_qcolor(form_.background));
-    palette.setColor(QPalette::WindowText, to_qcolor(form_.Label1.fore));
     setPalette(palette);
     setAutoFillBackground(true);
-    label_->setFont(to_qfont(form_.Label1.font));
-    label_->setText(QString::fromStdString(form_.Label1.text).remove('\r'));
-    label_->setGeometry(pixels(form_.Label1.left), pixels(form_.Label1.top),
-                        pixels(form_.Label1.width) + 8, pixels(form_.Label1.height));
+
+    const MsgForm::TextLabel& text = form_.Label1;
+    QPalette label_palette = label_->palette();
+    label_palette.setColor(QPalette::Window, to_qcolor(text.back));
+    label_palette.setColor(QPalette::WindowText, to_qcolor(text.fore));
+    label_->setPalette(label_palette);
+    label_->setFont(to_qfont(text.font));
+    label_->setText(QString::fromStdString(text.text).remove('\r'));
+    // A few pixels of slack so rounding never clips the last letter.
+    label_->setGeometry(pixels(text.left), pixels(text.top), pixels(text.width) + 8,
+                        pixels(text.height));
     for (BoxControlView* button : buttons_) button->sync(1.0);
     update();
 }
@@ -60,13 +79,21 @@ void MsgFormView::sync() {
 void MsgFormView::run() {
     sync();
     for (BoxControlView* button : buttons_) {
-        if (button->isVisible()) {
+        if (button->model().Visible) {
             button->setFocus(Qt::OtherFocusReason);
             break;
         }
     }
     exec();
     form_.visible = false;
+}
+
+void MsgFormView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        focusNextPrevChild(event->key() == Qt::Key_Right);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MsgFormView::reject() {
@@ -77,12 +104,26 @@ void MsgFormView::reject() {
 void MsgFormView::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
+    // All slots share one place; two shown icons lie one over the other.
     const QRectF place(pixels(IconLeft), pixels(IconTop), pixels(IconSize), pixels(IconSize));
-    for (int slot = 0; slot < static_cast<int>(std::size(IconNames)); ++slot) {
-        if (!form_.icons[slot]) continue;
-        QSvgRenderer icon(QStringLiteral(":/data/icons/%1.svg").arg(IconNames[slot]));
-        icon.render(&painter, place);
+    for (std::size_t slot = 0; slot < icons_.size(); ++slot) {
+        if (form_.icons[slot]) icons_[slot]->render(&painter, place);
     }
+}
+
+void show_msg_form_modal(MsgForm& form, QWidget* parent) {
+    if (parent == nullptr) {
+        MsgFormView once(form);
+        once.run();
+        return;
+    }
+    for (MsgFormView* kept : parent->findChildren<MsgFormView*>(Qt::FindDirectChildrenOnly)) {
+        if (&kept->form() == &form) {
+            kept->run();
+            return;
+        }
+    }
+    (new MsgFormView(form, parent))->run();
 }
 
 }  // namespace kalder::ui
