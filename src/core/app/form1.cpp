@@ -97,6 +97,18 @@ void Form1::style_message_box() {
 void Form1::Form_Load() {
     SolverBusy = false;
     Caption = "Kalder";
+    // The built-in colours go on first, so even the first messages show in the game's look.
+    ColourTable = default_colour_table();
+    ColourIndex = 4;
+    BackColor = ColourTable[2];
+    for (auto& arrow : arrows) arrow.set_BackColor(open_cell_colour());
+    for (BoxControl* button : {&cmdreset, &cmdcreate, &cmdundo}) {
+        button->set_BackColor(open_cell_colour());
+    }
+    Score1.set_BackColor(ColourTable[2]);
+    Shape1.BorderColor = ColourTable[4];
+    Shape2.BorderColor = ColourTable[3];
+    style_message_box();
     Score1.Top = 650;
     Score1.Left = 700;
     Score1.Visible = false;
@@ -120,18 +132,6 @@ void Form1::Form_Load() {
     SchemeName = config.SchemeName;
     CollectionPath = config.CollectionPath;
     PuzzleNumber = config.PuzzleNumber;
-
-    ColourTable = default_colour_table();
-    ColourIndex = 4;
-    BackColor = ColourTable[2];
-    for (auto& arrow : arrows) arrow.set_BackColor(open_cell_colour());
-    for (BoxControl* button : {&cmdreset, &cmdcreate, &cmdundo}) {
-        button->set_BackColor(open_cell_colour());
-    }
-    Score1.set_BackColor(ColourTable[2]);
-    Shape1.BorderColor = ColourTable[4];
-    Shape2.BorderColor = ColourTable[3];
-    style_message_box();
 
     if (FileExists(CollectionPath)) {
         ShowPuzzle(CollectionPath, PuzzleNumber);
