@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "core/app/form1.h"
+#include "main_window_fixture.h"
 #include "ui/app/board_view.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_platform.h"
@@ -18,44 +19,18 @@
 namespace kalder::ui {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        folder = make_test_folder();
+        MainWindowFixture::SetUp();
         std::ofstream(folder / "c.kdr", std::ios::binary)
             << "00001,3,121222332,020306010205040708\r\n"
             << "00002,4,1111222233334444,\r\n";
         std::ofstream(folder / "kalder.cfg", std::ios::binary)
             << "12-05-2026 14:02:31\r\nxp.col\r\n"
             << (folder / "c.kdr").string() << "\r\n 1 \r\n";
-        platform.program_folder_override = folder.string() + "/";
-        form = std::make_unique<Form1>(platform, random);
-        form->Form_Load();
-        window = std::make_unique<MainWindow>(*form);
-        platform.set_dialog_parent(window.get());
-        platform.set_render_hook([this] { window->sync(); });
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        start();
     }
-    void TearDown() override {
-        window.reset();
-        std::filesystem::remove_all(folder);
-    }
-    QPoint centre_of(int cell) const {
-        const CellLabel& label = form->CellD[cell];
-        return window->board_view()
-            ->to_pixels(label.Left, label.Top, label.Width, label.Height)
-            .center();
-    }
-    void click(int cell) {
-        QTest::mouseClick(window->board_view(), Qt::LeftButton, Qt::NoModifier, centre_of(cell));
-    }
-
-    std::filesystem::path folder;
-    TestPlatform platform;
-    Random random{7};
-    std::unique_ptr<Form1> form;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, ShowsTheCaptionsOfThePuzzle) {
@@ -80,10 +55,6 @@ TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
     const QImage picture = window->board_view()->grab().toImage();
     const QColor colour = picture.pixelColor(centre_of(1) + QPoint(-12, -12));
     EXPECT_LT(colour.lightness(), 60);
-    // A selection in progress, for the picture in the README.
-    click(5);
-    QTest::mouseMove(window->board_view(), centre_of(6));
-    save_screenshot_if_asked(*window, "screenshot.png");
 }
 
 TEST_F(MainWindowTest, TheScoresPanelShowsOverTheBoardAndCloses) {
@@ -96,7 +67,6 @@ TEST_F(MainWindowTest, TheScoresPanelShowsOverTheBoardAndCloses) {
     window->sync();
     EXPECT_EQ(panel->session_label(2)->text(), "1");
     EXPECT_EQ(panel->total_label(1)->text(), "1");
-    save_screenshot_if_asked(*window, "screenshot-scores.png");
     auto* close = panel->findChildren<QPushButton*>().front();
     ASSERT_EQ(close->text(), "Close");
     QTest::mouseClick(close, Qt::LeftButton);
@@ -113,6 +83,22 @@ TEST_F(MainWindowTest, KeyboardPlayMovesAUnit) {
     QTest::keyClick(window->board_view(), Qt::Key_Return);
     EXPECT_EQ(form->CellD[1].Caption, "2");
     EXPECT_TRUE(form->board.locked(1));
+    // The mouse takes over: the cursor hides and comes back at the new selection.
+    click(5);
+    EXPECT_EQ(window->board_view()->keyboard_cell(), 0);
+    QTest::keyClick(window->board_view(), Qt::Key_Right);
+    EXPECT_EQ(window->board_view()->keyboard_cell(), 5);
+}
+
+TEST_F(MainWindowTest, EnterInTheNumberBoxIsNotABoardKey) {
+    QLineEdit* number_box = window->puzzle_number_box();
+    number_box->setFocus();
+    number_box->selectAll();
+    QTest::keyClicks(number_box, "2");
+    QTest::keyClick(number_box, Qt::Key_Return);
+    EXPECT_EQ(number_box->text(), "P# 2 of 2");
+    EXPECT_EQ(window->board_view()->keyboard_cell(), 0);
+    EXPECT_EQ(form->SourceCell, -1);
 }
 
 TEST_F(MainWindowTest, ClickingThroughASolveShowsTheMessageAndTheNextPuzzle) {

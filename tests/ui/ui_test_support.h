@@ -9,12 +9,13 @@
 
 namespace kalder::ui {
 
-// The Qt platform with the program folder moved to a test's own folder.
+// The Qt platform as the installed game sees it, with its folders moved to a test's own folder.
 class TestPlatform : public QtPlatform {
   public:
     std::string program_folder_override;
     std::string program_folder() const override { return program_folder_override; }
     std::string working_folder() const override { return program_folder_override; }
+    std::string executable_name() const override { return "kalder"; }
 };
 
 std::filesystem::path make_test_folder();

@@ -113,6 +113,8 @@ void BoardView::paint_marks(QPainter& painter) const {
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
     pressed_cell_ = cell_at(event->position());
+    // Mouse play hides the keyboard cursor; the next arrow key starts from the selection.
+    keyboard_cell_ = 0;
     setFocus(Qt::MouseFocusReason);
 }
 
@@ -135,8 +137,13 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 // Keyboard play: the arrow keys move a cursor over the cells (the selection line follows it),
-// Space or Enter clicks the cell under it, Escape cancels a selection.
+// Space or Enter clicks the cell under it, Escape cancels a selection. Keys the number box or
+// a button passed on unused (Enter after typing a number) are not board keys.
 void BoardView::keyPressEvent(QKeyEvent* event) {
+    if (!hasFocus()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Left:
             move_keyboard_cell(0, -1);

@@ -10,6 +10,7 @@
 #include <QTime>
 #include <cmath>
 #include <ctime>
+#include <utility>
 
 #include "core/msgbox/msg_style.h"
 #include "ui/app/qt_convert.h"
@@ -24,16 +25,13 @@ QtPlatform::QtPlatform() {
     });
 }
 
-QtPlatform::~QtPlatform() = default;
-
 void QtPlatform::render() const {
     if (render_) render_();
 }
 
 void QtPlatform::show_message_form(MsgForm& form) {
     render();
-    if (!message_view_) message_view_ = std::make_unique<MsgFormView>(form);
-    message_view_->run();
+    show_msg_form_modal(form, parent_);
 }
 
 int QtPlatform::system_message_box(const std::string& text, const std::string& title,

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 #include "core/app/platform.h"
 
@@ -14,15 +13,11 @@ namespace kalder::ui {
 // The platform seam on Qt: dialogs, the one-shot timer behind Pause, event processing.
 // Before events run, the render hook lets the views catch up with the models, so long
 // operations stay visible.
-class MsgFormView;
-
 class QtPlatform : public Platform {
   public:
     QtPlatform();
-    ~QtPlatform() override;
 
     void set_dialog_parent(QWidget* parent) { parent_ = parent; }
-    MsgFormView* message_view() const { return message_view_.get(); }
     void set_render_hook(std::function<void()> render) { render_ = std::move(render); }
     // True while a handler waits inside a Pause.
     bool waiting() const { return wait_depth_ > 0; }
@@ -49,8 +44,6 @@ class QtPlatform : public Platform {
     QPointer<QWidget> parent_;
     std::function<void()> render_;
     QTimer timer_;
-    // The one message box window, made on first use and kept.
-    std::unique_ptr<MsgFormView> message_view_;
     std::function<void()> on_tick_;
     bool busy_ = false;
     int wait_depth_ = 0;
