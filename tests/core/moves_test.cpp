@@ -150,5 +150,46 @@ TEST_F(MovesTest, AClickOnTheBackgroundCancels) {
     EXPECT_EQ(form->CellD[2].ForeColor, LockedFore);
 }
 
+TEST_F(MovesTest, ClicksDuringTheArrowPauseStartAFreshSelection) {
+    show("121222332,");
+    platform.during_wait.push_back([&] {
+        click(3);  // a neighbour of the source that has just given its spare unit
+        click(5);
+    });
+    move(2, 1);
+    EXPECT_EQ(captions(), (std::vector<std::string>{"2", "1", "1", "2", "2", "2", "3", "3", "2"}))
+        << "the source gives once per selection";
+    EXPECT_EQ(form->UndoList.size(), 1u);
+    EXPECT_EQ(form->SourceCell, 5) << "the selection made during the pause stays";
+    EXPECT_TRUE(form->Line1.Visible);
+    EXPECT_FALSE(form->Lft.Visible);
+}
+
+TEST_F(MovesTest, TipsShowOnlyWhatTheSelectionNowMeans) {
+    show("121222332,");
+    const auto tips = [&] {
+        std::string all;
+        for (int k = 1; k <= 9; ++k) all += form->CellD[k].ToolTipText + "|";
+        return all;
+    };
+    click(5);
+    form->CellD_MouseMove(2, MouseEvent{});
+    form->CellD_MouseMove(4, MouseEvent{});
+    EXPECT_EQ(tips(), "|||+1|-1|||||") << "the line left 2 for 4";
+
+    click(6);
+    EXPECT_EQ(tips(), "|||||||||") << "ended by a move";
+
+    click(7);
+    form->CellD_MouseMove(8, MouseEvent{});
+    form->Form_MouseUp(MouseEvent{});
+    EXPECT_EQ(tips(), "|||||||||") << "ended on the background";
+
+    click(7);
+    form->CellD_MouseMove(4, MouseEvent{});
+    show("121222332,");
+    EXPECT_EQ(tips(), "|||||||||") << "ended by showing a puzzle";
+}
+
 }  // namespace
 }  // namespace kalder::testing

@@ -13,6 +13,21 @@ int centre_y(const CellLabel& cell) {
     return cell.Top + static_cast<int>(Form1::CellSize / 2);
 }
 
+void hide_arrows(Form1& form) {
+    form.Lft.Visible = form.Rght.Visible = form.Up.Visible = form.Down.Visible = false;
+}
+
+// The selection's tooltips ("-1" on the source, "+1" where the line points) go with it, and
+// so does that of the cell clicked to end it (0 for none).
+void end_selection(Form1& form, int clicked) {
+    for (const int cell : {form.SourceCell, form.TargetCell, clicked}) {
+        if (form.board.on_board(cell)) form.CellD[cell].ToolTipText.clear();
+    }
+    form.SourceCell = -1;
+    form.TargetCell = -1;
+    form.Line1.Visible = false;
+}
+
 }  // namespace
 
 // While a solution plays, the board belongs to the replay.
@@ -29,8 +44,9 @@ void Form1::CellD_MouseUp(int index, const MouseEvent&) {
     }
     const int source = SourceCell;
     const int target = index;
-    if (!board.locked(target) && target != source && board.on_board(source) &&
-        are_adjacent(source, target, board.GridSize)) {
+    const bool allowed = !board.locked(target) && target != source && board.on_board(source) &&
+                         are_adjacent(source, target, board.GridSize);
+    if (allowed) {
         const int source_value = caption_value(source);
         const int target_value = caption_value(target);
         UndoList.push_front({source, source_value, board.locked(source), target, target_value});
@@ -38,22 +54,25 @@ void Form1::CellD_MouseUp(int index, const MouseEvent&) {
         CellD[target].Caption = std::to_string(target_value + 1);
         board.set_locked(target, true);
         paint_locked(target);
-        HideMoveMarks();
-        ShowMoveArrow(source, target);
-        Pause(500);
     }
     HideMoveMarks();
-    CellD[source].ToolTipText.clear();
-    CellD[index].ToolTipText.clear();
-    SourceCell = -1;
-    TargetCell = -1;
-    Line1.Visible = false;
+    end_selection(*this, index);
+    if (allowed) {
+        // The selection is over before the arrow's half second: a click meanwhile starts a
+        // new one instead of giving again from a source that has already given.
+        ShowMoveArrow(source, target);
+        Pause(500);
+        // Only the arrows go: a line drawn during the pause belongs to the new selection.
+        hide_arrows(*this);
+    }
     CheckSolved();
 }
 
 void Form1::CellD_MouseMove(int index, const MouseEvent&) {
     if (SolverBusy || SourceCell < 1 || !board.on_board(index)) return;
     if (!are_adjacent(SourceCell, index, board.GridSize)) return;
+    // Only the cell the line points at offers "+1".
+    if (TargetCell != index && board.on_board(TargetCell)) CellD[TargetCell].ToolTipText.clear();
     TargetCell = index;
     Line1.X2 = centre_x(CellD[index]);
     Line1.Y2 = centre_y(CellD[index]);
@@ -66,9 +85,7 @@ void Form1::Form_MouseUp(const MouseEvent&) {
             CellD[cell].BackColor = open_cell_colour();
         }
     }
-    SourceCell = -1;
-    TargetCell = -1;
-    Line1.Visible = false;
+    end_selection(*this, 0);
 }
 
 void Form1::ShowMoveArrow(int a, int b) {
@@ -89,7 +106,7 @@ void Form1::ShowMoveArrow(int a, int b) {
 }
 
 void Form1::HideMoveMarks() {
-    Lft.Visible = Rght.Visible = Up.Visible = Down.Visible = false;
+    hide_arrows(*this);
     Line1.Visible = false;
 }
 

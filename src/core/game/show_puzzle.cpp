@@ -36,6 +36,8 @@ bool Form1::put_line_on_board(const std::string& path, int n, const std::string&
     for (int k = 1; k <= board.CellCount; ++k) {
         CellLabel& cell = CellD[k];
         cell.Caption.clear();
+        // The selection is cleared below, and with it its "-1" and "+1" tips.
+        cell.ToolTipText.clear();
         cell.Visible = false;
         paint_open(k);
         board.CellMark[k].clear();
