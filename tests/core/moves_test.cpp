@@ -145,9 +145,12 @@ TEST_F(MovesTest, AClickOnTheBackgroundCancels) {
     EXPECT_EQ(form->SourceCell, -1);
     EXPECT_EQ(form->TargetCell, -1);
     EXPECT_FALSE(form->Line1.Visible);
-    // The locked source gets the open background while its text stays light.
-    EXPECT_EQ(form->CellD[2].BackColor, form->open_cell_colour());
+    // Both cells keep the colours of their state: the locked source stays dark, so its light
+    // text stays readable.
+    EXPECT_EQ(form->CellD[2].BackColor, LockedBack);
     EXPECT_EQ(form->CellD[2].ForeColor, LockedFore);
+    EXPECT_EQ(form->CellD[3].BackColor, form->open_cell_colour());
+    EXPECT_EQ(form->CellD[3].ForeColor, LockedBack);
 }
 
 TEST_F(MovesTest, ClicksDuringTheArrowPauseStartAFreshSelection) {

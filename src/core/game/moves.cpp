@@ -80,9 +80,14 @@ void Form1::CellD_MouseMove(int index, const MouseEvent&) {
 }
 
 void Form1::Form_MouseUp(const MouseEvent&) {
+    // Each cell is painted as its lock mark says: an open background under a locked cell's
+    // light text would hide its value and pass it off as open.
     for (const int cell : {SourceCell, TargetCell}) {
-        if (cell > 0 && static_cast<std::size_t>(cell) < CellD.size()) {
-            CellD[cell].BackColor = open_cell_colour();
+        if (!board.on_board(cell)) continue;
+        if (board.locked(cell)) {
+            paint_locked(cell);
+        } else {
+            paint_open(cell);
         }
     }
     end_selection(*this, 0);
