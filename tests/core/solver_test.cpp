@@ -76,6 +76,28 @@ TEST_F(SolverTest, GuardedCommandsAreInertDuringTheReplay) {
     EXPECT_EQ(captions(), start);
 }
 
+TEST_F(SolverTest, ASelectionMadeBeforeTheReplayIsOverAfterIt) {
+    click(5);
+    ASSERT_EQ(form->SourceCell, 5);
+    platform.message_answers = {1};
+    form->mnusolve_Click();
+    EXPECT_TRUE(form->CellD[5].ToolTipText.empty());
+    click(2);  // beside the old source: selects cell 2 instead of giving from cell 5
+    EXPECT_EQ(captions(), start);
+    EXPECT_TRUE(form->UndoList.empty());
+    EXPECT_EQ(form->SourceCell, 2);
+}
+
+TEST_F(Form1Test, SolveWithNoPuzzleOnTheBoardCountsNothing) {
+    folder.write("mine.kdr", puzzle_line(1, 3, SampleBody));
+    load(folder.file("mine.kdr"), 7);
+    ASSERT_EQ(form->board.CellCount, 0);
+    form->mnusolve_Click();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(form->Score1.session(1), "0");
+    EXPECT_EQ(form->Score1.total(4), "0");
+}
+
 TEST_F(SolverTest, DamagedMovesAreSkippedAndNeverLeaveTheBoard) {
     const std::string damaged[] = {
         "121222332,",                                      // no moves at all

@@ -93,5 +93,22 @@ TEST_F(UndoResetTest, ResetOfALineThatHasGoneKeepsTheBoard) {
     EXPECT_EQ(captions(), moved);
 }
 
+// A folder that cannot be written keeps a new puzzle in memory only; reset still starts it again.
+TEST_F(Form1Test, ResetOfAPuzzleKeptOnlyInMemoryStartsItAgain) {
+    platform.folder = folder.file("read-only/");
+    platform.working = folder.file("read-only/");
+    form = std::make_unique<Form1>(platform, random);
+    form->Form_Load();
+    const auto start = captions();
+    const auto [giver, receiver] = playable_solution().front();
+    move(giver, receiver);
+    ASSERT_NE(captions(), start);
+    platform.message_answers = {6};
+    form->cmdreset_MouseUp(MouseEvent{});
+    EXPECT_EQ(captions(), start);
+    EXPECT_EQ(locks(), std::vector<bool>(16, false));
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+}
+
 }  // namespace
 }  // namespace kalder::testing

@@ -1,4 +1,6 @@
 #include "core/app/form1.h"
+#include "core/game/collection_file.h"
+#include "core/game/puzzle_line.h"
 
 namespace kalder {
 
@@ -29,7 +31,12 @@ void Form1::cmdreset_MouseUp(const MouseEvent&) {
     if (SolverBusy) return;
     const int answer = MsgboxA("Reset current puzzle?", "vbquestion+vbyesno");
     platform_.process_events();
-    if (answer == 6) ShowPuzzle(CollectionPath, PuzzleNumber);
+    if (answer != 6 || !ShowPuzzle(CollectionPath, PuzzleNumber)) return;
+    // A new puzzle whose folder could not take it exists only in memory: start it from there.
+    if (CollectionPath == TempCollectionPath && !FileExists(TempCollectionPath)) {
+        put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, board.GridSize, PuzzleBody),
+                          1);
+    }
 }
 
 }  // namespace kalder

@@ -4,8 +4,9 @@
 
 namespace kalder {
 
+// With no puzzle on the board there is nothing to give up, so nothing is counted.
 void Form1::mnusolve_Click() {
-    if (SolverBusy) return;
+    if (SolverBusy || PuzzleBody.empty()) return;
     SolverBusy = true;
     UndoList.clear();
     Score1.set_LostSession(true);
@@ -23,7 +24,9 @@ void Form1::ShowSolution(const std::string& body, int delay) {
     const std::string cells = body.substr(0, comma);
     const std::string moves = comma == std::string::npos ? "" : body.substr(comma + 1);
     const int shown_cells = std::min(static_cast<int>(cells.size()), board.CellCount);
-    Line1.Visible = false;
+    // The board goes back to its start, so a selection made on it before is over, as if the
+    // player had clicked beside the board: no later click can give from a source unseen.
+    Form_MouseUp(MouseEvent{});
     for (int k = 1; k <= shown_cells; ++k) {
         const char digit = cells[k - 1];
         restore_cell(k, std::isdigit(static_cast<unsigned char>(digit)) ? digit - '0' : 0, false);
