@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -113,6 +114,35 @@ TEST_F(MainWindowTest, ClickingThroughASolveShowsTheMessageAndTheNextPuzzle) {
     EXPECT_EQ(seen, "Its all done!");
     EXPECT_EQ(window->puzzle_number_box()->text(), "P# 2 of 2");
     EXPECT_EQ(form->board.GridSize, 4);
+}
+
+// Either mouse button on the panel's buttons acts; "Clear" asks through the system's box first.
+TEST_F(MainWindowTest, TheRightButtonClearsTheScoresAfterAskingAndCloses) {
+    form->Score1.set_WonSession(true);
+    form->menu_Click("mnuscores");
+    window->sync();
+    ScoresBoxView* panel = window->scores_view();
+    QPushButton* close = nullptr;
+    QPushButton* clear = nullptr;
+    for (QPushButton* button : panel->findChildren<QPushButton*>()) {
+        (button->text() == "Close" ? close : clear) = button;
+    }
+    ASSERT_TRUE(close != nullptr && clear != nullptr);
+    QString asked;
+    QTimer::singleShot(50, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        asked = box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == "Yes") button->click();
+        }
+    });
+    QTest::mouseClick(clear, Qt::RightButton);
+    EXPECT_EQ(asked, "Clear ALL scores");
+    EXPECT_EQ(panel->total_label(1)->text(), "0");
+    EXPECT_EQ(panel->session_label(2)->text(), "0");
+    QTest::mouseClick(close, Qt::RightButton);
+    EXPECT_FALSE(panel->isVisible());
 }
 
 }  // namespace

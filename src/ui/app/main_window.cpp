@@ -105,12 +105,12 @@ void MainWindow::centre_on_screen() {
     }
 }
 
-// Ctrl + and Ctrl - scale the whole window, Ctrl 0 goes back to the designed size.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (on_close) on_close();
 }
 
+// Ctrl + and Ctrl - scale the whole window, Ctrl 0 goes back to the designed size.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
         const double scale = board_->scale();
