@@ -37,6 +37,22 @@ TEST_F(UndoResetTest, UndoTakesMovesBackOneAtATime) {
     EXPECT_EQ(captions(), start) << "a third undo does nothing";
 }
 
+TEST_F(UndoResetTest, UndoEndsASelectionWhoseSourceCanNoLongerGive) {
+    move(2, 5);
+    click(4);  // shows 2: selected, and stays so when undo leaves it able to give
+    undo();
+    EXPECT_EQ(form->SourceCell, 4);
+    click(4);  // deselects
+    move(2, 1);
+    ASSERT_EQ(form->CellD[1].Caption, "2");
+    click(1);  // shows 2 only thanks to the move about to be undone
+    undo();
+    EXPECT_EQ(form->CellD[1].Caption, "1");
+    click(4);  // a fresh selection, not a give from cell 1
+    EXPECT_EQ(captions(), start);
+    EXPECT_EQ(form->SourceCell, 4);
+}
+
 TEST_F(UndoResetTest, UndoRestoresAValueOfTen) {
     form->ShowPuzzle(folder.file("c.kdr"), 2);
     move(1, 2);

@@ -25,6 +25,8 @@ void Form1::cmdundo_MouseUp(const MouseEvent&) {
         }
     }
     UndoList.pop_front();
+    // A selected source that undo took back below 2 can no longer give.
+    if (board.on_board(SourceCell) && caption_value(SourceCell) < 2) Form_MouseUp(MouseEvent{});
 }
 
 void Form1::cmdreset_MouseUp(const MouseEvent&) {
