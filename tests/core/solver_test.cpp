@@ -89,8 +89,7 @@ TEST_F(SolverTest, ASelectionMadeBeforeTheReplayIsOverAfterIt) {
 }
 
 TEST_F(Form1Test, SolveWithNoPuzzleOnTheBoardCountsNothing) {
-    folder.write("mine.kdr", puzzle_line(1, 3, SampleBody));
-    load(folder.file("mine.kdr"), 7);
+    // Before start-up has shown a puzzle.
     ASSERT_EQ(form->board.CellCount, 0);
     form->mnusolve_Click();
     EXPECT_TRUE(platform.messages.empty());

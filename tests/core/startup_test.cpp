@@ -40,11 +40,38 @@ TEST_F(Form1Test, AnEmptyDefaultCollectionCountsAsMissing) {
     EXPECT_EQ(form->board.GridSize, 4);
 }
 
-TEST_F(Form1Test, AConfiguredNumberBeyondTheFileKeepsTheDesignedBoard) {
-    folder.write("mine.kdr", puzzle_line(1, 3, SampleBody));
-    load(folder.file("mine.kdr"), 7);
-    EXPECT_EQ(form->board.CellCount, 0);
-    EXPECT_TRUE(platform.messages.empty());
+TEST_F(Form1Test, AShortenedOrDamagedConfiguredCollectionStillStartsOnAPuzzle) {
+    const std::string good = puzzle_line(1, 3, SampleBody);
+    const std::string damaged = "00002,12,123\r\n";
+    struct Case {
+        const char* what;
+        std::string lines;
+        int configured;
+        bool on_first_puzzle;  // else on a generated 4 x 4
+        std::size_t messages;
+    } const cases[] = {
+        {"number beyond the file", good, 7, true, 0},
+        {"damaged configured line", good + damaged, 2, true, 1},
+        {"only damaged lines", damaged + damaged, 2, false, 2},
+        {"damaged first line configured", damaged, 1, false, 1},
+        {"empty file", "", 3, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write("mine.kdr", c.lines);
+        platform.messages.clear();
+        form = std::make_unique<Form1>(platform, random);
+        load(folder.file("mine.kdr"), c.configured);
+        if (c.on_first_puzzle) {
+            EXPECT_EQ(form->CollectionPath, folder.file("mine.kdr"));
+            EXPECT_EQ(form->PuzzleNumber, 1);
+            EXPECT_EQ(form->board.GridSize, 3);
+        } else {
+            EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
+            EXPECT_EQ(form->board.GridSize, 4);
+        }
+        EXPECT_EQ(platform.messages.size(), c.messages);
+    }
 }
 
 TEST_F(Form1Test, StartUpStylesTheWindowAndTheMessageBox) {

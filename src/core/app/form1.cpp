@@ -134,7 +134,11 @@ void Form1::Form_Load() {
     PuzzleNumber = config.PuzzleNumber;
 
     if (FileExists(CollectionPath)) {
-        ShowPuzzle(CollectionPath, PuzzleNumber);
+        // A collection shortened or damaged since the last session still starts on a puzzle:
+        // its first, or failing that a new one, never an empty board.
+        if (!ShowPuzzle(CollectionPath, PuzzleNumber)) return;
+        if (PuzzleNumber != 1 && !ShowPuzzle(CollectionPath, 1)) return;
+        NewRandomPuzzle(4);
         return;
     }
     CollectionPath = ProgramFolder + "puzzles.kdr";
