@@ -1,10 +1,39 @@
 #include "form1_fixture.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
 
 namespace kalder::testing {
 namespace {
+
+// Marks a file append-only for its lifetime: it can be neither deleted nor emptied, only added
+// to. Needs a file system and privileges that allow it; ok() tells.
+class AppendOnly {
+  public:
+    explicit AppendOnly(const std::string& path) : fd_(open(path.c_str(), O_RDONLY)) {
+        if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0) {
+            int append_only = flags_ | FS_APPEND_FL;
+            set_ = ioctl(fd_, FS_IOC_SETFLAGS, &append_only) == 0;
+        }
+    }
+    ~AppendOnly() {
+        if (set_) ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
+        if (fd_ >= 0) close(fd_);
+    }
+    AppendOnly(const AppendOnly&) = delete;
+    AppendOnly& operator=(const AppendOnly&) = delete;
+    bool ok() const { return set_; }
+
+  private:
+    int fd_;
+    int flags_ = 0;
+    bool set_ = false;
+};
 
 class CreateTest : public Form1Test {
   protected:
@@ -33,6 +62,20 @@ TEST_F(CreateTest, EveryCreationReplacesTheTemporaryCollection) {
     create(LeftButton);
     create(LeftButton);
     EXPECT_EQ(CountLines(folder.file("kaldertemp.tmp")), 1);
+}
+
+TEST_F(CreateTest, ATemporaryCollectionThatCannotBeReplacedNeverShowsItsOldPuzzle) {
+    folder.write("kaldertemp.tmp", puzzle_line(1, 3, SampleBody));
+    const AppendOnly stuck(folder.file("kaldertemp.tmp"));
+    if (!stuck.ok()) GTEST_SKIP() << "append-only files are not available here";
+    create(LeftButton);
+    ASSERT_NE(form->PuzzleBody, SampleBody);
+    std::vector<std::string> cells;
+    for (int k = 0; k < 9; ++k) cells.push_back(form->PuzzleBody.substr(k, 1));
+    EXPECT_EQ(captions(), cells) << "the new puzzle is on the board";
+    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+    EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Created puzzle"});
 }
 
 TEST_F(CreateTest, RightClickAsksForTheSizeUntilItFits) {

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <fstream>
 
 #include "core/app/form1.h"
 #include "core/app/vb_number.h"
@@ -59,7 +60,11 @@ void Form1::make_new_puzzle(int size) {
     CollectionPath = TempCollectionPath;
     std::error_code ignored;
     std::filesystem::remove(TempCollectionPath, ignored);
-    if (AppendPuzzle(TempCollectionPath, size, PuzzleBody) && !ShowPuzzle(TempCollectionPath, 1)) {
+    // A file the folder will not let go of is emptied instead: appended to, it would keep the
+    // previous puzzle as its line 1, and that is what would be shown.
+    if (FileExists(TempCollectionPath)) std::ofstream(TempCollectionPath, std::ios::trunc);
+    if (!FileExists(TempCollectionPath) && AppendPuzzle(TempCollectionPath, size, PuzzleBody) &&
+        !ShowPuzzle(TempCollectionPath, 1)) {
         return;
     }
     put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, size, PuzzleBody), 1);
