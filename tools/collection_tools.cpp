@@ -1,0 +1,120 @@
+#include "collection_tools.h"
+
+#include <charconv>
+#include <cstdint>
+#include <random>
+
+#include "core/game/board.h"
+#include "core/game/collection_file.h"
+#include "core/game/puzzle_line.h"
+#include "core/game/random.h"
+#include "core/generator/generate_puzzle.h"
+
+namespace kalder::tools {
+
+namespace {
+
+constexpr int Failed = 1;
+constexpr int UsageError = 2;
+
+int usage(std::ostream& err) {
+    err << "usage:\n"
+           "  kalder-tools generate --size N|mixed --count K [--seed S] FILE\n"
+           "      appends K new puzzles of size N (3 to 9; mixed: a random size each)\n"
+           "  kalder-tools verify FILE\n"
+           "      checks every line; prints each bad line and exits 1 if there is one\n";
+    return UsageError;
+}
+
+// The whole text must be the number: "12x", "-3" or "" are refused.
+template <typename T>
+bool read_number(const std::string& text, T& value) {
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end;
+}
+
+int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    int size = 0;  // 0: mixed
+    int count = -1;
+    std::uint64_t seed = std::random_device{}();
+    std::string file;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool has_value = i + 1 < args.size();
+        if (arg == "--size" && has_value) {
+            const std::string& value = args[++i];
+            if (value == "mixed") {
+                size = 0;
+            } else if (!read_number(value, size) || size < MinGridSize || size > MaxGridSize) {
+                return usage(err);
+            }
+        } else if (arg == "--count" && has_value) {
+            if (!read_number(args[++i], count) || count < 0) return usage(err);
+        } else if (arg == "--seed" && has_value) {
+            if (!read_number(args[++i], seed)) return usage(err);
+        } else if (file.empty() && arg.rfind("--", 0) != 0) {
+            file = arg;
+        } else {
+            return usage(err);
+        }
+    }
+    if (file.empty() || count < 0) return usage(err);
+    // Checked before the first puzzle, so a run that cannot finish changes nothing.
+    const int present = CountLines(file);
+    if (count > MaxCollectionLines - present) {
+        err << file << ": holds " << present << " lines, and a collection takes at most "
+            << MaxCollectionLines << "\n";
+        return Failed;
+    }
+    Random random(seed);
+    for (int i = 0; i < count; ++i) {
+        const int n =
+            size != 0 ? size : MinGridSize - 1 + random.RandomInt(MaxGridSize - MinGridSize + 1);
+        if (!AppendPuzzle(file, n, GeneratePuzzle(n, random))) {
+            err << file << ": cannot be written; " << i << " puzzles appended\n";
+            return Failed;
+        }
+    }
+    out << count << " puzzles appended to " << file << "\n";
+    return 0;
+}
+
+int verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return usage(err);
+    const std::string& file = args[0];
+    int lines = 0;
+    int bad = 0;
+    const bool read = for_each_collection_line(file, [&](int n, std::string_view line) {
+        lines = n;
+        const std::string problem = verify_puzzle_line(line);
+        if (!problem.empty()) {
+            out << "line " << n << ": " << problem << "\n";
+            ++bad;
+        }
+        return true;
+    });
+    if (!read || lines == 0) {
+        err << file << ": missing, empty or unreadable\n";
+        return Failed;
+    }
+    if (bad != 0) {
+        out << bad << " of " << lines << " lines are bad\n";
+        return Failed;
+    }
+    out << lines << " puzzles, all good\n";
+    return 0;
+}
+
+}  // namespace
+
+int run_collection_tool(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err) {
+    if (args.empty()) return usage(err);
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "generate") return generate(rest, out, err);
+    if (args[0] == "verify") return verify(rest, out, err);
+    return usage(err);
+}
+
+}  // namespace kalder::tools
