@@ -55,7 +55,7 @@ TEST_F(CreateTest, LeftClickMakesAPuzzleOfTheCurrentSizeInTheTemporaryCollection
     EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
     EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Created puzzle"});
     EXPECT_FALSE(platform.busy);
-    EXPECT_TRUE(platform.input_prompts.empty());
+    EXPECT_TRUE(platform.input_boxes.empty());
 }
 
 TEST_F(CreateTest, EveryCreationReplacesTheTemporaryCollection) {
@@ -79,11 +79,14 @@ TEST_F(CreateTest, ATemporaryCollectionThatCannotBeReplacedNeverShowsItsOldPuzzl
 }
 
 TEST_F(CreateTest, RightClickAsksForTheSizeUntilItFits) {
-    platform.input_answers = {"12", "two", "2.5", "5"};
+    // 2.5 and 9.5 round to 2 and 10; blanks before the number do not matter.
+    platform.input_answers = {"12", "two", "2.5", "9.5", "  5 "};
     create(RightButton);
-    EXPECT_EQ(platform.input_prompts.size(), 4u);
-    EXPECT_EQ(platform.input_prompts[0], "Enter Grid Size (3 to 9)");
+    const FakePlatform::InputBox asked{"Enter Grid Size (3 to 9)", "Creat Puzzle", "3"};
+    EXPECT_EQ(platform.input_boxes, std::vector<FakePlatform::InputBox>(5, asked))
+        << "the same box each time, offering the size in play";
     EXPECT_EQ(form->board.GridSize, 5);
+    EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,5,");
     EXPECT_EQ(form->board.CellCount, 25);
     EXPECT_EQ(form->Gsize.Caption, "5");
 }

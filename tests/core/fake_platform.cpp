@@ -26,9 +26,9 @@ std::tm FakePlatform::local_time() const {
     return time;
 }
 
-std::string FakePlatform::input_box(const std::string& prompt, const std::string&,
-                                    const std::string&) {
-    input_prompts.push_back(prompt);
+std::string FakePlatform::input_box(const std::string& prompt, const std::string& title,
+                                    const std::string& default_text) {
+    input_boxes.push_back({prompt, title, default_text});
     if (input_answers.empty()) return "";
     std::string answer = input_answers.front();
     input_answers.pop_front();

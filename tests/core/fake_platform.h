@@ -33,7 +33,11 @@ class FakePlatform : public Platform {
 
     // Answers for coming input boxes; when empty the box is cancelled ("").
     std::deque<std::string> input_answers;
-    std::vector<std::string> input_prompts;
+    struct InputBox {
+        std::string prompt, title, default_text;
+        bool operator==(const InputBox&) const = default;
+    };
+    std::vector<InputBox> input_boxes;
 
     // One runs at each wait (inside a Pause) before the timer fires: events during a pause.
     std::deque<std::function<void()>> during_wait;
