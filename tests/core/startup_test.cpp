@@ -40,6 +40,16 @@ TEST_F(Form1Test, AnEmptyDefaultCollectionCountsAsMissing) {
     EXPECT_EQ(form->board.GridSize, 4);
 }
 
+TEST_F(Form1Test, ADefaultCollectionWithADamagedFirstLineStartsOnANewPuzzle) {
+    folder.write("puzzles.kdr", "00001,12,123\r\n" + puzzle_line(2, 3, SampleBody));
+    load(folder.file("deleted.kdr"), 2);
+    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
+    EXPECT_EQ(form->board.GridSize, 4);
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+    ASSERT_EQ(platform.messages.size(), 1u) << "the damaged line is named";
+    EXPECT_NE(platform.messages[0].text.find(folder.file("puzzles.kdr")), std::string::npos);
+}
+
 TEST_F(Form1Test, AShortenedOrDamagedConfiguredCollectionStillStartsOnAPuzzle) {
     const std::string good = puzzle_line(1, 3, SampleBody);
     const std::string damaged = "00002,12,123\r\n";

@@ -145,12 +145,8 @@ void Form1::Form_Load() {
     if (FileExists(CollectionPath)) {
         PuzzleNumber = 1;
         PuzzleCount = CountLines(CollectionPath);
-        if (PuzzleCount == 0) {
-            NewRandomPuzzle(4);
-        } else {
-            ShowPuzzle(CollectionPath, 1);
-        }
-        return;
+        // A damaged first line would leave the board empty: a new puzzle stands in for it.
+        if (PuzzleCount != 0 && !ShowPuzzle(CollectionPath, 1)) return;
     }
     NewRandomPuzzle(4);
 }
