@@ -136,6 +136,21 @@ TEST_F(MovesTest, TheLineFollowsThePointerOverNeighboursOnly) {
     EXPECT_EQ(form->Line1.X2, form->CellD[6].Left + 250);
 }
 
+TEST_F(MovesTest, TheLineNeverPointsAtAHiddenCell) {
+    folder.write("short.kdr", puzzle_line(1, 3, "1212,0102"));
+    ASSERT_FALSE(form->ShowPuzzle(folder.file("short.kdr"), 1));
+    click(4);
+    ASSERT_EQ(form->SourceCell, 4);
+    for (const int hidden : {5, 7}) {
+        form->CellD_MouseMove(hidden, MouseEvent{});
+        EXPECT_EQ(form->TargetCell, -1) << hidden;
+        EXPECT_EQ(form->Line1.X2, form->CellD[4].Left + 250) << hidden;
+        EXPECT_EQ(form->CellD[hidden].ToolTipText, "") << hidden;
+    }
+    form->CellD_MouseMove(1, MouseEvent{});
+    EXPECT_EQ(form->TargetCell, 1);
+}
+
 TEST_F(MovesTest, AClickOnTheBackgroundCancels) {
     show("121222332,");
     move(5, 2);
