@@ -43,6 +43,29 @@ TEST_F(MainWindowTest, ShowsTheCaptionsOfThePuzzle) {
     for (int k = 1; k <= 9; ++k) EXPECT_EQ(form->CellD[k].Caption, expected[k - 1]);
 }
 
+TEST_F(MainWindowTest, TheWindowHasOneSizeAndClosingItSavesNothing) {
+    // The frame's buttons are chosen, not left to the window system, whose default has maximise.
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+    const auto configuration = [this] {
+        std::ifstream file(folder / "kalder.cfg", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string before = configuration();
+    form->arrows_MouseUp(2, MouseEvent{LeftButton});
+    ASSERT_EQ(form->PuzzleNumber, 2);
+    bool ended = false;
+    window->on_close = [&ended] { ended = true; };
+    window->close();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(configuration(), before) << "only Exit writes the configuration";
+}
+
 TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
     click(2);
     EXPECT_EQ(form->SourceCell, 2);

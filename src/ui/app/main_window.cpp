@@ -32,6 +32,10 @@ MainWindow::MainWindow(Form1& form)
       gsize_(new QLabel(board_)),
       scores_(new ScoresBoxView(form.Score1, board_)) {
     setWindowTitle(QString::fromStdString(form.Caption));
+    // A fixed single border: the board has one size, so there is nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setCentralWidget(board_);
     build_menus();
     build_top_bar();
