@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -79,6 +80,17 @@ TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
     const QImage picture = window->board_view()->grab().toImage();
     const QColor colour = picture.pixelColor(centre_of(1) + QPoint(-12, -12));
     EXPECT_LT(colour.lightness(), 60);
+}
+
+// The arrow's half second is a wait on the window's own loop: a click then is played at once.
+TEST_F(MainWindowTest, APauseLastsAboutItsTimeAndAnswersClicksMeanwhile) {
+    QTimer::singleShot(100, [this] { click(5); });
+    QElapsedTimer clock;
+    clock.start();
+    form->Pause(500);
+    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_EQ(form->SourceCell, 5);
+    EXPECT_FALSE(form->Timer1.Enabled);
 }
 
 TEST_F(MainWindowTest, TheScoresPanelShowsOverTheBoardAndCloses) {
