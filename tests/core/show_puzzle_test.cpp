@@ -37,6 +37,24 @@ TEST_F(ShowPuzzleTest, LineFeedOnlyAndUnterminatedLastLineReadTheSame) {
     EXPECT_EQ(form->CellD[25].Caption, "5");
 }
 
+// The board is laid out again only for a new size; the same size keeps the cells where they are.
+TEST_F(ShowPuzzleTest, OnlyANewSizeLaysTheBoardOut) {
+    folder.write("sizes.kdr", puzzle_line(1, 4, "1234123412341234,") +
+                                  puzzle_line(2, 4, "4321432143214321,") +
+                                  puzzle_line(3, 5, "1111122222333334444455555,"));
+    const std::string sizes = folder.file("sizes.kdr");
+    ASSERT_FALSE(form->ShowPuzzle(sizes, 1));
+    form->CellD[1].Left = 7;
+    ASSERT_FALSE(form->ShowPuzzle(sizes, 2));
+    EXPECT_EQ(form->CellD[1].Left, 7);
+    EXPECT_EQ(form->board.CellCount, 16);
+    ASSERT_FALSE(form->ShowPuzzle(sizes, 3));
+    EXPECT_EQ(form->CellD[1].Left, 1168);
+    EXPECT_EQ(form->CellD[25].Top, 1618 + 4 * 500);
+    EXPECT_EQ(form->board.CellCount, 25);
+    EXPECT_EQ(form->Gsize.Caption, "5");
+}
+
 TEST_F(ShowPuzzleTest, MissingLineLeavesTheBoardAsItWas) {
     ASSERT_FALSE(form->ShowPuzzle(collection, 1));
     for (const int n : {5, 0, -1}) {
