@@ -11,6 +11,30 @@ TEST(BoardLeft, CentresTheBoardForEveryGridSize) {
     }
 }
 
+TEST_F(Form1Test, TheTopBarButtonsSitInARowWithTheirTips) {
+    struct Case {
+        const BoxControl* button;
+        int left;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {&form->arrows[0], 60, "Previous puzzle, right-click for first puzzle"},
+        {&form->arrows[1], 450, "Random puzzle"},
+        {&form->arrows[2], 840, "Next puzzle, right-click for last puzzle"},
+        {&form->cmdreset, 3165, "Reset Puzzle"},
+        {&form->cmdcreate, 3555, "Create New Puzzle, rightclick for options"},
+        {&form->cmdundo, 3945, "Undo last move"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.button->Left(), c.left) << c.tip;
+        EXPECT_EQ(c.button->Top(), 60) << c.tip;
+        EXPECT_EQ(c.button->Width(), 390) << c.tip;
+        EXPECT_EQ(c.button->Height(), 360) << c.tip;
+        EXPECT_EQ(c.button->ToolTipText, c.tip);
+    }
+    EXPECT_EQ(form->Gsize.ToolTipText, "Grid Size");
+}
+
 TEST_F(Form1Test, LayoutPlacesCellsRowByRowBelowTheTopBar) {
     for (int n = MinGridSize; n <= MaxGridSize; ++n) {
         form->board.GridSize = n;

@@ -106,6 +106,14 @@ TEST_F(Form1Test, MenusCarryTheirCaptionsAndLaterCommandsAreDisabled) {
     EXPECT_EQ(captions, (std::vector<std::string>{"Options", "Scores", "-", "Help", "About", "-",
                                                   "Cancel", "-", "Exit", "Solve", "-", "Load",
                                                   "Save", "Delete", "-", "Cancel"}));
+    std::vector<std::string> disabled;
+    for (const Menu& menu : form->menus) {
+        for (const MenuItem& item : menu.items) {
+            if (!item.enabled) disabled.push_back(item.name);
+        }
+    }
+    EXPECT_EQ(disabled, (std::vector<std::string>{"mnuoptions", "mnuhelp", "mnuabout", "mnuload",
+                                                  "mnusave", "mnudelete"}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -65,6 +66,21 @@ TEST_F(MainWindowTest, TheWindowHasOneSizeAndClosingItSavesNothing) {
     window->close();
     EXPECT_TRUE(ended);
     EXPECT_EQ(configuration(), before) << "only Exit writes the configuration";
+}
+
+TEST_F(MainWindowTest, TheMenuBarShowsBothMenusAndOnlyTheCommandsThatWork) {
+    QStringList shown;
+    for (QAction* menu : window->menuBar()->actions()) {
+        shown << menu->text() + ":";
+        for (QAction* entry : menu->menu()->actions()) {
+            shown << (entry->isSeparator() ? QStringLiteral("-")
+                      : entry->isEnabled() ? entry->text()
+                                           : "(" + entry->text() + ")");
+        }
+    }
+    EXPECT_EQ(shown.join(' ').toStdString(),
+              "Kalder: (Options) Scores - (Help) (About) - Cancel - Exit "
+              "Puzzle: Solve - (Load) (Save) (Delete) - Cancel");
 }
 
 TEST_F(MainWindowTest, AClickOnASourceAndANeighbourMovesOneUnit) {
