@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <filesystem>
 #include <fstream>
 
@@ -107,6 +109,24 @@ TEST_F(MainWindowTest, APauseLastsAboutItsTimeAndAnswersClicksMeanwhile) {
     EXPECT_GE(clock.elapsed(), 400);
     EXPECT_EQ(form->SourceCell, 5);
     EXPECT_FALSE(form->Timer1.Enabled);
+}
+
+// The cells' tips are the board's own: "-1" on the source, "+1" where the line points.
+TEST_F(MainWindowTest, CellTipsShowWhatTheSelectionOffers) {
+    BoardView* board = window->board_view();
+    const auto tip_over = [board, this](int cell) {
+        QHelpEvent help(QEvent::ToolTip, centre_of(cell), board->mapToGlobal(centre_of(cell)));
+        QApplication::sendEvent(board, &help);
+        // A cell without a tip leaves the event to others.
+        return help.isAccepted() ? QToolTip::text().toStdString() : std::string();
+    };
+    EXPECT_EQ(tip_over(2), "");
+    click(2);
+    QTest::mouseMove(board, centre_of(5));
+    EXPECT_EQ(tip_over(2), "-1");
+    EXPECT_EQ(tip_over(5), "+1");
+    EXPECT_EQ(tip_over(9), "");
+    QToolTip::hideText();
 }
 
 TEST_F(MainWindowTest, TheScoresPanelShowsOverTheBoardAndCloses) {
