@@ -162,6 +162,23 @@ TEST_F(MainWindowTest, KeyboardPlayMovesAUnit) {
     EXPECT_EQ(window->board_view()->keyboard_cell(), 5);
 }
 
+TEST_F(MainWindowTest, TheKeyboardCursorStaysOnTheCellsShown) {
+    std::ofstream(folder / "short.kdr", std::ios::binary) << "00001,3,1212,0102\r\n";
+    ASSERT_FALSE(form->ShowPuzzle((folder / "short.kdr").string(), 1));
+    window->sync();
+    BoardView* board = window->board_view();
+    board->setFocus();
+    QTest::keyClick(board, Qt::Key_Down);  // the cursor appears on cell 1
+    QTest::keyClick(board, Qt::Key_Down);
+    ASSERT_EQ(board->keyboard_cell(), 4);
+    QTest::keyClick(board, Qt::Key_Down);
+    QTest::keyClick(board, Qt::Key_Right);
+    EXPECT_EQ(board->keyboard_cell(), 4) << "cells 5 and 7 are hidden";
+    QTest::keyClick(board, Qt::Key_Up);
+    QTest::keyClick(board, Qt::Key_Right);
+    EXPECT_EQ(board->keyboard_cell(), 2);
+}
+
 TEST_F(MainWindowTest, EnterInTheNumberBoxIsNotABoardKey) {
     QLineEdit* number_box = window->puzzle_number_box();
     number_box->setFocus();

@@ -182,7 +182,10 @@ void BoardView::move_keyboard_cell(int row_step, int col_step) {
     }
     const int row = std::clamp(board.RowOf(keyboard_cell_) + row_step, 1, board.GridSize);
     const int col = std::clamp(board.ColOf(keyboard_cell_) + col_step, 1, board.GridSize);
-    keyboard_cell_ = board.CellAt(row, col);
+    // The cursor stays on cells the player can see, as the pointer does.
+    const int cell = board.CellAt(row, col);
+    if (!form_.CellD[cell].Visible) return;
+    keyboard_cell_ = cell;
     form_.CellD_MouseMove(keyboard_cell_, MouseEvent{});
 }
 
