@@ -26,6 +26,8 @@ ScoresBoxView::ScoresBoxView(ScoresBox& model, QWidget* parent)
       model_(model),
       close_(new QPushButton(QStringLiteral("Close"), this)),
       clear_(new QPushButton(QStringLiteral("Clear"), this)) {
+    // The panel lies over the board: a click on it must not fall through to a cell beneath.
+    setAttribute(Qt::WA_NoMousePropagation);
     add_label(QStringLiteral(" This Session"), true, 1215, 240, 1275, 255);
     add_label(QStringLiteral(" Total"), true, 2565, 240, 1005, 255);
     add_label(QStringLiteral("Played "), true, 90, 540, 1005, 225)->setAlignment(Qt::AlignRight);
