@@ -55,6 +55,35 @@ TEST_F(SolverTest, DoneIsShownOnTheSolvedBoard) {
     EXPECT_EQ(captions(), start);
 }
 
+// A new puzzle of any size replays one step a second per cell, each with its arrow, and the
+// last step reaches the solved rows.
+TEST_F(SolverTest, NewPuzzlesOfEverySizeReplayOneStepPerCell) {
+    for (int size = MinGridSize; size <= MaxGridSize; ++size) {
+        form->NewRandomPuzzle(size);
+        const auto puzzle_start = captions();
+        int arrows_shown = 0;
+        for (int i = 0; i < size * size; ++i) {
+            platform.during_wait.push_back([this, &arrows_shown] {
+                arrows_shown +=
+                    form->Lft.Visible + form->Rght.Visible + form->Up.Visible + form->Down.Visible;
+            });
+        }
+        std::vector<std::string> at_done;
+        platform.on_message = [&] { at_done = captions(); };
+        const double started = platform.clock_seconds;
+        form->mnusolve_Click();
+        EXPECT_DOUBLE_EQ(platform.clock_seconds - started, size * size) << size;
+        EXPECT_EQ(arrows_shown, size * size) << size;
+        std::vector<std::string> solved;
+        for (int row = 1; row <= size; ++row) {
+            for (int col = 1; col <= size; ++col) solved.push_back(std::to_string(row));
+        }
+        EXPECT_EQ(at_done, solved) << size;
+        EXPECT_EQ(captions(), puzzle_start) << size;
+        platform.during_wait.clear();
+    }
+}
+
 TEST_F(SolverTest, GuardedCommandsAreInertDuringTheReplay) {
     const std::string path = form->CollectionPath;
     platform.during_wait.push_back([this] {
