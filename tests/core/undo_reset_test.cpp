@@ -109,21 +109,38 @@ TEST_F(UndoResetTest, ResetOfALineThatHasGoneKeepsTheBoard) {
     EXPECT_EQ(captions(), moved);
 }
 
-// A folder that cannot be written keeps a new puzzle in memory only; reset still starts it again.
-TEST_F(Form1Test, ResetOfAPuzzleKeptOnlyInMemoryStartsItAgain) {
-    platform.folder = folder.file("read-only/");
-    platform.working = folder.file("read-only/");
-    form = std::make_unique<Form1>(platform, random);
-    form->Form_Load();
-    const auto start = captions();
-    const auto [giver, receiver] = playable_solution().front();
-    move(giver, receiver);
-    ASSERT_NE(captions(), start);
-    platform.message_answers = {6};
-    form->cmdreset_MouseUp(MouseEvent{});
-    EXPECT_EQ(captions(), start);
-    EXPECT_EQ(locks(), std::vector<bool>(16, false));
-    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+// A new puzzle starts again from memory, whatever its folder did with the temporary collection.
+TEST_F(Form1Test, ResetOfANewPuzzleStartsItAgainFromMemory) {
+    struct Case {
+        const char* what;
+        bool read_only_folder;
+        const char* temporary_collection_now;  // nullptr leaves it as the game wrote it
+    } const cases[] = {
+        {"written", false, nullptr},
+        {"never written (read-only folder)", true, nullptr},
+        {"holding another puzzle", false, "00001,3,121222332,02030601020504070800\r\n"},
+        {"emptied", false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string where = c.read_only_folder ? folder.file("read-only/") : folder.slash();
+        platform.folder = where;
+        platform.working = where;
+        platform.messages.clear();
+        form = std::make_unique<Form1>(platform, random);
+        form->Form_Load();
+        const auto start = captions();
+        const auto [giver, receiver] = playable_solution().front();
+        move(giver, receiver);
+        ASSERT_NE(captions(), start);
+        if (c.temporary_collection_now) folder.write("kaldertemp.tmp", c.temporary_collection_now);
+        platform.message_answers = {6};
+        form->cmdreset_MouseUp(MouseEvent{});
+        EXPECT_EQ(form->board.GridSize, 4);
+        EXPECT_EQ(captions(), start);
+        EXPECT_EQ(locks(), std::vector<bool>(16, false));
+        EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+    }
 }
 
 }  // namespace

@@ -33,12 +33,15 @@ void Form1::cmdreset_MouseUp(const MouseEvent&) {
     if (SolverBusy) return;
     const int answer = MsgboxA("Reset current puzzle?", "vbquestion+vbyesno");
     platform_.process_events();
-    if (answer != 6 || !ShowPuzzle(CollectionPath, PuzzleNumber)) return;
-    // A new puzzle whose folder could not take it exists only in memory: start it from there.
-    if (CollectionPath == TempCollectionPath && !FileExists(TempCollectionPath)) {
+    if (answer != 6) return;
+    // A new puzzle starts again from memory: a folder that would not take it may have left the
+    // temporary collection missing, or holding an older puzzle.
+    if (CollectionPath == TempCollectionPath) {
         put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, board.GridSize, PuzzleBody),
                           1);
+        return;
     }
+    ShowPuzzle(CollectionPath, PuzzleNumber);
 }
 
 }  // namespace kalder
