@@ -79,11 +79,11 @@ TEST_F(CreateTest, ATemporaryCollectionThatCannotBeReplacedNeverShowsItsOldPuzzl
 }
 
 TEST_F(CreateTest, RightClickAsksForTheSizeUntilItFits) {
-    // 2.5 and 9.5 round to 2 and 10; blanks before the number do not matter.
-    platform.input_answers = {"12", "two", "2.5", "9.5", "  5 "};
+    // 2.5 and 9.5 round to 2 and 10, 3e1 is 30; blanks before the number do not matter.
+    platform.input_answers = {"12", "two", "2.5", "9.5", "3e1", "  5 "};
     create(RightButton);
     const FakePlatform::InputBox asked{"Enter Grid Size (3 to 9)", "Creat Puzzle", "3"};
-    EXPECT_EQ(platform.input_boxes, std::vector<FakePlatform::InputBox>(5, asked))
+    EXPECT_EQ(platform.input_boxes, std::vector<FakePlatform::InputBox>(6, asked))
         << "the same box each time, offering the size in play";
     EXPECT_EQ(form->board.GridSize, 5);
     EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,5,");

@@ -1,10 +1,28 @@
 #include "core/app/vb_number.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
 
 namespace kalder {
+
+namespace {
+
+// The power of ten written at `i` ("e5", "E-2"); 0 when no digits follow the letter.
+int exponent(std::string_view text, std::size_t i) {
+    if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return 0;
+    ++i;
+    int sign = 1;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) sign = text[i++] == '-' ? -1 : 1;
+    int power = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        power = std::min(power * 10 + (text[i] - '0'), 9999);  // far past any double
+    }
+    return sign * power;
+}
+
+}  // namespace
 
 double leading_number(std::string_view text) {
     std::size_t i = 0;
@@ -26,6 +44,7 @@ double leading_number(std::string_view text) {
             scale /= 10;
         }
     }
+    if (value != 0) value *= std::pow(10.0, exponent(text, i));  // never 0 x infinity
     return negative ? -value : value;
 }
 

@@ -6,8 +6,8 @@
 namespace kalder {
 
 // Reads the number a text begins with, the way the program's files and boxes have always
-// been read: leading blanks skipped, an optional sign, digits and a fraction; the rest is
-// ignored and a text without a leading number reads as 0.
+// been read: leading blanks skipped, an optional sign, digits, a fraction and a power of ten
+// ("3e1"); the rest is ignored and a text without a leading number reads as 0.
 double leading_number(std::string_view text);
 
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4); clamped to int.
