@@ -33,8 +33,17 @@ TEST(CollectionFile, ReadsLineNWithEitherLineEnd) {
         EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 4), std::nullopt);
         EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 0), std::nullopt);
         EXPECT_EQ(read_collection_line(folder.file("f.kdr"), -5), std::nullopt);
+        // The same line with the count of the whole file, whichever line is asked for.
+        for (const auto& [n, text] : {std::pair{1, "one"}, {2, "two"}, {3, "three"}}) {
+            const auto counted = read_collection_line_and_count(folder.file("f.kdr"), n);
+            ASSERT_TRUE(counted.has_value()) << n;
+            EXPECT_EQ(counted->text, text);
+            EXPECT_EQ(counted->line_count, 3) << n;
+        }
+        EXPECT_EQ(read_collection_line_and_count(folder.file("f.kdr"), 4), std::nullopt);
     }
     EXPECT_EQ(read_collection_line(folder.file("missing.kdr"), 1), std::nullopt);
+    EXPECT_EQ(read_collection_line_and_count(folder.file("missing.kdr"), 1), std::nullopt);
 }
 
 TEST(CollectionFile, LinesAcrossBlocksAndHugeLinesAreSafe) {

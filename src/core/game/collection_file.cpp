@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "core/game/puzzle_line.h"
 
@@ -84,18 +85,35 @@ bool lacks_final_line_end(const std::string& path) {
     return last != EOF && last != '\n' && last != '\r';
 }
 
+// Line n, if there is one. With `count` the sweep goes on to the end of the file to count its
+// lines there; without, it stops after line n.
+std::optional<std::string> read_line(const std::string& path, int n, int* count) {
+    long long lines = 0;
+    bool open_line = false;
+    std::optional<std::string> text;
+    const bool read = scan_lines(path, [&](std::string_view piece, bool ends) {
+        const bool wanted = lines + 1 == n;
+        if (wanted) {
+            if (!text) text.emplace();
+            keep(*text, piece);
+        }
+        lines += ends ? 1 : 0;
+        open_line = !ends;
+        return count != nullptr || !(wanted && ends);
+    });
+    if (!read) return std::nullopt;
+    if (count != nullptr) {
+        *count = static_cast<int>(std::min<long long>(lines + (open_line ? 1 : 0), 1'000'000'000));
+    }
+    return text;
+}
+
 }  // namespace
 
 int CountLines(const std::string& path) {
-    long long lines = 0;
-    bool open_line = false;
-    const bool read = scan_lines(path, [&](std::string_view, bool ends) {
-        lines += ends ? 1 : 0;
-        open_line = !ends;
-        return true;
-    });
-    if (!read) return 0;
-    return static_cast<int>(std::min<long long>(lines + (open_line ? 1 : 0), 1'000'000'000));
+    int count = 0;
+    read_line(path, 0, &count);
+    return count;
 }
 
 bool FileExists(const std::string& path) {
@@ -105,20 +123,14 @@ bool FileExists(const std::string& path) {
 }
 
 std::optional<std::string> read_collection_line(const std::string& path, int n) {
-    if (n < 1) return std::nullopt;
-    int line = 1;
-    std::optional<std::string> text;
-    const bool read = scan_lines(path, [&](std::string_view piece, bool ends) {
-        if (line < n) {
-            line += ends ? 1 : 0;
-            return true;
-        }
-        if (!text) text.emplace();
-        keep(*text, piece);
-        return !ends;
-    });
-    if (!read) return std::nullopt;
-    return text;
+    return read_line(path, n, nullptr);
+}
+
+std::optional<CollectionLine> read_collection_line_and_count(const std::string& path, int n) {
+    int count = 0;
+    auto text = read_line(path, n, &count);
+    if (!text) return std::nullopt;
+    return CollectionLine{std::move(*text), count};
 }
 
 bool for_each_collection_line(const std::string& path,

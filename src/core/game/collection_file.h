@@ -27,6 +27,14 @@ bool FileExists(const std::string& path);
 // Line n (1-based); nothing when the file has fewer lines, n < 1 or the file cannot be read.
 std::optional<std::string> read_collection_line(const std::string& path, int n);
 
+struct CollectionLine {
+    std::string text;
+    int line_count = 0;  // of the whole file
+};
+
+// Line n as above with the file's CountLines, both from one sweep through the file.
+std::optional<CollectionLine> read_collection_line_and_count(const std::string& path, int n);
+
 // Calls on_line(number, line) for every line in order, until it returns false. False when the
 // file cannot be read.
 bool for_each_collection_line(const std::string& path,

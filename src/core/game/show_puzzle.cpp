@@ -11,9 +11,9 @@ int Form1::caption_value(int cell) const {
 }
 
 bool Form1::ShowPuzzle(const std::string& path, int n) {
-    const auto line = read_collection_line(path, n);
+    const auto line = read_collection_line_and_count(path, n);
     if (!line) return true;
-    return put_line_on_board(path, n, *line, CountLines(path));
+    return put_line_on_board(path, n, line->text, line->line_count);
 }
 
 // A damaged line never reaches the board: the player is told which line of which file it is,
