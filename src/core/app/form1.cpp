@@ -144,9 +144,8 @@ void Form1::Form_Load() {
     CollectionPath = ProgramFolder + "puzzles.kdr";
     if (FileExists(CollectionPath)) {
         PuzzleNumber = 1;
-        PuzzleCount = CountLines(CollectionPath);
-        // A damaged first line would leave the board empty: a new puzzle stands in for it.
-        if (PuzzleCount != 0 && !ShowPuzzle(CollectionPath, 1)) return;
+        // A damaged or unreadable first line would leave the board empty: a new puzzle stands in.
+        if (!ShowPuzzle(CollectionPath, 1)) return;
     }
     NewRandomPuzzle(4);
 }

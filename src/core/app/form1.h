@@ -137,6 +137,8 @@ class Form1 {
     void style_message_box();
     bool put_line_on_board(const std::string& path, int n, const std::string& line, int line_count);
     void make_new_puzzle(int size);
+    // The created puzzle in PuzzleBody, as line 1 of the temporary collection.
+    void show_new_puzzle(int size);
     int ask_grid_size();
     void restore_cell(int cell, int value, bool is_locked);
     void show_puzzle_number();

@@ -1,6 +1,4 @@
 #include "core/app/form1.h"
-#include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
 
 namespace kalder {
 
@@ -37,8 +35,7 @@ void Form1::cmdreset_MouseUp(const MouseEvent&) {
     // A new puzzle starts again from memory: a folder that would not take it may have left the
     // temporary collection missing, or holding an older puzzle.
     if (CollectionPath == TempCollectionPath) {
-        put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, board.GridSize, PuzzleBody),
-                          1);
+        show_new_puzzle(board.GridSize);
         return;
     }
     ShowPuzzle(CollectionPath, PuzzleNumber);

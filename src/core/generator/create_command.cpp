@@ -53,20 +53,21 @@ void Form1::NewRandomPuzzle(int size) {
     platform_.set_busy_pointer(false);
 }
 
-// The new puzzle becomes the only line of the temporary collection. When that file cannot be
-// written (a read-only folder) the puzzle is still shown, straight from memory.
+// The new puzzle becomes the only line of the temporary collection when the folder lets it,
+// and is shown from memory either way.
 void Form1::make_new_puzzle(int size) {
     PuzzleBody = GeneratePuzzle(size, random_);
     CollectionPath = TempCollectionPath;
     std::error_code ignored;
     std::filesystem::remove(TempCollectionPath, ignored);
     // A file the folder will not let go of is emptied instead: appended to, it would keep the
-    // previous puzzle as its line 1, and that is what would be shown.
+    // previous puzzle as its line 1.
     if (FileExists(TempCollectionPath)) std::ofstream(TempCollectionPath, std::ios::trunc);
-    if (!FileExists(TempCollectionPath) && AppendPuzzle(TempCollectionPath, size, PuzzleBody) &&
-        !ShowPuzzle(TempCollectionPath, 1)) {
-        return;
-    }
+    if (!FileExists(TempCollectionPath)) AppendPuzzle(TempCollectionPath, size, PuzzleBody);
+    show_new_puzzle(size);
+}
+
+void Form1::show_new_puzzle(int size) {
     put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, size, PuzzleBody), 1);
 }
 
