@@ -3,13 +3,13 @@
 // A platform that answers at once: no window, no waiting, the first button of every message.
 #include <sstream>
 
-#include "core/app/platform.h"
+#include "core/base/platform.h"
 #include "core/msgbox/msg_form.h"
 
 namespace kalder::bench {
 
 class InstantPlatform : public Platform {
-public:
+  public:
     std::string folder;
 
     void show_message_form(MsgForm& form) override { form.cmd_MouseUp(0, MouseEvent{}); }
@@ -34,7 +34,7 @@ public:
     std::string executable_name() const override { return "kalder-bench"; }
     std::string working_folder() const override { return folder; }
 
-private:
+  private:
     std::function<void()> tick_;
 };
 

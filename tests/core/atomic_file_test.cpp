@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/app/atomic_file.h"
+#include "core/base/atomic_file.h"
 #include "temp_folder.h"
 
 namespace kalder::testing {

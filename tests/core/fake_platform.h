@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/platform.h"
+#include "core/base/platform.h"
 
 namespace kalder::testing {
 

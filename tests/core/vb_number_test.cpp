@@ -1,4 +1,4 @@
-#include "core/app/vb_number.h"
+#include "core/base/vb_number.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "core/app/form1.h"
 
-#include "core/app/vb_number.h"
 #include "core/appearance/config_file.h"
 #include "core/appearance/default_scheme.h"
+#include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 
 namespace kalder {

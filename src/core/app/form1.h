@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/colour.h"
 #include "core/app/form1_controls.h"
-#include "core/app/platform.h"
+#include "core/base/colour.h"
+#include "core/base/platform.h"
 #include "core/controls/box_control.h"
 #include "core/game/board.h"
 #include "core/game/random.h"

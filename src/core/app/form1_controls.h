@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/colour.h"
+#include "core/base/colour.h"
 
 namespace kalder {
 

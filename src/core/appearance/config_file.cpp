@@ -6,8 +6,8 @@
 #include <optional>
 #include <sstream>
 
-#include "core/app/atomic_file.h"
-#include "core/app/vb_number.h"
+#include "core/base/atomic_file.h"
+#include "core/base/vb_number.h"
 
 namespace kalder {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/app/colour.h"
+#include "core/base/colour.h"
 
 namespace kalder {
 

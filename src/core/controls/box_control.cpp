@@ -1,7 +1,7 @@
 #include "core/controls/box_control.h"
 
-#include "core/app/platform.h"
-#include "core/app/vb_number.h"
+#include "core/base/platform.h"
+#include "core/base/vb_number.h"
 
 namespace kalder {
 

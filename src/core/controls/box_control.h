@@ -6,8 +6,8 @@
 #include <string>
 #include <variant>
 
-#include "core/app/colour.h"
-#include "core/app/font.h"
+#include "core/base/colour.h"
+#include "core/base/font.h"
 #include "core/controls/mouse_event.h"
 
 namespace kalder {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "core/app/form1.h"
-#include "core/app/vb_number.h"
+#include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 
 namespace kalder {

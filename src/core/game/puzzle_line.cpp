@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/app/vb_number.h"
+#include "core/base/vb_number.h"
 #include "core/game/adjacency.h"
 #include "core/game/board.h"
 

@@ -1,5 +1,5 @@
 #include "core/app/form1.h"
-#include "core/app/vb_number.h"
+#include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
 

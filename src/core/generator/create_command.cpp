@@ -2,7 +2,7 @@
 #include <fstream>
 
 #include "core/app/form1.h"
-#include "core/app/vb_number.h"
+#include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
 #include "core/generator/generate_puzzle.h"

@@ -1,6 +1,6 @@
 #include "core/msgbox/msg_form.h"
 
-#include "core/app/platform.h"
+#include "core/base/platform.h"
 #include "core/msgbox/msg_style.h"
 
 namespace kalder {

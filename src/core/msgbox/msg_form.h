@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/colour.h"
-#include "core/app/font.h"
+#include "core/base/colour.h"
+#include "core/base/font.h"
 #include "core/controls/box_control.h"
 
 namespace kalder {

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <limits>
 
-#include "core/app/atomic_file.h"
-#include "core/app/platform.h"
-#include "core/app/vb_number.h"
+#include "core/base/atomic_file.h"
+#include "core/base/platform.h"
+#include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 #include "core/scores/score_codec.h"
 

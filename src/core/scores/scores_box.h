@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/app/colour.h"
+#include "core/base/colour.h"
 #include "core/controls/mouse_event.h"
 
 namespace kalder {

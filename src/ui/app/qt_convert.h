@@ -4,8 +4,8 @@
 #include <QFont>
 #include <Qt>
 
-#include "core/app/colour.h"
-#include "core/app/font.h"
+#include "core/base/colour.h"
+#include "core/base/font.h"
 #include "core/controls/mouse_event.h"
 
 class QMouseEvent;

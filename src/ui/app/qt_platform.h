@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/app/platform.h"
+#include "core/base/platform.h"
 
 namespace kalder::ui {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/app/font.h"
+#include "core/base/font.h"
 
 namespace kalder {
 

@@ -1,4 +1,4 @@
-#include "core/app/atomic_file.h"
+#include "core/base/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
