@@ -33,6 +33,8 @@ class InstantPlatform : public Platform {
     std::string program_folder() const override { return folder; }
     std::string executable_name() const override { return "kalder-bench"; }
     std::string working_folder() const override { return folder; }
+    bool folder_writable(const std::string&) const override { return true; }
+    std::string user_data_folder() const override { return folder; }
 
   private:
     std::function<void()> tick_;

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 KALDER_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
-                 libgmock-dev libbenchmark-dev fonts-liberation2)
+                 libgmock-dev libbenchmark-dev fonts-liberation2
+                 desktop-file-utils appstream)
 
 kalder_missing_packages() {
     local package

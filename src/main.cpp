@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <chrono>
 #include <cstdlib>
 #include <random>
@@ -10,6 +11,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kalder");
+    QApplication::setOrganizationName("kalder");
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/data/icons/kalder.svg")));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kalder.Kalder"));
 
     // The one generator of the program, seeded once.
     std::random_device entropy;

@@ -14,6 +14,11 @@ int FakePlatform::system_message_box(const std::string& text, const std::string&
     return answer;
 }
 
+bool FakePlatform::folder_writable(const std::string& path) const {
+    return std::find(read_only_folders.begin(), read_only_folders.end(), path) ==
+           read_only_folders.end();
+}
+
 std::tm FakePlatform::local_time() const {
     std::tm time{};
     time.tm_year = 2026 - 1900;

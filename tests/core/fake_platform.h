@@ -44,6 +44,9 @@ class FakePlatform : public Platform {
 
     std::string folder = "./";
     std::string working = "./";
+    // Folders that refuse new files, and the user's data folder.
+    std::vector<std::string> read_only_folders;
+    std::string user_data = "./user-data/";
     std::string exe = "kalder";
     double clock_seconds = 12 * 3600.0;
     bool busy = false;
@@ -66,6 +69,8 @@ class FakePlatform : public Platform {
     std::string program_folder() const override { return folder; }
     std::string executable_name() const override { return exe; }
     std::string working_folder() const override { return working; }
+    bool folder_writable(const std::string& path) const override;
+    std::string user_data_folder() const override { return user_data; }
 
     // Texts of all messages shown so far.
     std::vector<std::string> message_texts() const;

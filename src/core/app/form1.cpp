@@ -2,6 +2,7 @@
 
 #include "core/appearance/config_file.h"
 #include "core/appearance/default_scheme.h"
+#include "core/base/data_folder.h"
 #include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 
@@ -12,11 +13,6 @@ namespace {
 constexpr int TopBarTop = 60;
 constexpr int TopBarButtonWidth = 390;
 constexpr int TopBarButtonHeight = 360;
-
-std::string with_trailing_slash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
 
 }  // namespace
 
@@ -121,7 +117,7 @@ void Form1::Form_Load() {
     Score1.start();
     Width = DesignWidth;
     Height = DesignHeight;
-    ProgramFolder = with_trailing_slash(platform_.program_folder());
+    ProgramFolder = choose_data_folder(platform_);
     TempCollectionPath = ProgramFolder + "kaldertemp.tmp";
     SchemeStorePath = ProgramFolder + "all.col";
     Config config;

@@ -45,6 +45,10 @@ class Platform {
     virtual std::string executable_name() const = 0;
     // Current working folder, with a trailing '/'.
     virtual std::string working_folder() const = 0;
+    // True when new files can be made in the folder (an installed program's folder cannot).
+    virtual bool folder_writable(const std::string& folder) const = 0;
+    // The user's own data folder for the game ($XDG_DATA_HOME/kalder), with a trailing '/'.
+    virtual std::string user_data_folder() const = 0;
 };
 
 }  // namespace kalder

@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTime>
 #include <cmath>
 #include <ctime>
@@ -119,6 +121,17 @@ std::string QtPlatform::executable_name() const {
 
 std::string QtPlatform::working_folder() const {
     return QDir::currentPath().toStdString() + "/";
+}
+
+// A probe file tells what permission bits cannot: a read-only mount refuses it too.
+bool QtPlatform::folder_writable(const std::string& folder) const {
+    QTemporaryFile probe(QString::fromStdString(folder) + QStringLiteral(".kalder-probe-XXXXXX"));
+    return probe.open();
+}
+
+std::string QtPlatform::user_data_folder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
+           "/kalder/";
 }
 
 }  // namespace kalder::ui

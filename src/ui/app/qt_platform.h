@@ -37,6 +37,8 @@ class QtPlatform : public Platform {
     std::string program_folder() const override;
     std::string executable_name() const override;
     std::string working_folder() const override;
+    bool folder_writable(const std::string& folder) const override;
+    std::string user_data_folder() const override;
 
   private:
     void render() const;

@@ -1,0 +1,68 @@
+#include "core/base/data_folder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "core/base/atomic_file.h"
+
+namespace kalder {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The shipped files the player may change: copied once, never over the player's own copy.
+constexpr const char* PlayerFiles[] = {"all.col", "puzzles.kdr"};
+// Shipped files the game only reads: kept the same as the installed ones.
+constexpr const char* ReferenceFiles[] = {"kalder.htm"};
+
+std::string with_trailing_slash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::optional<std::string> read_whole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void copy_file(const std::string& from, const std::string& to, bool refresh) {
+    std::error_code error;
+    if (!refresh && (fs::exists(to, error) || error)) return;
+    const auto content = read_whole(from);
+    if (!content || (refresh && read_whole(to) == content)) return;
+    write_file_atomically(to, *content);
+}
+
+}  // namespace
+
+std::string shipped_folder(const std::string& program_folder) {
+    const std::string program = with_trailing_slash(program_folder);
+    const std::string installed = program + "../share/kalder/";
+    std::error_code error;
+    if (!fs::exists(program + "puzzles.kdr", error) && fs::is_directory(installed, error)) {
+        return installed;
+    }
+    return program;
+}
+
+std::string choose_data_folder(const Platform& platform) {
+    const std::string shipped = shipped_folder(platform.program_folder());
+    if (platform.folder_writable(shipped)) return shipped;
+    const std::string data = with_trailing_slash(platform.user_data_folder());
+    std::error_code error;
+    fs::create_directories(data, error);
+    // With nowhere to write at all, the game plays from its own folder and says which file it
+    // could not write, as it always has.
+    if (error || !platform.folder_writable(data)) return shipped;
+    for (const char* name : PlayerFiles) copy_file(shipped + name, data + name, false);
+    for (const char* name : ReferenceFiles) copy_file(shipped + name, data + name, true);
+    return data;
+}
+
+}  // namespace kalder

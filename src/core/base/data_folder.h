@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "core/base/platform.h"
+
+namespace kalder {
+
+// The folder holding the shipped files (collection, scheme store, help page): the program's
+// own folder, or, for a program installed as bin/kalder, its share/kalder folder.
+std::string shipped_folder(const std::string& program_folder);
+
+// The folder for the files the game writes beside itself (configuration, temporary
+// collection, scheme store, kept place). A writable shipped folder keeps them as ever; an
+// installed, read-only one sends them to the user's data folder, made on first use and given
+// copies of the shipped files, so play goes on the same.
+std::string choose_data_folder(const Platform& platform);
+
+}  // namespace kalder
