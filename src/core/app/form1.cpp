@@ -188,6 +188,15 @@ void Form1::paint_locked(int cell) {
     CellD[cell].ForeColor = LockedFore;
 }
 
+void Form1::paint_cell(int cell) {
+    if (!board.on_board(cell)) return;
+    if (board.locked(cell)) {
+        paint_locked(cell);
+    } else {
+        paint_open(cell);
+    }
+}
+
 void Form1::Pause(int milliseconds) {
     Timer1.Interval = milliseconds;
     Timer1.Enabled = true;

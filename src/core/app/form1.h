@@ -11,6 +11,7 @@
 #include "core/base/platform.h"
 #include "core/controls/box_control.h"
 #include "core/game/board.h"
+#include "core/game/position.h"
 #include "core/game/random.h"
 #include "core/game/undo_record.h"
 #include "core/msgbox/msg_form.h"
@@ -46,6 +47,9 @@ class Form1 {
     void ShowMoveArrow(int a, int b);
     void HideMoveMarks();
     void CheckSolved();
+    // The one path of a move, for a click and for redo: false, and nothing changed, when the
+    // rule refuses it.
+    bool make_move(Move move);
 
     // Undo and reset.
     void cmdundo_MouseUp(const MouseEvent& event);
@@ -58,6 +62,9 @@ class Form1 {
     // Solution replay.
     void mnusolve_Click();
     void ShowSolution(const std::string& body, int delay);
+    // Plays the moves from the position one step each `delay` ms with the move arrow, passing
+    // each unit whatever the rule says, then says "Done". The caller puts the board back.
+    void play_out(Position position, const std::vector<Move>& moves, int delay);
 
     // Menus: the view forwards every entry by name.
     void menu_Click(const std::string& name);
@@ -77,9 +84,15 @@ class Form1 {
 
     // A cell's value is what its label shows.
     int caption_value(int cell) const;
+    // The position in play, as the captions and lock marks show it.
+    Position position_on_board() const;
+    // Shows a cell of the position: caption, lock mark and colours.
+    void show_cell(const Position& position, int cell);
     Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
     void paint_open(int cell);
     void paint_locked(int cell);
+    // In the colours its lock mark calls for.
+    void paint_cell(int cell);
 
     // Window.
     std::string Caption = "Kalder";
@@ -140,7 +153,6 @@ class Form1 {
     // The created puzzle in PuzzleBody, as line 1 of the temporary collection.
     void show_new_puzzle(int size);
     int ask_grid_size();
-    void restore_cell(int cell, int value, bool is_locked);
     void show_puzzle_number();
 
     Platform& platform_;

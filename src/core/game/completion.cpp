@@ -4,14 +4,7 @@
 namespace kalder {
 
 void Form1::CheckSolved() {
-    const int n = board.GridSize;
-    if (n < MinGridSize || n > MaxGridSize) return;
-    for (int row = 1; row <= n; ++row) {
-        for (int col = 1; col <= n; ++col) {
-            const int k = board.CellAt(row, col);
-            if (!board.locked(k) || caption_value(k) != row) return;
-        }
-    }
+    if (!position_on_board().solved()) return;
     Score1.set_WonSession(true);
     MsgboxA("Its all done!", "vbhappy+vbok");
     platform_.process_events();

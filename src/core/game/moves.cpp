@@ -1,6 +1,5 @@
 #include "core/app/form1.h"
 #include "core/base/vb_number.h"
-#include "core/game/adjacency.h"
 
 namespace kalder {
 
@@ -42,30 +41,28 @@ void Form1::CellD_MouseUp(int index, const MouseEvent&) {
         }
         return;
     }
-    const int source = SourceCell;
-    const int target = index;
-    const bool allowed = !board.locked(target) && target != source && board.on_board(source) &&
-                         are_adjacent(source, target, board.GridSize);
-    if (allowed) {
-        const int source_value = caption_value(source);
-        const int target_value = caption_value(target);
-        UndoList.push_front({source, source_value, board.locked(source), target, target_value});
-        CellD[source].Caption = std::to_string(source_value - 1);
-        CellD[target].Caption = std::to_string(target_value + 1);
-        board.set_locked(target, true);
-        paint_locked(target);
-    }
+    const Move move{SourceCell, index};
     HideMoveMarks();
     end_selection(*this, index);
-    if (allowed) {
-        // The selection is over before the arrow's half second: a click meanwhile starts a
-        // new one instead of giving again from a source that has already given.
-        ShowMoveArrow(source, target);
-        Pause(500);
-        // Only the arrows go: a line drawn during the pause belongs to the new selection.
-        hide_arrows(*this);
-    }
+    make_move(move);
     CheckSolved();
+}
+
+// The one path of a move, for a click and for redo alike.
+bool Form1::make_move(Move move) {
+    Position position = position_on_board();
+    if (!position.is_legal(move)) return false;
+    UndoList.push_front(position.record_of(move));
+    position.play(move);
+    show_cell(position, move.giver);
+    show_cell(position, move.receiver);
+    // The selection is over before the arrow's half second: a click meanwhile starts a
+    // new one instead of giving again from a source that has already given.
+    ShowMoveArrow(move.giver, move.receiver);
+    Pause(500);
+    // Only the arrows go: a line drawn during the pause belongs to the new selection.
+    hide_arrows(*this);
+    return true;
 }
 
 // A hidden cell (a line with fewer cells than the board) is no neighbour to point at.
@@ -83,14 +80,7 @@ void Form1::CellD_MouseMove(int index, const MouseEvent&) {
 void Form1::Form_MouseUp(const MouseEvent&) {
     // Each cell is painted as its lock mark says: an open background under a locked cell's
     // light text would hide its value and pass it off as open.
-    for (const int cell : {SourceCell, TargetCell}) {
-        if (!board.on_board(cell)) continue;
-        if (board.locked(cell)) {
-            paint_locked(cell);
-        } else {
-            paint_open(cell);
-        }
-    }
+    for (const int cell : {SourceCell, TargetCell}) paint_cell(cell);
     end_selection(*this, 0);
 }
 

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "core/base/vb_number.h"
-#include "core/game/adjacency.h"
-#include "core/game/board.h"
+#include "core/game/move_order.h"
 
 namespace kalder {
 
@@ -31,28 +30,29 @@ std::vector<std::string_view> split_fields(std::string_view text) {
     }
 }
 
-// Replays the solution (cell p(k) gives one unit to cell k) and says whether every row r
-// then shows r.
+// Replays the solution (cell p(k) gives one unit to cell k) and says whether it reaches the
+// solved board, and whether the player could click its moves in some order.
 std::string replay_problem(const PuzzleLine& puzzle) {
     const int n = puzzle.size;
-    std::vector<int> values(n * n + 1);
-    for (int k = 1; k <= n * n; ++k) values[k] = puzzle.cells[k - 1] - '0';
+    Position position(n);
+    for (int k = 1; k <= n * n; ++k) position.set_cell(k, puzzle.cells[k - 1] - '0', false);
+    const Position start = position;
+    GiverTable giver_of{};
     for (int k = 1; k <= n * n; ++k) {
         const int giver = std::stoi(std::string(puzzle.moves.substr(2 * (k - 1), 2)));
-        if (giver < 1 || giver > n * n) {
+        if (!position.on_board(giver)) {
             return "move " + std::to_string(k) + " names cell " + std::to_string(giver) +
                    ", which is not on the board";
         }
-        if (!are_adjacent(giver, k, n)) {
+        if (!position.adjacent(giver, k)) {
             return "move " + std::to_string(k) + " comes from cell " + std::to_string(giver) +
                    ", which is not a neighbour";
         }
-        --values[giver];
-        ++values[k];
+        position.give({giver, k});
+        giver_of[k] = giver;
     }
-    for (int k = 1; k <= n * n; ++k) {
-        if (values[k] != (k - 1) / n + 1) return "the moves do not reach the solved board";
-    }
+    if (!position.solved()) return "the moves do not reach the solved board";
+    if (!order_moves(start, giver_of)) return "no order of the moves can be played";
     return "";
 }
 

@@ -10,6 +10,21 @@ int Form1::caption_value(int cell) const {
     return round_half_even(leading_number(CellD[cell].Caption));
 }
 
+Position Form1::position_on_board() const {
+    Position position(board.GridSize);
+    for (int k = 1; k <= position.cell_count(); ++k) {
+        position.set_cell(k, caption_value(k), board.locked(k));
+    }
+    return position;
+}
+
+void Form1::show_cell(const Position& position, int cell) {
+    if (!board.on_board(cell)) return;
+    CellD[cell].Caption = std::to_string(position.value(cell));
+    board.set_locked(cell, position.locked(cell));
+    paint_cell(cell);
+}
+
 bool Form1::ShowPuzzle(const std::string& path, int n) {
     const auto line = read_collection_line_and_count(path, n);
     if (!line) return true;

@@ -2,25 +2,15 @@
 
 namespace kalder {
 
-void Form1::restore_cell(int cell, int value, bool is_locked) {
-    if (!board.on_board(cell)) return;
-    board.CellValue[cell] = value;
-    CellD[cell].Caption = std::to_string(value);
-    board.set_locked(cell, is_locked);
-}
-
 void Form1::cmdundo_MouseUp(const MouseEvent&) {
     if (UndoList.empty() || SolverBusy) return;
     const UndoRecord record = UndoList.front();
-    restore_cell(record.source, record.source_value, record.source_locked);
-    restore_cell(record.target, record.target_value, false);
+    Position position = position_on_board();
+    position.take_back(record);
+    // Undo also writes the restored values as the cells' values, as the program always did.
     for (const int cell : {record.source, record.target}) {
-        if (!board.on_board(cell)) continue;
-        if (board.locked(cell)) {
-            paint_locked(cell);
-        } else {
-            paint_open(cell);
-        }
+        if (board.on_board(cell)) board.CellValue[cell] = position.value(cell);
+        show_cell(position, cell);
     }
     UndoList.pop_front();
     // A selected source that undo took back below 2 can no longer give.

@@ -4,6 +4,32 @@
 
 namespace kalder {
 
+namespace {
+
+int digit_value(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : 0;
+}
+
+// Step k of MOVES lets cell p(k) give one unit to cell k. Pairs that name no cell of the
+// first `cells` cells, that are not two digits, or that go beyond the last cell come only
+// from damaged lines; they are skipped so the replay never touches anything off the board.
+std::vector<Move> stored_moves(const std::string& moves, int cells) {
+    std::vector<Move> result;
+    int k = 0;
+    for (std::size_t i = 0; i + 1 < moves.size() && k < cells; i += 2) {
+        ++k;
+        if (!std::isdigit(static_cast<unsigned char>(moves[i])) ||
+            !std::isdigit(static_cast<unsigned char>(moves[i + 1]))) {
+            continue;
+        }
+        const int p = digit_value(moves[i]) * 10 + digit_value(moves[i + 1]);
+        if (p >= 1 && p <= cells) result.push_back({p, k});
+    }
+    return result;
+}
+
+}  // namespace
+
 // With no puzzle on the board there is nothing to give up, so nothing is counted.
 void Form1::mnusolve_Click() {
     if (SolverBusy || PuzzleBody.empty()) return;
@@ -15,9 +41,6 @@ void Form1::mnusolve_Click() {
     platform_.set_busy_pointer(false);
 }
 
-// Plays the stored solution: step k lets cell p(k) give one unit to cell k. Pairs that name
-// no cell of this board, that are not two digits, or that go beyond the last cell come only
-// from damaged lines; they are skipped so the replay never touches anything off the board.
 void Form1::ShowSolution(const std::string& body, int delay) {
     platform_.set_busy_pointer(true);
     const auto comma = body.find(',');
@@ -27,38 +50,29 @@ void Form1::ShowSolution(const std::string& body, int delay) {
     // The board goes back to its start, so a selection made on it before is over, as if the
     // player had clicked beside the board: no later click can give from a source unseen.
     Form_MouseUp(MouseEvent{});
+    Position start(board.GridSize);
     for (int k = 1; k <= shown_cells; ++k) {
-        const char digit = cells[k - 1];
-        restore_cell(k, std::isdigit(static_cast<unsigned char>(digit)) ? digit - '0' : 0, false);
-        paint_open(k);
+        board.CellValue[k] = digit_value(cells[k - 1]);
+        start.set_cell(k, board.CellValue[k], false);
+        show_cell(start, k);
     }
-    int k = 0;
-    for (std::size_t i = 0; i + 1 < moves.size() && k < shown_cells; i += 2) {
-        ++k;
-        const char tens = moves[i];
-        const char units = moves[i + 1];
-        if (!std::isdigit(static_cast<unsigned char>(tens)) ||
-            !std::isdigit(static_cast<unsigned char>(units))) {
-            continue;
-        }
-        const int p = (tens - '0') * 10 + (units - '0');
-        if (p < 1 || p > shown_cells) continue;
+    play_out(start, stored_moves(moves, shown_cells), delay);
+    for (int k = 1; k <= shown_cells; ++k) show_cell(start, k);
+}
+
+void Form1::play_out(Position position, const std::vector<Move>& moves, int delay) {
+    for (const Move move : moves) {
         HideMoveMarks();
-        ShowMoveArrow(p, k);
+        ShowMoveArrow(move.giver, move.receiver);
         if (delay > 0) Pause(delay);
         HideMoveMarks();
-        CellD[k].Caption = std::to_string(caption_value(k) + 1);
-        CellD[p].Caption = std::to_string(caption_value(p) - 1);
-        paint_locked(k);
-        board.set_locked(k, true);
+        position.give(move);
+        show_cell(position, move.receiver);
+        show_cell(position, move.giver);
     }
     platform_.set_busy_pointer(false);
     MsgboxA("Done", "vbinformation+vbok");
     platform_.process_events();
-    for (int cell = 1; cell <= shown_cells; ++cell) {
-        restore_cell(cell, board.CellValue[cell], false);
-        paint_open(cell);
-    }
 }
 
 }  // namespace kalder
