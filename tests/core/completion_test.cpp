@@ -1,86 +1,59 @@
 #include "form1_fixture.h"
 
-#include "core/game/collection_file.h"
-
 namespace kalder::testing {
 namespace {
 
-class CompletionTest : public Form1Test {
-  protected:
-    void SetUp() override {
-        folder.write("c.kdr", puzzle_line(1, 3, SampleBody) + puzzle_line(2, 3, SampleBody) +
-                                  puzzle_line(3, 4, "1111222233334444,"));
-        load(folder.file("c.kdr"), 1);
+void set_board(Form1& form, const std::string& values, const std::string& locks) {
+    for (int k = 1; k <= form.board.CellCount; ++k) {
+        form.CellD[k].Caption = std::string(1, values[k - 1]);
+        form.board.CellMark[k] = locks[k - 1] == 'X' ? "X" : "";
     }
-    void solve_by_clicks() {
-        const auto order = playable_solution();
-        ASSERT_EQ(order.size(), static_cast<std::size_t>(form->board.CellCount));
-        for (const auto& [giver, receiver] : order) move(giver, receiver);
-    }
-    void set_board(const std::string& values, bool all_locked) {
-        for (int k = 1; k <= 9; ++k) {
-            form->CellD[k].Caption = std::string(1, values[k - 1]);
-            form->board.CellMark[k] = all_locked ? "X" : "";
-        }
-    }
-};
+}
 
-TEST_F(CompletionTest, AWholeSolveByClicksCountsAWinAndShowsTheNextPuzzle) {
+// Solved means every cell locked and showing its row; a win is counted once and the next
+// puzzle follows: the next line (even one appended meanwhile), or after the last line or a
+// damaged one, a new puzzle of the same size.
+TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
+    restart();
     platform.messages.clear();
+    const std::string path = collection(
+        {puzzle_line(SampleBody), puzzle_line(SampleBody), puzzle_line("1111222233334444,")});
+    show(path);
+    for (const auto& [values, locks] :
+         {std::pair{"111222333", "XXXXOXXXX"}, {"222111333", "XXXXXXXXX"}}) {
+        set_board(*form, values, locks);
+        form->CheckSolved();
+    }
+    EXPECT_TRUE(platform.messages.empty()) << "one cell open, then rows out of order";
+    show(path);
     solve_by_clicks();
     EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Its all done!"});
+    ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon_slots, std::vector<int>{5});
-    EXPECT_EQ(form->PuzzleNumber, 2);
-    EXPECT_EQ(form->PuzNum.Text, "P# 2 of 3");
-    EXPECT_EQ(locks(), std::vector<bool>(9, false));
-    EXPECT_EQ(form->Score1.session(1), "1");
-    EXPECT_EQ(form->Score1.session(2), "1");
-}
+    EXPECT_EQ(std::tuple(form->PuzNum.Text, board()),
+              std::tuple(std::string("P# 2 of 3"), std::string("1 2 1 2 2 2 3 3 2")));
+    EXPECT_EQ(std::tuple(form->Score1.session(1), form->Score1.session(2)), std::tuple("1", "1"));
 
-TEST_F(CompletionTest, TheSolvedTestNeedsEveryLockAndRowOrder) {
-    set_board("111222333", true);
-    form->board.CellMark[5] = "";
+    show(path, 3);
+    collection({puzzle_line(SampleBody), puzzle_line(SampleBody), puzzle_line("1111222233334444,"),
+                puzzle_line(SampleBody)});
+    set_board(*form, "1111222233334444", std::string(16, 'X'));
     form->CheckSolved();
-    EXPECT_TRUE(platform.messages.empty()) << "one cell still open";
-    set_board("222111333", true);
-    form->CheckSolved();
-    EXPECT_TRUE(platform.messages.empty()) << "rows out of order";
-    set_board("111222333", true);
-    form->CheckSolved();
-    EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Its all done!"});
-}
+    EXPECT_EQ(form->PuzNum.Text, "P# 4 of 4") << "a line appended meanwhile";
 
-TEST_F(CompletionTest, PuzzlesAppendedMeanwhileAreReachedInTurn) {
-    form->ShowPuzzle(folder.file("c.kdr"), 3);
-    folder.write("c.kdr", folder.read("c.kdr") + puzzle_line(4, 3, SampleBody));
-    for (int k = 1; k <= 16; ++k) form->board.CellMark[k] = "X";
-    form->CheckSolved();
-    EXPECT_EQ(form->PuzzleNumber, 4);
-    EXPECT_EQ(form->PuzNum.Text, "P# 4 of 4");
-}
-
-TEST_F(CompletionTest, AfterTheLastPuzzleANewOneOfTheSameSizeFollows) {
-    form->ShowPuzzle(folder.file("c.kdr"), 3);
-    for (int k = 1; k <= 16; ++k) form->board.CellMark[k] = "X";
     platform.messages.clear();
+    set_board(*form, "111222333", std::string(9, 'X'));
     form->CheckSolved();
     EXPECT_EQ(platform.message_texts(),
               (std::vector<std::string>{"Its all done!", "Created puzzle"}));
-    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
-    EXPECT_EQ(form->PuzzleNumber, 1);
-    EXPECT_EQ(form->board.GridSize, 4);
-    EXPECT_FALSE(platform.busy);
-}
+    EXPECT_EQ(std::tuple(form->CollectionPath, form->board.GridSize, platform.busy),
+              std::tuple(folder.file("kaldertemp.tmp"), 3, false));
 
-TEST_F(CompletionTest, ADamagedNextLineLeadsToANewPuzzleNotARepeatedWin) {
-    folder.write("c.kdr", puzzle_line(1, 3, SampleBody) + "00002,3,12\r\n");
-    form->ShowPuzzle(folder.file("c.kdr"), 1);
+    show(collection({puzzle_line(SampleBody), "00002,3,12\r\n"}));
     solve_by_clicks();
-    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
-    EXPECT_EQ(form->Score1.session(2), "1");
-    click(1);
-    click(2);
-    EXPECT_EQ(form->Score1.session(2), "1");
+    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp")) << "not the solved board again";
+    move(1, 2);
+    EXPECT_EQ(form->Score1.session(2), "4");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
 
 namespace kalder::testing {
@@ -38,87 +37,81 @@ class AppendOnly {
 class CreateTest : public Form1Test {
   protected:
     void SetUp() override {
-        folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody));
-        load();
+        collection({puzzle_line(SampleBody)}, "puzzles.kdr");
+        restart();
         platform.messages.clear();
     }
     void create(int button) { form->cmdcreate_MouseUp(MouseEvent{button}); }
+    // The cells of PuzzleBody, as board() shows them unlocked.
+    std::string body_cells() const {
+        std::string text;
+        for (int k = 0; k < form->board.CellCount; ++k) {
+            text += (k > 0 ? " " : "") + form->PuzzleBody.substr(k, 1);
+        }
+        return text;
+    }
 };
 
-TEST_F(CreateTest, LeftClickMakesAPuzzleOfTheCurrentSizeInTheTemporaryCollection) {
+// Each creation replaces the temporary collection with the one new puzzle of the size in
+// play, and shows it from memory.
+TEST_F(CreateTest, ALeftClickMakesAPuzzleOfTheSizeInPlay) {
+    form->SolverBusy = true;
     create(LeftButton);
-    EXPECT_EQ(form->board.GridSize, 3);
-    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
+    EXPECT_EQ(form->CollectionPath, folder.file("puzzles.kdr")) << "inert while a solution plays";
+    form->SolverBusy = false;
+    for (int i = 0; i < 2; ++i) create(LeftButton);
     const std::string file = folder.read("kaldertemp.tmp");
     EXPECT_EQ(file, "00001,3," + form->PuzzleBody + "\r\n");
     EXPECT_EQ(verify_puzzle_line(file.substr(0, file.size() - 2)), "");
-    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
-    EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Created puzzle"});
-    EXPECT_FALSE(platform.busy);
+    EXPECT_EQ(std::tuple(form->CollectionPath, form->PuzNum.Text, board()),
+              std::tuple(folder.file("kaldertemp.tmp"), "P# 1 of 1", body_cells()));
+    EXPECT_EQ(platform.message_texts(), (std::vector<std::string>(2, "Created puzzle")));
     EXPECT_TRUE(platform.input_boxes.empty());
-}
+    EXPECT_FALSE(platform.busy);
 
-TEST_F(CreateTest, EveryCreationReplacesTheTemporaryCollection) {
+    form->TempCollectionPath = folder.file("no-such-folder/kaldertemp.tmp");
     create(LeftButton);
-    create(LeftButton);
-    EXPECT_EQ(CountLines(folder.file("kaldertemp.tmp")), 1);
+    EXPECT_EQ(std::tuple(form->PuzNum.Text, board()), std::tuple("P# 1 of 1", body_cells()))
+        << "an unwritable folder still gives a playable puzzle";
 }
 
 TEST_F(CreateTest, ATemporaryCollectionThatCannotBeReplacedNeverShowsItsOldPuzzle) {
-    folder.write("kaldertemp.tmp", puzzle_line(1, 3, SampleBody));
+    folder.write("kaldertemp.tmp", puzzle_line(SampleBody));
     const AppendOnly stuck(folder.file("kaldertemp.tmp"));
     if (!stuck.ok()) GTEST_SKIP() << "append-only files are not available here";
     create(LeftButton);
     ASSERT_NE(form->PuzzleBody, SampleBody);
-    std::vector<std::string> cells;
-    for (int k = 0; k < 9; ++k) cells.push_back(form->PuzzleBody.substr(k, 1));
-    EXPECT_EQ(captions(), cells) << "the new puzzle is on the board";
-    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp"));
-    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
-    EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Created puzzle"});
+    EXPECT_EQ(std::tuple(form->CollectionPath, form->PuzNum.Text, board()),
+              std::tuple(folder.file("kaldertemp.tmp"), "P# 1 of 1", body_cells()));
 }
 
-TEST_F(CreateTest, RightClickAsksForTheSizeUntilItFits) {
-    // 2.5 and 9.5 round to 2 and 10, 3e1 is 30; blanks before the number do not matter.
-    platform.input_answers = {"12", "two", "2.5", "9.5", "3e1", "  5 "};
-    create(RightButton);
-    const FakePlatform::InputBox asked{"Enter Grid Size (3 to 9)", "Creat Puzzle", "3"};
-    EXPECT_EQ(platform.input_boxes, std::vector<FakePlatform::InputBox>(6, asked))
-        << "the same box each time, offering the size in play";
-    EXPECT_EQ(form->board.GridSize, 5);
-    EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,5,");
-    EXPECT_EQ(form->board.CellCount, 25);
-    EXPECT_EQ(form->Gsize.Caption, "5");
-}
-
-TEST_F(CreateTest, SizeAnswersRoundHalvesToEven) {
-    platform.input_answers = {"6.5"};
-    create(RightButton);
-    EXPECT_EQ(form->board.GridSize, 6);
-}
-
-TEST_F(CreateTest, CancellingTheSizePromptChangesNothing) {
-    const std::string body = form->PuzzleBody;
-    create(RightButton);
-    EXPECT_EQ(form->PuzzleBody, body);
-    EXPECT_EQ(form->CollectionPath, folder.file("puzzles.kdr"));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(CreateTest, DoesNothingWhileASolutionPlays) {
-    form->SolverBusy = true;
-    const std::string body = form->PuzzleBody;
-    create(LeftButton);
-    EXPECT_EQ(form->PuzzleBody, body);
-}
-
-TEST_F(CreateTest, AnUnwritableFolderStillGivesAPlayablePuzzle) {
-    form->TempCollectionPath = folder.file("no-such-folder/kaldertemp.tmp");
-    create(LeftButton);
-    EXPECT_EQ(form->board.GridSize, 3);
-    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
-    EXPECT_EQ(captions().size(), 9u);
-    EXPECT_NE(form->PuzzleBody, SampleBody);
+// 2.5 and 9.5 round to 2 and 10, 3e1 is 30; blanks before the number do not matter; 6.5 goes
+// to the even 6. Cancelling changes nothing.
+TEST_F(CreateTest, ARightClickAsksForTheSizeUntilItFits) {
+    const struct {
+        std::deque<std::string> answers;
+        int size;
+    } cases[] = {
+        {{"12", "two", "2.5", "9.5", "3e1", "  5 "}, 5},
+        {{"6.5"}, 6},
+        {{}, 6},
+    };
+    for (const auto& c : cases) {
+        const std::string body = form->PuzzleBody;
+        const std::size_t asked_before = platform.input_boxes.size();
+        platform.input_answers = c.answers;
+        create(RightButton);
+        EXPECT_EQ(std::tuple(form->board.GridSize, form->board.CellCount, form->Gsize.Caption),
+                  std::tuple(c.size, c.size * c.size, std::to_string(c.size)));
+        EXPECT_EQ(platform.input_boxes.size() - asked_before,
+                  std::max<std::size_t>(1, c.answers.size()));
+        EXPECT_EQ(form->PuzzleBody != body, !c.answers.empty());
+    }
+    const FakePlatform::InputBox first{"Enter Grid Size (3 to 9)", "Creat Puzzle", "3"};
+    const FakePlatform::InputBox later{"Enter Grid Size (3 to 9)", "Creat Puzzle", "6"};
+    EXPECT_EQ(platform.input_boxes.front(), first) << "offering the size in play";
+    EXPECT_EQ(platform.input_boxes.back(), later);
+    EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,6,");
 }
 
 }  // namespace

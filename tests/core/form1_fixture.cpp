@@ -15,21 +15,27 @@ void Form1Test::configure(const std::string& collection, int number) {
                                    std::to_string(number) + " \r\n");
 }
 
-void Form1Test::load(const std::string& collection, int number) {
-    if (!collection.empty()) configure(collection, number);
+void Form1Test::restart() {
+    form = std::make_unique<Form1>(platform, random);
     form->Form_Load();
 }
 
-std::vector<std::string> Form1Test::captions() const {
-    std::vector<std::string> result;
-    for (int k = 1; k <= form->board.CellCount; ++k) result.push_back(form->CellD[k].Caption);
-    return result;
+std::string Form1Test::collection(const std::vector<std::string>& lines, const std::string& name) {
+    std::string text;
+    for (const std::string& line : lines) text += line;
+    folder.write(name, text);
+    return folder.file(name);
 }
 
-std::vector<bool> Form1Test::locks() const {
-    std::vector<bool> result;
-    for (int k = 1; k <= form->board.CellCount; ++k) result.push_back(form->board.locked(k));
-    return result;
+std::string Form1Test::board() const {
+    std::string text;
+    for (int k = 1; k <= form->board.CellCount; ++k) {
+        const CellLabel& cell = form->CellD[k];
+        EXPECT_TRUE(cell.Visible || cell.Caption.empty()) << "hidden cell " << k;
+        text += (k > 1 ? " " : "") + (cell.Visible ? cell.Caption : "-") +
+                (form->board.locked(k) ? "*" : "");
+    }
+    return text;
 }
 
 std::vector<std::pair<int, int>> Form1Test::playable_solution() const {
@@ -58,6 +64,12 @@ std::vector<std::pair<int, int>> Form1Test::playable_solution() const {
     };
     search();
     return order;
+}
+
+void Form1Test::solve_by_clicks() {
+    const auto order = playable_solution();
+    ASSERT_EQ(order.size(), static_cast<std::size_t>(form->board.CellCount));
+    for (const auto& [giver, receiver] : order) move(giver, receiver);
 }
 
 }  // namespace kalder::testing

@@ -11,7 +11,7 @@
 namespace kalder {
 namespace {
 
-constexpr int SeedsPerSize = 2000;
+constexpr int SeedsPerSize = 500;
 
 int key_draw(Random& random, int keys) {
     return static_cast<int>(random.fraction() * keys + 1);
@@ -74,12 +74,8 @@ std::string generate_with_text_lists(int n, Random& random) {
                 break;
             }
             const int c = cell_of(*queue.begin());
-            if (value[c] - 1 == 0) {
-                requeue();
-                continue;
-            }
-            const int p = pick_partner(c);
-            if (value[p] + 1 > 9) {
+            int p = 0;
+            if (value[c] == 1 || value[p = pick_partner(c)] == 9) {
                 requeue();
                 continue;
             }
@@ -105,31 +101,29 @@ std::string generate_with_text_lists(int n, Random& random) {
     }
 }
 
+// Every puzzle of every size verifies (its moves reach the solved rows), shows 1 to 9 in each
+// cell and the rows' total, and no two cells give to each other. Sizes no board has are
+// refused.
 TEST(GeneratePuzzle, EveryPuzzleIsWellFormedAndSolvable) {
     for (int n = 3; n <= 9; ++n) {
         const int cells = n * n;
         Random random(n);
         for (int i = 0; i < SeedsPerSize; ++i) {
             const std::string body = GeneratePuzzle(n, random);
-            ASSERT_EQ(body.size(), static_cast<std::size_t>(cells + 1 + 2 * cells)) << body;
-            const std::string problem = verify_puzzle_line(format_puzzle_line(1, n, body));
-            ASSERT_EQ(problem, "") << "N " << n << ": " << body;
-
+            ASSERT_EQ(verify_puzzle_line(format_puzzle_line(1, n, body)), "") << body;
             int sum = 0;
             for (int k = 0; k < cells; ++k) {
-                ASSERT_GE(body[k], '1') << body;
-                ASSERT_LE(body[k], '9') << body;
+                ASSERT_TRUE(body[k] >= '1' && body[k] <= '9') << body;
                 sum += body[k] - '0';
             }
             ASSERT_EQ(sum, cells * (n + 1) / 2) << body;
-
-            const std::string moves = body.substr(cells + 1);
-            const auto giver = [&](int k) { return std::stoi(moves.substr(2 * (k - 1), 2)); };
-            for (int k = 1; k <= cells; ++k) {
-                ASSERT_NE(giver(giver(k)), k)
-                    << "cells " << k << " and " << giver(k) << " gave to each other: " << body;
-            }
+            const auto giver = [&](int k) { return std::stoi(body.substr(cells - 1 + 2 * k, 2)); };
+            for (int k = 1; k <= cells; ++k) ASSERT_NE(giver(giver(k)), k) << k << ": " << body;
         }
+    }
+    Random random(1);
+    for (const int n : {-1, 0, 2, 10, 81}) {
+        EXPECT_THROW(GeneratePuzzle(n, random), std::invalid_argument) << n;
     }
 }
 
@@ -137,25 +131,11 @@ TEST(GeneratePuzzle, EveryPuzzleIsWellFormedAndSolvable) {
 // program's sorted text lists, ties and long runs of requeues included.
 TEST(GeneratePuzzle, ChoosesAsTheSortedTextListsDo) {
     for (int n = 3; n <= 9; ++n) {
-        for (int seed = 0; seed < 150; ++seed) {
+        for (int seed = 0; seed < 100; ++seed) {
             Random fast(seed), literal(seed);
             ASSERT_EQ(GeneratePuzzle(n, fast), generate_with_text_lists(n, literal))
                 << "N " << n << " seed " << seed;
         }
-    }
-}
-
-TEST(GeneratePuzzle, TheSameSeedGivesTheSamePuzzle) {
-    for (int n = 3; n <= 9; ++n) {
-        Random first(42), second(42);
-        EXPECT_EQ(GeneratePuzzle(n, first), GeneratePuzzle(n, second)) << n;
-    }
-}
-
-TEST(GeneratePuzzle, RefusesSizesNoBoardHas) {
-    Random random(1);
-    for (const int n : {-1, 0, 2, 10, 81}) {
-        EXPECT_THROW(GeneratePuzzle(n, random), std::invalid_argument) << n;
     }
 }
 

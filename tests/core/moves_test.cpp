@@ -3,210 +3,140 @@
 namespace kalder::testing {
 namespace {
 
-class MovesTest : public Form1Test {
-  protected:
-    void show(const std::string& body) {
-        folder.write("m.kdr", puzzle_line(1, 3, body));
-        ASSERT_FALSE(form->ShowPuzzle(folder.file("m.kdr"), 1));
-    }
-};
+std::string tips(const Form1& form) {
+    std::string all;
+    for (int k = 1; k <= form.board.CellCount; ++k) all += form.CellD[k].ToolTipText + "|";
+    return all;
+}
 
-TEST_F(MovesTest, OnlyCellsShowingTwoOrMoreCanGive) {
-    show("121222332,");
+// A cell showing 2 or more gives one unit to a neighbour, which locks; a locked cell may still
+// give; a 9 that receives shows 10. Each move is recorded whole for undo.
+TEST_F(Form1Test, AMoveGivesOneUnitToANeighbourAndLocksIt) {
+    show_body("991111111,");
+    move(1, 2);
+    EXPECT_EQ(form->UndoList.front(), (UndoRecord{1, 9, false, 2, 9}));
+    EXPECT_EQ(board(), "8 10* 1 1 1 1 1 1 1");
+    show_body("121222332,");
     click(1);
     EXPECT_EQ(form->SourceCell, -1) << "a 1 cannot give";
     click(2);
-    EXPECT_EQ(form->SourceCell, 2);
-    EXPECT_TRUE(form->Line1.Visible);
-    EXPECT_EQ(form->Line1.X1, form->CellD[2].Left + 250);
-    EXPECT_EQ(form->Line1.Y2, form->CellD[2].Top + 250);
-    EXPECT_EQ(form->CellD[2].ToolTipText, "-1");
-}
-
-TEST_F(MovesTest, AMoveGivesOneUnitLocksTheTargetAndRecordsUndo) {
-    show("121222332,");
-    move(2, 1);
-    EXPECT_EQ(captions(), (std::vector<std::string>{"2", "1", "1", "2", "2", "2", "3", "3", "2"}));
-    EXPECT_TRUE(form->board.locked(1));
-    EXPECT_EQ(form->CellD[1].BackColor, LockedBack);
-    EXPECT_EQ(form->CellD[1].ForeColor, LockedFore);
-    ASSERT_EQ(form->UndoList.size(), 1u);
+    EXPECT_EQ(std::tuple(form->SourceCell, form->Line1.Visible, form->CellD[2].ToolTipText),
+              std::tuple(2, true, "-1"));
+    EXPECT_EQ(std::tuple(form->Line1.X1, form->Line1.Y2),
+              std::tuple(form->CellD[2].Left + 250, form->CellD[2].Top + 250));
+    click(1);
+    EXPECT_EQ(board(), "2* 1 1 2 2 2 3 3 2");
     EXPECT_EQ(form->UndoList.front(), (UndoRecord{2, 2, false, 1, 1}));
-    EXPECT_EQ(form->SourceCell, -1);
-    EXPECT_FALSE(form->Line1.Visible);
-    EXPECT_FALSE(form->Lft.Visible) << "the arrow shows only during the half-second pause";
-    EXPECT_DOUBLE_EQ(platform.clock_seconds, 12 * 3600.0 + 0.5);
-
-    // The cell gave its spare unit and shows 1: it can no longer give.
+    EXPECT_EQ(std::tuple(form->CellD[1].BackColor, form->CellD[1].ForeColor),
+              std::tuple(LockedBack, LockedFore));
+    EXPECT_EQ(std::tuple(form->SourceCell, form->Line1.Visible, form->Lft.Visible),
+              std::tuple(-1, false, false));
+    EXPECT_DOUBLE_EQ(platform.clock_seconds, 12 * 3600.0 + 1) << "two half-second pauses";
     click(2);
-    EXPECT_EQ(form->SourceCell, -1);
+    EXPECT_EQ(form->SourceCell, -1) << "it gave its spare unit";
+    move(5, 4);
+    move(4, 7);
+    EXPECT_EQ(board(), "2* 1 1 2* 1 2 4* 3 2");
+    EXPECT_EQ(form->UndoList.front(), (UndoRecord{4, 3, true, 7, 3}));
 }
 
-TEST_F(MovesTest, RefusedClicksOnlyEndTheSelection) {
-    show("121222332,");
+TEST_F(Form1Test, RefusedClicksOnlyEndTheSelection) {
+    show_body("121222332,");
     move(2, 1);
-    struct Case {
+    const struct {
         int source, target;
         const char* why;
+    } refused[] = {
+        {5, 1, "locked target"},         {5, 9, "not adjacent"}, {5, 5, "the source itself"},
+        {3, 4, "3 and 4 share no edge"}, {7, 6, "nor 7 and 6"},
     };
-    const Case refused[] = {
-        {5, 1, "locked target"},
-        {5, 9, "not adjacent"},
-        {5, 5, "the source itself"},
-        {3, 4, "across the row end: 3 and 4 share no edge"},
-        {7, 6, "across the row end backwards"},
-    };
-    for (const Case& c : refused) {
-        const auto before = captions();
+    for (const auto& c : refused) {
+        const std::string before = form->CellD[c.source].Caption;
         form->CellD[c.source].Caption = "3";
-        const auto with_source = captions();
+        const std::string with_source = board();
         click(c.source);
         ASSERT_EQ(form->SourceCell, c.source) << c.why;
         click(c.target);
-        EXPECT_EQ(captions(), with_source) << c.why;
+        EXPECT_EQ(board(), with_source) << c.why;
         EXPECT_EQ(form->UndoList.size(), 1u) << c.why;
         EXPECT_EQ(form->SourceCell, -1) << c.why;
-        for (int k = 1; k <= 9; ++k) form->CellD[k].Caption = before[k - 1];
+        form->CellD[c.source].Caption = before;
     }
 }
 
-TEST_F(MovesTest, ALockedCellMayStillGive) {
-    show("121222332,");
-    move(5, 2);  // 2 now shows 3 and is locked
-    move(2, 3);
-    EXPECT_EQ(form->CellD[2].Caption, "2");
-    EXPECT_EQ(form->UndoList.front(), (UndoRecord{2, 3, true, 3, 1}));
-}
-
-TEST_F(MovesTest, ANineThatReceivesShowsTenAndIsRecordedWhole) {
-    show("991111111,");
-    move(1, 2);
-    EXPECT_EQ(form->CellD[2].Caption, "10");
-    EXPECT_EQ(form->UndoList.front(), (UndoRecord{1, 9, false, 2, 9}));
-}
-
-TEST_F(MovesTest, ArrowPointsFromSourceToTarget) {
-    show("555555555,");
-    struct Case {
-        int source, target;
+TEST_F(Form1Test, TheArrowPointsFromSourceToTargetDuringThePause) {
+    show_body("555555555,");
+    const int l = form->CellD[5].Left, t = form->CellD[5].Top;
+    const struct {
+        int target;
         const ImageBox Form1::*image;
         int left, top;
-    };
-    const int l = form->CellD[5].Left;
-    const int t = form->CellD[5].Top;
-    const Case cases[] = {
-        {5, 8, &Form1::Down, l, t + 333},
-        {5, 2, &Form1::Up, l, t - 417},
-        {5, 4, &Form1::Lft, l - 417, t},
-        {5, 6, &Form1::Rght, l + 417, t},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{8, &Form1::Down, l, t + 333},
+                 {2, &Form1::Up, l, t - 417},
+                 {4, &Form1::Lft, l - 417, t},
+                 {6, &Form1::Rght, l + 417, t},
+                 {3, nullptr, 0, 0}};
+    for (const auto& c : cases) {
         form->HideMoveMarks();
-        form->ShowMoveArrow(c.source, c.target);
-        const ImageBox& image = (*form).*(c.image);
-        EXPECT_TRUE(image.Visible) << c.target;
-        EXPECT_EQ(image.Left, c.left) << c.target;
-        EXPECT_EQ(image.Top, c.top) << c.target;
+        form->ShowMoveArrow(c.target == 3 ? 4 : 5, c.target);
         const int shown =
             form->Lft.Visible + form->Rght.Visible + form->Up.Visible + form->Down.Visible;
-        EXPECT_EQ(shown, 1) << "one arrow only";
+        EXPECT_EQ(shown, c.image ? 1 : 0) << c.target << ": one arrow, none across a row end";
+        if (!c.image) continue;
+        const ImageBox& image = (*form).*(c.image);
+        EXPECT_EQ(std::tuple(image.Visible, image.Left, image.Top), std::tuple(true, c.left, c.top))
+            << c.target;
     }
-    form->HideMoveMarks();
-    form->ShowMoveArrow(3, 4);
-    EXPECT_FALSE(form->Rght.Visible || form->Lft.Visible) << "no arrow across a row end";
-}
-
-TEST_F(MovesTest, TheArrowShowsDuringThePause) {
-    show("121222332,");
     bool arrow_seen = false;
-    platform.during_wait.push_back([&] { arrow_seen = form->Lft.Visible; });
-    move(2, 1);
+    platform.during_wait.push_back([&] { arrow_seen = form->Up.Visible; });
+    move(5, 2);
     EXPECT_TRUE(arrow_seen);
 }
 
-TEST_F(MovesTest, TheLineFollowsThePointerOverNeighboursOnly) {
-    show("121222332,");
+// The line follows the pointer over shown neighbours only; the tips tell what the selection
+// now offers and go when it ends, however it ends.
+TEST_F(Form1Test, TheLineAndTheTipsFollowTheSelection) {
+    show_body("121222332,");
     click(5);
-    form->CellD_MouseMove(6, MouseEvent{});
-    EXPECT_EQ(form->TargetCell, 6);
-    EXPECT_EQ(form->Line1.X2, form->CellD[6].Left + 250);
-    EXPECT_EQ(form->CellD[6].ToolTipText, "+1");
-    form->CellD_MouseMove(9, MouseEvent{});
-    EXPECT_EQ(form->TargetCell, 6) << "the line stays at the last neighbour";
-    EXPECT_EQ(form->Line1.X2, form->CellD[6].Left + 250);
-}
-
-TEST_F(MovesTest, TheLineNeverPointsAtAHiddenCell) {
-    folder.write("short.kdr", puzzle_line(1, 3, "1212,0102"));
-    ASSERT_FALSE(form->ShowPuzzle(folder.file("short.kdr"), 1));
+    for (const int over : {6, 9}) form->CellD_MouseMove(over, MouseEvent{});
+    EXPECT_EQ(std::tuple(form->TargetCell, form->Line1.X2),
+              std::tuple(6, form->CellD[6].Left + 250));
+    form->CellD_MouseMove(2, MouseEvent{});
+    form->CellD_MouseMove(4, MouseEvent{});
+    EXPECT_EQ(tips(*form), "|||+1|-1|||||") << "the line left 2 for 4";
+    click(6);
+    EXPECT_EQ(tips(*form), "|||||||||") << "ended by a move";
+    click(6);
+    form->CellD_MouseMove(3, MouseEvent{});
+    form->Form_MouseUp(MouseEvent{});
+    EXPECT_EQ(tips(*form), "|||||||||") << "ended on the background";
+    EXPECT_EQ(std::tuple(form->SourceCell, form->TargetCell, form->Line1.Visible),
+              std::tuple(-1, -1, false));
+    // The locked source keeps its dark colours, so its light text stays readable.
+    EXPECT_EQ(std::tuple(form->CellD[6].BackColor, form->CellD[6].ForeColor),
+              std::tuple(LockedBack, LockedFore));
+    EXPECT_EQ(std::tuple(form->CellD[3].BackColor, form->CellD[3].ForeColor),
+              std::tuple(form->open_cell_colour(), LockedBack));
+    click(7);
+    form->CellD_MouseMove(4, MouseEvent{});
+    show_body("1212,0102");
+    EXPECT_EQ(tips(*form), "|||||||||") << "ended by showing a puzzle";
     click(4);
-    ASSERT_EQ(form->SourceCell, 4);
-    for (const int hidden : {5, 7}) {
-        form->CellD_MouseMove(hidden, MouseEvent{});
-        EXPECT_EQ(form->TargetCell, -1) << hidden;
-        EXPECT_EQ(form->Line1.X2, form->CellD[4].Left + 250) << hidden;
-        EXPECT_EQ(form->CellD[hidden].ToolTipText, "") << hidden;
-    }
+    for (const int hidden : {5, 7}) form->CellD_MouseMove(hidden, MouseEvent{});
+    EXPECT_EQ(std::tuple(form->TargetCell, form->Line1.X2, tips(*form)),
+              std::tuple(-1, form->CellD[4].Left + 250, "|||-1||||||"))
+        << "never at a hidden cell";
     form->CellD_MouseMove(1, MouseEvent{});
     EXPECT_EQ(form->TargetCell, 1);
 }
 
-TEST_F(MovesTest, AClickOnTheBackgroundCancels) {
-    show("121222332,");
-    move(5, 2);
-    click(2);
-    form->CellD_MouseMove(3, MouseEvent{});
-    form->Form_MouseUp(MouseEvent{});
-    EXPECT_EQ(form->SourceCell, -1);
-    EXPECT_EQ(form->TargetCell, -1);
-    EXPECT_FALSE(form->Line1.Visible);
-    // Both cells keep the colours of their state: the locked source stays dark, so its light
-    // text stays readable.
-    EXPECT_EQ(form->CellD[2].BackColor, LockedBack);
-    EXPECT_EQ(form->CellD[2].ForeColor, LockedFore);
-    EXPECT_EQ(form->CellD[3].BackColor, form->open_cell_colour());
-    EXPECT_EQ(form->CellD[3].ForeColor, LockedBack);
-}
-
-TEST_F(MovesTest, ClicksDuringTheArrowPauseStartAFreshSelection) {
-    show("121222332,");
-    platform.during_wait.push_back([&] {
-        click(3);  // a neighbour of the source that has just given its spare unit
-        click(5);
-    });
+TEST_F(Form1Test, ClicksDuringTheArrowPauseStartAFreshSelection) {
+    show_body("121222332,");
+    platform.during_wait.push_back([&] { move(3, 5); });
     move(2, 1);
-    EXPECT_EQ(captions(), (std::vector<std::string>{"2", "1", "1", "2", "2", "2", "3", "3", "2"}))
-        << "the source gives once per selection";
-    EXPECT_EQ(form->UndoList.size(), 1u);
-    EXPECT_EQ(form->SourceCell, 5) << "the selection made during the pause stays";
-    EXPECT_TRUE(form->Line1.Visible);
-    EXPECT_FALSE(form->Lft.Visible);
-}
-
-TEST_F(MovesTest, TipsShowOnlyWhatTheSelectionNowMeans) {
-    show("121222332,");
-    const auto tips = [&] {
-        std::string all;
-        for (int k = 1; k <= 9; ++k) all += form->CellD[k].ToolTipText + "|";
-        return all;
-    };
-    click(5);
-    form->CellD_MouseMove(2, MouseEvent{});
-    form->CellD_MouseMove(4, MouseEvent{});
-    EXPECT_EQ(tips(), "|||+1|-1|||||") << "the line left 2 for 4";
-
-    click(6);
-    EXPECT_EQ(tips(), "|||||||||") << "ended by a move";
-
-    click(7);
-    form->CellD_MouseMove(8, MouseEvent{});
-    form->Form_MouseUp(MouseEvent{});
-    EXPECT_EQ(tips(), "|||||||||") << "ended on the background";
-
-    click(7);
-    form->CellD_MouseMove(4, MouseEvent{});
-    show("121222332,");
-    EXPECT_EQ(tips(), "|||||||||") << "ended by showing a puzzle";
+    EXPECT_EQ(board(), "2* 1 1 2 2 2 3 3 2") << "the source gives once per selection";
+    EXPECT_EQ(std::tuple(form->UndoList.size(), form->SourceCell, form->Line1.Visible),
+              std::tuple(1u, 5, true));
 }
 
 }  // namespace

@@ -3,127 +3,170 @@
 namespace kalder::testing {
 namespace {
 
-class ShowPuzzleTest : public Form1Test {
-  protected:
-    void SetUp() override {
-        folder.write("c.kdr", puzzle_line(1, 3, SampleBody) + puzzle_line(2, 3, "333222111,") +
-                                  puzzle_line(999, 4, "1234123412341234,") +
-                                  "00004,5,1111122222333334444455555,\n");
-        collection = folder.file("c.kdr");
+// The line number is not read back, a line may end in LF alone, short cells leave the rest of
+// the board hidden, a cell that is no digit shows 0.
+TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
+    const std::string path = collection({
+        puzzle_line(SampleBody),
+        "00999,4,1234123412341234,\r\n",
+        puzzle_line("1212,0102"),
+        puzzle_line("1x1222332,"),
+        "00005,5,1111122222333334444455555,\n",
+    });
+    const struct {
+        int n;
+        const char* board;
+        const char* body;
+    } cases[] = {
+        {1, "1 2 1 2 2 2 3 3 2", SampleBody.c_str()},
+        {2, "1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4", "1234123412341234,"},
+        {3, "1 2 1 2 - - - - -", "1212,0102"},
+        {4, "1 0 1 2 2 2 3 3 2", "1x1222332,"},
+        {5, "1 1 1 1 1 2 2 2 2 2 3 3 3 3 3 4 4 4 4 4 5 5 5 5 5", "1111122222333334444455555,"},
+    };
+    for (const auto& c : cases) {
+        show(path, c.n);
+        EXPECT_EQ(board(), c.board);
+        EXPECT_EQ(form->PuzzleBody, c.body);
+        EXPECT_EQ(form->PuzNum.Text, "P# " + std::to_string(c.n) + " of 5");
+        EXPECT_EQ(form->Gsize.Caption, std::to_string(form->board.GridSize));
     }
-    std::string collection;
-};
-
-TEST_F(ShowPuzzleTest, PutsTheLineOnTheBoard) {
-    ASSERT_FALSE(form->ShowPuzzle(collection, 1));
-    EXPECT_EQ(captions(), (std::vector<std::string>{"1", "2", "1", "2", "2", "2", "3", "3", "2"}));
-    EXPECT_EQ(form->PuzzleBody, SampleBody);
-    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 4");
-    EXPECT_EQ(form->PuzNum.ToolTipText, collection);
-    EXPECT_EQ(form->Gsize.Caption, "3");
-    EXPECT_EQ(form->PuzzleCount, 4);
+    EXPECT_EQ(form->PuzNum.ToolTipText, path);
 }
 
-TEST_F(ShowPuzzleTest, TheFirstFieldIsNotReadBack) {
-    ASSERT_FALSE(form->ShowPuzzle(collection, 3));
-    EXPECT_EQ(form->PuzzleNumber, 3);
-    EXPECT_EQ(form->PuzNum.Text, "P# 3 of 4");
-    EXPECT_EQ(form->board.GridSize, 4);
-}
-
-TEST_F(ShowPuzzleTest, LineFeedOnlyAndUnterminatedLastLineReadTheSame) {
-    ASSERT_FALSE(form->ShowPuzzle(collection, 4));
-    EXPECT_EQ(form->board.GridSize, 5);
-    EXPECT_EQ(form->CellD[25].Caption, "5");
-}
-
-// The board is laid out again only for a new size; the same size keeps the cells where they are.
-TEST_F(ShowPuzzleTest, OnlyANewSizeLaysTheBoardOut) {
-    folder.write("sizes.kdr", puzzle_line(1, 4, "1234123412341234,") +
-                                  puzzle_line(2, 4, "4321432143214321,") +
-                                  puzzle_line(3, 5, "1111122222333334444455555,"));
-    const std::string sizes = folder.file("sizes.kdr");
-    ASSERT_FALSE(form->ShowPuzzle(sizes, 1));
-    form->CellD[1].Left = 7;
-    ASSERT_FALSE(form->ShowPuzzle(sizes, 2));
-    EXPECT_EQ(form->CellD[1].Left, 7);
-    EXPECT_EQ(form->board.CellCount, 16);
-    ASSERT_FALSE(form->ShowPuzzle(sizes, 3));
-    EXPECT_EQ(form->CellD[1].Left, 1168);
-    EXPECT_EQ(form->CellD[25].Top, 1618 + 4 * 500);
-    EXPECT_EQ(form->board.CellCount, 25);
-    EXPECT_EQ(form->Gsize.Caption, "5");
-}
-
-TEST_F(ShowPuzzleTest, MissingLineLeavesTheBoardAsItWas) {
-    ASSERT_FALSE(form->ShowPuzzle(collection, 1));
-    for (const int n : {5, 0, -1}) {
-        EXPECT_TRUE(form->ShowPuzzle(collection, n)) << n;
-        EXPECT_EQ(form->PuzzleNumber, 1);
-        EXPECT_EQ(form->PuzzleBody, SampleBody);
-    }
-    folder.write("empty.kdr", "");
-    EXPECT_TRUE(form->ShowPuzzle(folder.file("empty.kdr"), 1));
-    EXPECT_TRUE(form->ShowPuzzle(folder.file("absent.kdr"), 1));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(ShowPuzzleTest, ShowingAPuzzleClearsLocksUndoAndSelection) {
-    ASSERT_FALSE(form->ShowPuzzle(collection, 1));
+TEST_F(Form1Test, ShowingAPuzzleEndsLocksUndoAndSelection) {
+    const std::string path = collection({puzzle_line(SampleBody)});
+    show(path);
     move(2, 1);
     click(5);
-    ASSERT_TRUE(form->board.locked(1));
-    ASSERT_EQ(form->SourceCell, 5);
-    ASSERT_FALSE(form->ShowPuzzle(collection, 1));
-    EXPECT_EQ(locks(), std::vector<bool>(9, false));
+    form->CellD_MouseMove(6, MouseEvent{});
+    ASSERT_EQ(board(), "2* 1 1 2 2 2 3 3 2");
+    show(path);
+    EXPECT_EQ(board(), "1 2 1 2 2 2 3 3 2");
     EXPECT_EQ(form->CellD[1].BackColor, form->open_cell_colour());
     EXPECT_TRUE(form->UndoList.empty());
-    EXPECT_EQ(form->SourceCell, -1);
+    EXPECT_EQ(std::pair(form->SourceCell, form->TargetCell), std::pair(-1, -1));
     EXPECT_FALSE(form->Line1.Visible);
+    for (int k = 1; k <= 9; ++k) EXPECT_EQ(form->CellD[k].ToolTipText, "") << k;
 }
 
-TEST_F(ShowPuzzleTest, ShortCellsLeaveTheRestHiddenAndEmpty) {
-    folder.write("short.kdr", puzzle_line(1, 3, "1212,0102"));
-    ASSERT_FALSE(form->ShowPuzzle(folder.file("short.kdr"), 1));
-    for (int k = 1; k <= 9; ++k) {
-        EXPECT_EQ(form->CellD[k].Visible, k <= 4) << k;
-        EXPECT_EQ(form->CellD[k].Caption.empty(), k > 4) << k;
-    }
-}
-
-TEST_F(ShowPuzzleTest, NonDigitCellsShowAsZero) {
-    folder.write("odd.kdr", puzzle_line(1, 3, "1x1222332,"));
-    ASSERT_FALSE(form->ShowPuzzle(folder.file("odd.kdr"), 1));
-    EXPECT_EQ(form->CellD[2].Caption, "0");
-}
-
-// Lines that no board of this design can show are refused with a message naming the line and
-// the file; the board keeps the puzzle in play.
-TEST_F(ShowPuzzleTest, DamagedLinesAreReportedAndNeverShown) {
+// A line that is not there, or that no board of this design can show, never reaches the
+// board; only a damaged line is reported, naming the line and the file.
+TEST_F(Form1Test, MissingAndDamagedLinesLeaveTheBoardAsItWas) {
+    const std::string path = collection({puzzle_line(SampleBody)});
+    show(path);
     const std::string damaged[] = {
         "00001,3,121222332",                       // fewer than four fields
         "00001,12,121222332,02",                   // size above 9
         "00001,2,1212,0102",                       // size below 3
         "00001,x,121222332,02",                    // size not a number
+        "00001,,1,",                               // no size
         "00001,3,1212223321,020306010205040708",   // CELLS longer than N*N
         "00001,9," + std::string(200, '5') + ",",  // far longer
         "0001",                                    // shorter than the number field
         std::string("\x00\xff\x01,,\x7f\x80", 8),  // binary junk
         std::string(3'000'000, '7'),               // a line of megabytes
     };
-    ASSERT_FALSE(form->ShowPuzzle(collection, 1));
-    const auto before = captions();
     for (const std::string& line : damaged) {
+        SCOPED_TRACE(line.substr(0, 40));
         platform.messages.clear();
-        folder.write("bad.kdr", puzzle_line(1, 3, SampleBody) + line + "\r\n");
-        EXPECT_TRUE(form->ShowPuzzle(folder.file("bad.kdr"), 2)) << line.substr(0, 40);
-        EXPECT_EQ(captions(), before);
-        EXPECT_EQ(form->PuzzleNumber, 1);
-        EXPECT_EQ(form->CollectionPath, collection);
-        ASSERT_EQ(platform.messages.size(), 1u) << line.substr(0, 40);
-        EXPECT_NE(platform.messages[0].text.find("Puzzle 2"), std::string::npos);
-        EXPECT_NE(platform.messages[0].text.find(folder.file("bad.kdr")), std::string::npos);
+        const std::string bad = collection({puzzle_line(SampleBody), line + "\r\n"}, "bad.kdr");
+        EXPECT_TRUE(form->ShowPuzzle(bad, 2));
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_NE(platform.messages[0].text.find("Puzzle 2 of the file\r\n" + bad + "\r\n"),
+                  std::string::npos);
     }
+    platform.messages.clear();
+    folder.write("empty.kdr", "");
+    for (const auto& [file, n] : {std::pair{path, 2},
+                                  {path, 0},
+                                  {path, -1},
+                                  {folder.file("empty.kdr"), 1},
+                                  {folder.file("absent"), 1}}) {
+        EXPECT_TRUE(form->ShowPuzzle(file, n)) << file << " " << n;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(board(), "1 2 1 2 2 2 3 3 2");
+    EXPECT_EQ(form->PuzzleNumber, 1);
+    EXPECT_EQ(form->CollectionPath, path);
+}
+
+TEST_F(Form1Test, ArrowsAndTheNumberBoxReachEveryPuzzle) {
+    const std::string path = collection(std::vector<std::string>(10, puzzle_line(SampleBody)));
+    constexpr int Typed = -1;
+    const struct {
+        int from, arrow, button;
+        const char* typed;
+        int expected;
+    } cases[] = {
+        {1, 0, LeftButton, "", 10},     {10, 2, LeftButton, "", 1},
+        {5, 0, LeftButton, "", 4},      {5, 2, LeftButton, "", 6},
+        {5, 0, RightButton, "", 1},     {5, 2, RightButton, "", 10},
+        {5, 0, MiddleButton, "", 5},    {5, 2, MiddleButton, "", 5},
+        {3, Typed, 0, "7", 7},          {3, Typed, 0, "10", 10},
+        {3, Typed, 0, "1", 1},          {3, Typed, 0, " 2.5 ", 2},  // halves to even
+        {3, Typed, 0, "11", 3},         {3, Typed, 0, "0", 3},
+        {3, Typed, 0, "-2", 3},         {3, Typed, 0, "seven", 3},
+        {3, Typed, 0, "P# 7 of 10", 3},
+    };
+    for (const auto& c : cases) {
+        show(path, c.from);
+        if (c.arrow == Typed) {
+            form->PuzNum.Text = c.typed;
+            form->PuzNum_KeyPress(13);
+        } else {
+            form->arrows_MouseUp(c.arrow, MouseEvent{c.button});
+        }
+        EXPECT_EQ(form->PuzNum.Text, "P# " + std::to_string(c.expected) + " of 10")
+            << "from " << c.from << " arrow " << c.arrow << " button " << c.button << " typed \""
+            << c.typed << '"';
+        EXPECT_EQ(form->PuzzleNumber, c.expected);
+    }
+    form->PuzNum.Text = "4";
+    form->PuzNum_KeyPress('4');
+    EXPECT_EQ(form->PuzzleNumber, 3) << "only Enter acts";
+
+    std::vector<bool> seen(11, false);
+    for (int i = 0; i < 200; ++i) {
+        form->arrows_MouseUp(1, MouseEvent{i % 2 ? RightButton : LeftButton});
+        ASSERT_GE(form->PuzzleNumber, 1);
+        ASSERT_LE(form->PuzzleNumber, 10);
+        seen[form->PuzzleNumber] = true;
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 10) << "random reaches every puzzle";
+}
+
+// Lines appended meanwhile are reachable at once; a shortened file keeps the puzzle in play.
+TEST_F(Form1Test, NavigationFollowsTheFileAsItIsNow) {
+    const auto lines = [](int count) {
+        return std::vector<std::string>(count, puzzle_line(SampleBody));
+    };
+    const std::string path = collection(lines(1));
+    show(path);
+    move(5, 2);
+    for (int index = 0; index < 3; ++index) form->arrows_MouseUp(index, MouseEvent{});
+    EXPECT_TRUE(form->board.locked(2)) << "a collection of one is not shown afresh";
+
+    collection(lines(10));
+    show(path, 10);
+    collection(lines(12));
+    form->arrows_MouseUp(2, MouseEvent{});
+    EXPECT_EQ(form->PuzNum.Text, "P# 11 of 12");
+    collection(lines(9));
+    form->arrows_MouseUp(2, MouseEvent{RightButton});
+    EXPECT_EQ(form->PuzNum.Text, "P# 9 of 9");
+    move(5, 2);
+    collection({});
+    form->arrows_MouseUp(0, MouseEvent{});
+    EXPECT_EQ(form->PuzNum.Text, "P# 9 of 0");
+    EXPECT_TRUE(form->board.locked(2)) << "the board stays as it was";
+
+    collection(lines(10));
+    show(path, 3);
+    collection(lines(4));
+    form->PuzNum.Text = "9";
+    form->PuzNum_KeyPress(13);
+    EXPECT_EQ(form->PuzNum.Text, "P# 3 of 10") << "a typed line that has gone";
 }
 
 }  // namespace

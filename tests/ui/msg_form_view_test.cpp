@@ -28,23 +28,10 @@ void when_shown(HostedPlatform& platform, std::function<void(MsgFormView&)> act)
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [&platform, act, poll] {
         MsgFormView* view = platform.view();
-        if (view == nullptr || !view->isVisible()) {
-            QTimer::singleShot(10, *poll);
-            return;
-        }
+        if (view == nullptr || !view->isVisible()) return QTimer::singleShot(10, *poll);
         act(*view);
     };
     QTimer::singleShot(10, *poll);
-}
-
-QStringList visible_captions(const MsgFormView& view) {
-    QStringList captions;
-    for (int i = 0; i < MsgForm::ButtonCount; ++i) {
-        if (view.button(i)->isVisible()) {
-            captions.append(QString::fromStdString(view.button(i)->model().Caption()));
-        }
-    }
-    return captions;
 }
 
 class MsgFormViewTest : public ::testing::Test {
@@ -59,93 +46,69 @@ class MsgFormViewTest : public ::testing::Test {
     MsgForm form{platform};
 };
 
-TEST_F(MsgFormViewTest, ShowsTheButtonsOfTheStyleAndReturnsTheClickedCode) {
-    struct Case {
+// The buttons of the style show in order; a click, or the keys (the first button has the
+// focus, arrows and Tab move it, Space and Enter press, Escape closes), answer the code.
+TEST_F(MsgFormViewTest, TheMouseAndTheKeyboardAnswerTheBox) {
+    const struct {
         const char* style;
-        const char* click;
-        QStringList captions;
+        const char* click;  // nullptr: keys
+        std::vector<Qt::Key> keys;
+        QString captions;
         int code;
+    } cases[] = {
+        {"vbquestion+vbyesno", "No", {}, "Yes No", 7},
+        {"vbexclamation+vbabortretryignore", "Retry", {}, "Abort Retry Ignore", 4},
+        {"vbquestion+vbyesno", nullptr, {Qt::Key_Return}, "Yes No", 6},
+        {"vbquestion+vbyesno", nullptr, {Qt::Key_Right, Qt::Key_Space}, "Yes No", 7},
+        {"vbyesnocancel",
+         nullptr,
+         {Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter},
+         "Yes No Cancel",
+         2},
+        {"vbyesnocancel", nullptr, {Qt::Key_Left, Qt::Key_Space}, "Yes No Cancel", 2},
+        {"vbyesnocancel", nullptr, {Qt::Key_Tab, Qt::Key_Space}, "Yes No Cancel", 7},
+        {"vbhappy+vbyesno", nullptr, {Qt::Key_Escape}, "Yes No", 7},
     };
-    const Case cases[] = {
-        {"vbquestion+vbyesno", "No", {"Yes", "No"}, 7},
-        {"vbquestion+vbyesno", "Yes", {"Yes", "No"}, 6},
-        {"vbexclamation+vbabortretryignore", "Retry", {"Abort", "Retry", "Ignore"}, 4},
-        {"vbhappy+vbok", "Ok", {"Ok"}, 1},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QStringList captions;
         QString text;
-        when_shown(platform, [&](MsgFormView& view) {
-            captions = visible_captions(view);
-            text = view.text_label()->text();
-            if (&c == &cases[0]) save_screenshot_if_asked(view, "screenshot-message.png");
-            for (int i = 0; i < MsgForm::ButtonCount; ++i) {
-                if (view.button(i)->isVisible() && view.button(i)->model().Caption() == c.click) {
-                    QTest::mouseClick(view.button(i), Qt::LeftButton);
-                }
-            }
-        });
-        EXPECT_EQ(MsgboxA(form, platform, "Reset current\r\npuzzle?", c.style), c.code) << c.style;
-        EXPECT_EQ(captions, c.captions) << c.style;
-        EXPECT_EQ(text, "Reset current\npuzzle?");
-    }
-}
-
-TEST_F(MsgFormViewTest, TheKeyboardPlaysTheBox) {
-    struct Case {
-        const char* style;
-        std::vector<Qt::Key> keys;
-        int code;
-    };
-    const Case cases[] = {
-        {"vbquestion+vbyesno", {Qt::Key_Return}, 6},
-        {"vbquestion+vbyesno", {Qt::Key_Right, Qt::Key_Space}, 7},
-        {"vbyesnocancel", {Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter}, 2},
-        {"vbyesnocancel", {Qt::Key_Left, Qt::Key_Space}, 2},
-        {"vbyesnocancel", {Qt::Key_Tab, Qt::Key_Space}, 7},
-        {"vbQuestion + vbYesNo", {Qt::Key_Escape}, 7},
-    };
-    for (const Case& c : cases) {
         bool first_has_focus = false;
         when_shown(platform, [&](MsgFormView& view) {
+            text = view.text_label()->text();
             first_has_focus = view.focusWidget() == view.button(0);
+            if (&c == &cases[0]) save_screenshot_if_asked(view, "screenshot-message.png");
+            BoxControlView* clicked = nullptr;
+            for (int i = 0; i < MsgForm::ButtonCount; ++i) {
+                if (!view.button(i)->isVisible()) continue;
+                const std::string caption = view.button(i)->model().Caption();
+                captions.append(QString::fromStdString(caption));
+                if (c.click && caption == c.click) clicked = view.button(i);
+            }
+            if (clicked) QTest::mouseClick(clicked, Qt::LeftButton);
             for (const Qt::Key key : c.keys) QTest::keyClick(view.focusWidget(), key);
         });
-        EXPECT_EQ(MsgboxA(form, platform, "Exit?", c.style), c.code) << c.style;
-        EXPECT_TRUE(first_has_focus) << c.style;
+        EXPECT_EQ(MsgboxA(form, platform, "Reset current\r\npuzzle?", c.style), c.code) << c.style;
+        EXPECT_EQ(captions.join(' '), c.captions) << c.style;
+        EXPECT_EQ(std::tuple(text, first_has_focus), std::tuple("Reset current\npuzzle?", true));
     }
+    EXPECT_EQ(platform.host.findChildren<MsgFormView*>().size(), 1) << "one dialog, kept";
 }
 
-TEST_F(MsgFormViewTest, OneDialogIsKeptAndAFrameCloseCountsAsTheLastButton) {
-    when_shown(platform, [](MsgFormView& view) { view.close(); });
-    EXPECT_EQ(MsgboxA(form, platform, "Delete this puzzle?", "vbYesNo+vbquestion"), 7);
-    MsgFormView* const first = platform.view();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->isHidden());
-
-    when_shown(platform, [](MsgFormView& view) { view.close(); });
-    EXPECT_EQ(MsgboxA(form, platform, "Created puzzle", "vbinformation+vbok"), 1);
-    EXPECT_EQ(platform.host.findChildren<MsgFormView*>().size(), 1);
-    EXPECT_EQ(platform.view(), first);
-}
-
+// The box grows with its text; the buttons sit edge to edge, centred on the outer width (so off
+// the client's centre by at most the frame).
 TEST_F(MsgFormViewTest, TheBoxGrowsWithItsTextAndKeepsTheButtonsCentred) {
     int short_width = 0, long_width = 0;
     for (const auto& [text, width] : {std::pair<std::string, int*>{"Done", &short_width},
                                       {std::string(120, 'W'), &long_width}}) {
         when_shown(platform, [width = width](MsgFormView& view) {
             *width = view.width();
-            const int group_left = view.button(0)->x();
-            const int group_right = view.button(1)->geometry().right() + 1;
-            EXPECT_EQ(view.button(1)->x(), view.button(0)->geometry().right() + 1)
-                << "edge to edge";
-            // Centred on the outer width, so off the client's centre by at most the frame.
-            EXPECT_NEAR((group_left + group_right) / 2.0, view.width() / 2.0, 8);
-            EXPECT_GT(view.text_label()->width(), 0);
+            const QRect first = view.button(0)->geometry(), second = view.button(1)->geometry();
+            EXPECT_EQ(second.x(), first.right() + 1);
+            EXPECT_NEAR((first.x() + second.right() + 1) / 2.0, view.width() / 2.0, 8);
             EXPECT_LE(view.text_label()->geometry().right(), view.width());
             view.close();
         });
-        MsgboxA(form, platform, text, "vbyesno");
+        EXPECT_EQ(MsgboxA(form, platform, text, "vbyesno"), 7) << "a frame close: the last button";
     }
     EXPECT_GT(long_width, short_width + 500);
 }
