@@ -36,7 +36,9 @@ TEST_F(CollectionToolsTest, GenerateAppendsGoodPuzzlesOfTheAskedSize) {
         lines = n;
         EXPECT_EQ(verify_puzzle_line(line), "") << line;
         EXPECT_EQ(std::stoi(std::string(line.substr(0, 5))), n) << "numbered on";
-        if (n <= 3) EXPECT_EQ(line.substr(6, 1), "5");
+        if (n <= 3) {
+            EXPECT_EQ(line.substr(6, 1), "5");
+        }
         return true;
     });
     EXPECT_EQ(lines, 7);

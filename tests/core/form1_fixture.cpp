@@ -20,6 +20,11 @@ void Form1Test::restart() {
     form->Form_Load();
 }
 
+void Form1Test::load(const std::string& collection, int number) {
+    if (!collection.empty()) configure(collection, number);
+    form->Form_Load();
+}
+
 std::string Form1Test::collection(const std::vector<std::string>& lines, const std::string& name) {
     std::string text;
     for (const std::string& line : lines) text += line;
@@ -36,6 +41,18 @@ std::string Form1Test::board() const {
                 (form->board.locked(k) ? "*" : "");
     }
     return text;
+}
+
+std::vector<std::string> Form1Test::captions() const {
+    std::vector<std::string> result;
+    for (int k = 1; k <= form->board.CellCount; ++k) result.push_back(form->CellD[k].Caption);
+    return result;
+}
+
+std::vector<bool> Form1Test::locks() const {
+    std::vector<bool> result;
+    for (int k = 1; k <= form->board.CellCount; ++k) result.push_back(form->board.locked(k));
+    return result;
 }
 
 std::vector<std::pair<int, int>> Form1Test::playable_solution() const {

@@ -15,14 +15,18 @@ namespace kalder::testing {
 // The sample 3 x 3 puzzle: cells 1 2 1 / 2 2 2 / 3 3 2, receivers 2 3 6 1 2 5 4 7 8.
 inline const std::string SampleBody = "121222332,020306010205040708";
 
+inline std::string puzzle_line(int number, int size, const std::string& body) {
+    std::string prefix = std::to_string(number);
+    prefix.insert(0, 5 - prefix.size(), '0');
+    return prefix + "," + std::to_string(size) + "," + body + "\r\n";
+}
+
 // A collection line; the size follows from the cells (16 or more: 4 x 4, 25 or more: 5 x 5...).
 inline std::string puzzle_line(const std::string& body, int number = 1) {
     const int cells = static_cast<int>(body.find(','));
     int size = 3;
     while ((size + 1) * (size + 1) <= cells) ++size;
-    std::string prefix = std::to_string(number);
-    prefix.insert(0, 5 - prefix.size(), '0');
-    return prefix + "," + std::to_string(size) + "," + body + "\r\n";
+    return puzzle_line(number, size, body);
 }
 
 // The main window model in a folder of its own, with a fake platform and a seeded generator.
@@ -34,6 +38,8 @@ class Form1Test : public ::testing::Test {
     void configure(const std::string& collection, int number);
     // A fresh model over the same folder and platform, started as a new session starts.
     void restart();
+    // Form_Load, with a configuration naming `collection` when it is not empty.
+    void load(const std::string& collection = "", int number = 1);
     // Writes `lines` (each already ended) as the collection `name`; returns its path.
     std::string collection(const std::vector<std::string>& lines,
                            const std::string& name = "c.kdr");
@@ -44,6 +50,8 @@ class Form1Test : public ::testing::Test {
 
     // The cells' captions, a locked one marked with '*', a hidden one as '-': "2* 1 1 2 ...".
     std::string board() const;
+    std::vector<std::string> captions() const;
+    std::vector<bool> locks() const;
     void click(int cell) { form->CellD_MouseUp(cell, MouseEvent{}); }
     void move(int from, int to) {
         click(from);

@@ -62,7 +62,9 @@ TEST_F(ScoresBoxTest, CountsResultsForTheSessionAndInTotal) {
         for (int i = 0; i < c.won; ++i) box.set_WonSession(i == 0);  // any value counts
         for (int i = 0; i < c.lost; ++i) box.set_LostSession(true);
         EXPECT_EQ(shown(box), c.shown);
-        if (!c.saved.empty()) EXPECT_EQ(plain_file(), c.saved);
+        if (!c.saved.empty()) {
+            EXPECT_EQ(plain_file(), c.saved);
+        }
     }
     ScoresBox restarted(platform);
     restarted.start();
