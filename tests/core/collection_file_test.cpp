@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <optional>
 
 #include "core/game/collection_file.h"
 #include "temp_folder.h"
@@ -66,28 +71,43 @@ TEST(CollectionFile, ExistsOnlyWithContent) {
     EXPECT_TRUE(FileExists(folder.file("full.kdr")));
 }
 
-TEST(CollectionFile, AppendNumbersTheNewLineAfterThoseThere) {
+TEST(CollectionFile, AppendNumbersTheLineAfterThoseThereOnALineOfItsOwn) {
     TempFolder folder;
-    ASSERT_TRUE(AppendPuzzle(folder.file("new.kdr"), 3, "121222332,020306010205040708"));
-    EXPECT_EQ(folder.read("new.kdr"), "00001,3,121222332,020306010205040708\r\n");
-
     std::string forty_one;
     for (int i = 0; i < 41; ++i) forty_one += "x\r\n";
-    folder.write("41.kdr", forty_one);
-    ASSERT_TRUE(AppendPuzzle(folder.file("41.kdr"), 4, "body"));
-    EXPECT_EQ(read_collection_line(folder.file("41.kdr"), 42), "00042,4,body");
-}
-
-TEST(CollectionFile, AppendEndsAnUnterminatedLastLineFirst) {
-    TempFolder folder;
-    folder.write("f.kdr", "00001,3,111,\r\n00002,3,222,");
-    ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "333,"));
-    EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n00002,3,222,\r\n00003,3,333,\r\n");
-}
-
-TEST(CollectionFile, AppendIntoAMissingFolderFails) {
-    TempFolder folder;
+    const struct {
+        std::optional<std::string> before;
+        std::string after;
+    } cases[] = {
+        {std::nullopt, "00001,3,body\r\n"},
+        {"00001,3,111,\r\n00002,3,222,", "00001,3,111,\r\n00002,3,222,\r\n00003,3,body\r\n"},
+        {forty_one, forty_one + "00042,3,body\r\n"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder.path() / "f.kdr");
+        if (c.before) folder.write("f.kdr", *c.before);
+        ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "body"));
+        EXPECT_EQ(folder.read("f.kdr"), c.after);
+    }
     EXPECT_FALSE(AppendPuzzle(folder.file("no/such/folder.kdr"), 3, "x,"));
+}
+
+// A disk with room for part of the line: the part is taken back, so no cut line stays to be
+// numbered after or shown as a puzzle.
+TEST(CollectionFile, AnAppendThatDoesNotFitLeavesTheFileAsItWas) {
+    TempFolder folder;
+    folder.write("f.kdr", "00001,3,111,\r\n");
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto old_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 20;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool appended = AppendPuzzle(folder.file("f.kdr"), 3, "121222332,020306010205040708");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, old_signal);
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n");
 }
 
 TEST(CollectionFile, WalksEveryLineInOrder) {

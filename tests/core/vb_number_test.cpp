@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <string>
 
 namespace kalder::testing {
 namespace {
@@ -17,11 +18,25 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         {"0.25x", 0.25}, {".5", 0.5},         {"", 0},           {"seven", 0},
         {"- 4", 0},      {"3e1", 30},         {"2.5E-1", 0.25},  {"6e+0", 6},
         {"4e", 4},       {"4e-", 4},          {"5 e1", 5},       {"1e99999", HUGE_VAL},
-        {"1e-99999", 0}, {"0e99999", 0},      {"P# 7 of 10", 0},
+        {"1e-99999", 0}, {"0e99999", 0},      {"P# 7 of 10", 0}, {"5.", 5},
+        {"-.", 0},       {".725E2", 72.5},    {"0.001e3", 1},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(leading_number(c.text), c.expected) << '"' << c.text << '"';
     }
+}
+
+// Mantissas longer than any double: the exponent brings them back, and what lies beyond the
+// range reads as infinity or 0, never NaN.
+TEST(LeadingNumber, ReadsLongMantissasExactly) {
+    const std::string ones = "1" + std::string(309, '0');
+    EXPECT_EQ(leading_number(ones + "e-999"), 0);
+    EXPECT_EQ(leading_number(ones + "e-300"), 1e9);
+    EXPECT_EQ(leading_number(ones + std::string(100, '0') + "e-10"), HUGE_VAL);
+    EXPECT_EQ(leading_number("0." + std::string(400, '0') + "3e403"), 300);
+    EXPECT_EQ(leading_number("-0." + std::string(400, '0') + "1e-9"), 0);
+    EXPECT_EQ(round_half_even(leading_number(".725E2")), 72);
+    EXPECT_EQ(round_half_even(leading_number("0.0000000000000000000000000725e27")), 72);
 }
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbourAndStaysInRange) {

@@ -109,10 +109,16 @@ void Form1::Form_Load() {
     Score1.Left = 700;
     Score1.Visible = false;
     Score1.on_close = [this] { Score1.Visible = false; };
-    Score1.on_write_failed = [this](const std::string& path) {
-        MsgboxA("Score file:\r\n" + path +
-                    "\r\ncould not be written, scores are kept until the end of this session",
+    const auto tell_score_file = [this](const std::string& path, const std::string& failure) {
+        MsgboxA("Score file:\r\n" + path + "\r\ncould not be " + failure +
+                    ", scores are kept until the end of this session",
                 "vbexclamation+vbok");
+    };
+    Score1.on_write_failed = [tell_score_file](const std::string& path) {
+        tell_score_file(path, "written");
+    };
+    Score1.on_read_failed = [tell_score_file](const std::string& path) {
+        tell_score_file(path, "read");
     };
     Score1.start();
     Width = DesignWidth;

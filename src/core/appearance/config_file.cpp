@@ -122,6 +122,7 @@ std::string failure_text(const std::string& path, const std::string& consequence
 void ReadcfgFile(const std::string& program_folder, Config& config, const MessageFn& message,
                  const std::tm& now) {
     const std::string path = program_folder + FileName;
+    remove_stale_temporary_files(path);
     const auto text = read_whole(path);
     if (const auto read = text ? parse(*text) : std::nullopt) {
         config = *read;

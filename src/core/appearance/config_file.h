@@ -16,8 +16,9 @@ struct Config {
 // Shows a message through the program's message box; returns the button code.
 using MessageFn = std::function<int(const std::string& text, const std::string& style)>;
 
-// Reads the file; when it cannot be read, says so once, falls back to the defaults and tries
-// to write them as a new file (a read-only folder keeps them in memory only).
+// Reads the file at start-up, clearing away the temporary files of rewrites that were killed;
+// when it cannot be read, says so once, falls back to the defaults and tries to write them as a
+// new file (a read-only folder keeps them in memory only).
 void ReadcfgFile(const std::string& program_folder, Config& config, const MessageFn& message,
                  const std::tm& now);
 // Writes the four lines; a failure is reported and leaves the old file whole.

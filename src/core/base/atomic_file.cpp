@@ -1,6 +1,7 @@
 #include "core/base/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,23 +13,14 @@ namespace kalder {
 
 namespace {
 
+constexpr std::string_view TemporaryInfix = ".new-";
+
 // A rewrite lands on the file a link points to, so that the link stays a link.
 std::string resolved(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_symlink(path, error)) return path;
     const auto target = std::filesystem::canonical(path, error);
     return error ? path : target.string();
-}
-
-bool write_all(int fd, const std::string& content) {
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // The new file takes over the old one's permissions; a file made anew gets the usual ones.
@@ -38,20 +30,64 @@ bool keep_permissions(const std::string& path, int fd) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+int create_exclusively(const std::string& path) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+}
+
+// A file already at this process's own temporary name is a leftover of an earlier process that
+// had the same id, or something planted there: it is removed (a link, not what it points to).
+int create_temporary(const std::string& path) {
+    const int fd = create_exclusively(path);
+    if (fd >= 0 || errno != EEXIST || ::unlink(path.c_str()) != 0) return fd;
+    return create_exclusively(path);
+}
+
+bool is_running(long pid) {
+    return pid != getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
 }  // namespace
+
+bool write_all(int fd, std::string_view data, WriteCall write_call) {
+    while (!data.empty()) {
+        const ssize_t n = write_call(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
 
 bool write_file_atomically(const std::string& path, const std::string& content) {
     const std::string target = resolved(path);
-    const std::string temporary = target + ".new-" + std::to_string(getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const std::string temporary = target + std::string(TemporaryInfix) + std::to_string(getpid());
+    const int fd = create_temporary(temporary);
     if (fd < 0) return false;
     const bool complete =
-        write_all(fd, content) && keep_permissions(target, fd) && ::fsync(fd) == 0;
+        write_all(fd, content, ::write) && keep_permissions(target, fd) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (complete && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     return false;
+}
+
+void remove_stale_temporary_files(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path target = resolved(path);
+    const std::string prefix = target.filename().string() + std::string(TemporaryInfix);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string pid = name.substr(prefix.size());
+        if (pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::error_code ignored;
+        if (is_running(std::stol(pid)) || entry->is_directory(ignored)) continue;
+        fs::remove(entry->path(), ignored);
+    }
 }
 
 }  // namespace kalder

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -9,21 +10,48 @@ namespace kalder {
 
 namespace {
 
-// The power of ten written at `i` ("e5", "E-2"); 0 when no digits follow the letter.
-int exponent(std::string_view text, std::size_t i) {
-    if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return 0;
-    ++i;
-    int sign = 1;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) sign = text[i++] == '-' ? -1 : 1;
-    int power = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        power = std::min(power * 10 + (text[i] - '0'), 9999);  // far past any double
+bool is_digit(std::string_view text, std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+std::size_t skip_digits(std::string_view text, std::size_t i) {
+    while (is_digit(text, i)) ++i;
+    return i;
+}
+
+// The power of ten written at `i` ("e5", "E-2") and where it ends; none when no digits follow
+// the letter, so "4e" reads as 4.
+struct Exponent {
+    long long power = 0;
+    std::size_t end = 0;
+};
+
+Exponent exponent(std::string_view text, std::size_t i) {
+    if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return {0, i};
+    std::size_t at = i + 1;
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    if (!is_digit(text, at)) return {0, i};
+    long long power = 0;
+    for (; is_digit(text, at); ++at) {
+        power = std::min(power * 10 + (text[at] - '0'), 1'000'000'000LL);  // far past any double
     }
-    return sign * power;
+    return {negative ? -power : power, at};
+}
+
+// Power of ten of the first significant digit of a mantissa ("120" 2, "0.05" -2); 0 for zero.
+long long leading_power(std::string_view mantissa) {
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return 0;
+    return first < point ? static_cast<long long>(point - first) - 1
+                         : -static_cast<long long>(first - point);
 }
 
 }  // namespace
 
+// The digits are handed whole to a correctly rounding reader, so a long mantissa never
+// overflows on the way and ".725E2" is exactly 72.5, a half that then rounds to even.
 double leading_number(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -32,19 +60,17 @@ double leading_number(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
+    const std::size_t start = i;
+    i = skip_digits(text, i);
+    if (i < text.size() && text[i] == '.') i = skip_digits(text, i + 1);
+    const std::string_view mantissa = text.substr(start, i - start);
+    if (mantissa.find_first_of("0123456789") == std::string_view::npos) return 0;
+    const Exponent power = exponent(text, i);
     double value = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        value = value * 10 + (text[i] - '0');
-        ++i;
+    const auto result = std::from_chars(text.data() + start, text.data() + power.end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = leading_power(mantissa) + power.power > 0 ? HUGE_VAL : 0.0;
     }
-    if (i < text.size() && text[i] == '.') {
-        double scale = 0.1;
-        for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-            value += (text[i] - '0') * scale;
-            scale /= 10;
-        }
-    }
-    if (value != 0) value *= std::pow(10.0, exponent(text, i));  // never 0 x infinity
     return negative ? -value : value;
 }
 

@@ -1,5 +1,9 @@
 #include "core/game/collection_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -85,6 +89,16 @@ bool lacks_final_line_end(const std::string& path) {
     return last != EOF && last != '\n' && last != '\r';
 }
 
+// Puts text at the end of the file in one write, so that a kill cannot cut it; a short write (a
+// full disk) is taken back, so the file never keeps part of it.
+bool append_whole(int fd, const std::string& text) {
+    struct stat old {};
+    if (::fstat(fd, &old) != 0) return false;
+    if (::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size())) return true;
+    [[maybe_unused]] const int cut = ::ftruncate(fd, old.st_size);  // nothing more to try
+    return false;
+}
+
 // Line n, if there is one. With `count` the sweep goes on to the end of the file to count its
 // lines there; without, it stops after line n.
 std::optional<std::string> read_line(const std::string& path, int n, int* count) {
@@ -157,10 +171,10 @@ bool AppendPuzzle(const std::string& path, int size, const std::string& body) {
     if (count >= MaxCollectionLines) return false;
     std::string text = lacks_final_line_end(path) ? "\r\n" : "";
     text += format_puzzle_line(count + 1, size, body) + "\r\n";
-    const File file = open(path, "ab");
-    if (!file) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    return written && std::fflush(file.get()) == 0;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = append_whole(fd, text);
+    return ::close(fd) == 0 && written;
 }
 
 }  // namespace kalder

@@ -44,6 +44,7 @@ std::string ScoresBox::today() const {
 
 void ScoresBox::start() {
     const std::string path = score_file_path();
+    remove_stale_temporary_files(path);
     if (!FileExists(path)) {
         const std::string plain = today() + " 0 0 0 0 0 0 ";
         write_plain_line(plain);
@@ -51,6 +52,11 @@ void ScoresBox::start() {
         return;
     }
     const auto line = read_collection_line(path, 1);
+    // Zeros written over totals that merely could not be read would lose them for good.
+    if (!line) {
+        file_left_alone_ = true;
+        if (on_read_failed) on_read_failed(path);
+    }
     ShowScoreLine(line ? DecodeScoreText(*line) : "");
 }
 
@@ -100,6 +106,7 @@ void ScoresBox::SaveScoreFile() {
 }
 
 void ScoresBox::write_plain_line(const std::string& plain) {
+    if (file_left_alone_) return;
     if (write_file_atomically(score_file_path(), EncodeScoreText(plain) + "\r\n")) return;
     if (write_failure_told_) return;
     write_failure_told_ = true;

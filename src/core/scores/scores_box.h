@@ -22,7 +22,8 @@ class ScoresBox {
 
     explicit ScoresBox(Platform& platform);
 
-    // Reads the score file, or makes a new one holding zeros.
+    // Reads the score file, or makes a new one holding zeros. A file there that cannot be read
+    // is left as it is for the whole session (the counts go on in memory) and is told once.
     void start();
 
     const std::string& session(int counter) const { return session_.at(counter); }
@@ -55,6 +56,7 @@ class ScoresBox {
     std::function<void()> on_close;
     // Told once a session when the score file cannot be written; the counts go on in memory.
     std::function<void(const std::string& path)> on_write_failed;
+    std::function<void(const std::string& path)> on_read_failed;
 
   private:
     void count(int counter);
@@ -68,6 +70,7 @@ class ScoresBox {
     Colour back_colour_ = 0;
     std::string frame_caption_;
     bool write_failure_told_ = false;
+    bool file_left_alone_ = false;
 };
 
 }  // namespace kalder
