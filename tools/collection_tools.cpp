@@ -9,6 +9,7 @@
 #include "core/game/puzzle_line.h"
 #include "core/game/random.h"
 #include "core/generator/generate_puzzle.h"
+#include "solve_tool.h"
 
 namespace kalder::tools {
 
@@ -17,14 +18,23 @@ namespace {
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
+}  // namespace
+
 int usage(std::ostream& err) {
     err << "usage:\n"
            "  kalder-tools generate --size N|mixed --count K [--seed S] FILE\n"
            "      appends K new puzzles of size N (3 to 9; mixed: a random size each)\n"
            "  kalder-tools verify FILE\n"
-           "      checks every line; prints each bad line and exits 1 if there is one\n";
+           "      checks every line; prints each bad line and exits 1 if there is one\n"
+           "  kalder-tools solve FILE N\n"
+           "      prints a solution of puzzle N from its start\n"
+           "  kalder-tools solve\n"
+           "      reads positions \"N VALUES LOCKED\" from standard input, one a line, and\n"
+           "      prints for each the moves giver-receiver of a solution, none or unknown\n";
     return UsageError;
 }
+
+namespace {
 
 // The whole text must be the number: "12x", "-3" or "" are refused.
 template <typename T>
@@ -108,12 +118,13 @@ int verify(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 }  // namespace
 
-int run_collection_tool(const std::vector<std::string>& args, std::ostream& out,
-                        std::ostream& err) {
+int run_collection_tool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                        std::istream& in) {
     if (args.empty()) return usage(err);
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "generate") return generate(rest, out, err);
     if (args[0] == "verify") return verify(rest, out, err);
+    if (args[0] == "solve") return solve_command(rest, in, out, err);
     return usage(err);
 }
 

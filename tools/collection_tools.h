@@ -1,14 +1,18 @@
 #pragma once
 
-#include <ostream>
+#include <iostream>
 #include <string>
 #include <vector>
 
 namespace kalder::tools {
 
-// Runs one command of the collection tools ("generate ...", "verify FILE"; args without the
-// program name) and returns its exit status: 0 done, 1 failed, 2 a wrong command line. Reports
-// go to out; problems and the usage text to err.
-int run_collection_tool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Runs one command of the collection tools ("generate ...", "verify FILE", "solve ..."; args
+// without the program name) and returns its exit status: 0 done, 1 failed, 2 a wrong command
+// line. Reports go to out; problems and the usage text to err; "solve" may read from in.
+int run_collection_tool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                        std::istream& in = std::cin);
+
+// Writes the usage text to err and returns the status of a wrong command line.
+int usage(std::ostream& err);
 
 }  // namespace kalder::tools
