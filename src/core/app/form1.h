@@ -55,6 +55,13 @@ class Form1 {
     void cmdundo_MouseUp(const MouseEvent& event);
     void cmdreset_MouseUp(const MouseEvent& event);
 
+    // The way back and forward, reached by keys: the next move of a solution from here, or
+    // how far back the last solvable position lies; undo to it; redo; a solution played out.
+    void hint();
+    void back_to_solvable();
+    void redo();
+    void solve_from_here();
+
     // Navigation.
     void arrows_MouseUp(int index, const MouseEvent& event);
     void PuzNum_KeyPress(int KeyAscii);
@@ -141,6 +148,7 @@ class Form1 {
     int SourceCell = -1;
     int TargetCell = -1;
     std::deque<UndoRecord> UndoList;  // newest first
+    std::deque<Move> RedoList;        // the undone moves, the last undone first
     bool SolverBusy = false;
     bool SoundOn = false;
 
@@ -154,6 +162,11 @@ class Form1 {
     void show_new_puzzle(int size);
     int ask_grid_size();
     void show_puzzle_number();
+    // Everything that follows a change of the position in play.
+    void board_changed();
+    // Undos to the last solvable position of the history; 0 when none is solvable.
+    int moves_back_to_solvable() const;
+    void tell_dead_end();
 
     Platform& platform_;
     Random& random_;

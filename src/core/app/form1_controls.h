@@ -40,6 +40,7 @@ struct TextBox {
 struct LabelBox {
     std::string Caption;
     std::string ToolTipText;
+    Colour BackColor = RGB(0, 0, 0);
 };
 
 struct RectangleShape {

@@ -44,7 +44,7 @@ void Form1::CellD_MouseUp(int index, const MouseEvent&) {
     const Move move{SourceCell, index};
     HideMoveMarks();
     end_selection(*this, index);
-    make_move(move);
+    if (make_move(move)) RedoList.clear();
     CheckSolved();
 }
 
@@ -56,6 +56,7 @@ bool Form1::make_move(Move move) {
     position.play(move);
     show_cell(position, move.giver);
     show_cell(position, move.receiver);
+    board_changed();
     // The selection is over before the arrow's half second: a click meanwhile starts a
     // new one instead of giving again from a source that has already given.
     ShowMoveArrow(move.giver, move.receiver);

@@ -74,8 +74,10 @@ bool Form1::put_line_on_board(const std::string& path, int n, const std::string&
     PuzzleBody = puzzle.cells + "," + puzzle.moves;
     // Undo and the selection only ever concern the board in front of the player.
     UndoList.clear();
+    RedoList.clear();
     SourceCell = -1;
     TargetCell = -1;
+    board_changed();
     return false;
 }
 

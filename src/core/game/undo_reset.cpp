@@ -13,8 +13,10 @@ void Form1::cmdundo_MouseUp(const MouseEvent&) {
         show_cell(position, cell);
     }
     UndoList.pop_front();
+    RedoList.push_front({record.source, record.target});
     // A selected source that undo took back below 2 can no longer give.
     if (board.on_board(SourceCell) && caption_value(SourceCell) < 2) Form_MouseUp(MouseEvent{});
+    board_changed();
 }
 
 void Form1::cmdreset_MouseUp(const MouseEvent&) {

@@ -35,6 +35,7 @@ void Form1::mnusolve_Click() {
     if (SolverBusy || PuzzleBody.empty()) return;
     SolverBusy = true;
     UndoList.clear();
+    RedoList.clear();
     Score1.set_LostSession(true);
     ShowSolution(PuzzleBody, 1000);
     SolverBusy = false;
@@ -58,6 +59,7 @@ void Form1::ShowSolution(const std::string& body, int delay) {
     }
     play_out(start, stored_moves(moves, shown_cells), delay);
     for (int k = 1; k <= shown_cells; ++k) show_cell(start, k);
+    board_changed();
 }
 
 void Form1::play_out(Position position, const std::vector<Move>& moves, int delay) {

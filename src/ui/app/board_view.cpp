@@ -144,6 +144,10 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    if (way_back_key(*event)) {
+        emit model_changed();
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Left:
             move_keyboard_cell(0, -1);
@@ -170,6 +174,38 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
             return;
     }
     emit model_changed();
+}
+
+// H hints (and Space then plays the hint), Shift+H goes back to the last solvable position,
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, Shift+S and Ctrl+Shift+S play a solution.
+bool BoardView::way_back_key(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool shift = modifiers == Qt::ShiftModifier;
+    const bool ctrl = modifiers == Qt::ControlModifier;
+    const bool ctrl_shift = modifiers == (Qt::ShiftModifier | Qt::ControlModifier);
+    switch (event.key()) {
+        case Qt::Key_H:
+            if (modifiers == Qt::NoModifier) {
+                form_.hint();
+                if (form_.board.on_board(form_.TargetCell)) keyboard_cell_ = form_.TargetCell;
+                return true;
+            }
+            if (shift) form_.back_to_solvable();
+            return shift;
+        case Qt::Key_Z:
+            if (ctrl) form_.cmdundo_MouseUp(MouseEvent{});
+            if (ctrl_shift) form_.redo();
+            return ctrl || ctrl_shift;
+        case Qt::Key_Y:
+            if (ctrl) form_.redo();
+            return ctrl;
+        case Qt::Key_S:
+            if (shift || ctrl_shift) form_.solve_from_here();
+            return shift || ctrl_shift;
+        default:
+            return false;
+    }
 }
 
 void BoardView::move_keyboard_cell(int row_step, int col_step) {

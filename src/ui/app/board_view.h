@@ -45,6 +45,8 @@ class BoardView : public QWidget {
     void paint_marks(QPainter& painter) const;
     void move_keyboard_cell(int row_step, int col_step);
     void click_cell(int cell);
+    // The keys of hint, undo, redo and solve-from-here; false for any other key.
+    bool way_back_key(const QKeyEvent& event);
 
     Form1& form_;
     double scale_ = 1.0;

@@ -45,6 +45,8 @@ MainWindow::MainWindow(Form1& form)
     apply_scale(1.0);
     sync();
     centre_on_screen();
+    // The board's keys (hint, undo, redo, ...) work from the start.
+    board_->setFocus();
 }
 
 void MainWindow::build_menus() {
@@ -153,7 +155,7 @@ void MainWindow::sync() {
     gsize_->setGeometry(board_->to_pixels(4350, 60, 480, 390));
     gsize_->setFont(to_qfont(Font{"Arial", 12, true, false}, scale));
     QPalette gsize_palette = gsize_->palette();
-    gsize_palette.setColor(QPalette::Window, Qt::black);
+    gsize_palette.setColor(QPalette::Window, to_qcolor(form_.Gsize.BackColor));
     gsize_palette.setColor(QPalette::WindowText, Qt::white);
     gsize_->setPalette(gsize_palette);
     gsize_->setText(QString::fromStdString(form_.Gsize.Caption));
