@@ -35,8 +35,8 @@ class ConfigFileTest : public ::testing::Test {
     std::vector<std::string> messages;
 };
 
-// A blank scheme is the default one; a comma ends the scheme name (the rest of its line is the
-// collection), quotes keep commas; a number that is no number reads as 0.
+// A blank scheme is the default one; blanks around a name go; a comma ends the scheme name (the
+// rest of its line is the collection), quotes keep commas; a number that is no number reads as 0.
 TEST_F(ConfigFileTest, ReadsTheThreeSettingsAndWritesThemBack) {
     const struct {
         const char* file;
@@ -48,7 +48,8 @@ TEST_F(ConfigFileTest, ReadsTheThreeSettingsAndWritesThemBack) {
         {"stamp\nxp.col\npuzzles.kdr\n17\n", "xp.col", "puzzles.kdr", 17},
         {"stamp\r\n  \r\npuzzles.kdr\r\n 3 \r\n", "default.col", "puzzles.kdr", 3},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\nseventeen\r\n", "xp.col", "puzzles.kdr", 0},
-        {"stamp\r\n\"my, scheme.col\"\r\na, b.kdr\r\n -4 \r\n", "my, scheme.col", "a, b.kdr", -4},
+        {"stamp\r\n  \"my, scheme.col\"\r\na, b.kdr\r\n -4 \r\n", "my, scheme.col", "a, b.kdr", -4},
+        {"stamp\r\n  xp.col  \r\npuzzles.kdr\r\n 3 \r\n", "xp.col", "puzzles.kdr", 3},
         {"stamp\r\nxp.col,rest.kdr\r\n 5 \r\nignored\r\n", "xp.col", "rest.kdr", 5},
     };
     for (const auto& c : cases) {
