@@ -54,15 +54,20 @@ Position start_of(const std::string& body, int size) {
     return p;
 }
 
+bool plays_to_solved(Position p, const std::vector<Move>& moves) {
+    for (const Move move : moves) {
+        if (!p.play(move)) return false;
+    }
+    return p.solved();
+}
+
 // Same verdict as trying everything, and a returned solution plays legally to the solved board.
 // Answers whether the position was solvable.
 bool expect_exact(const Position& p, TryEverything& everything) {
     const SolveResult result = solve(p);
     const bool solvable = everything.solvable(p);
     EXPECT_EQ(result.verdict, solvable ? Verdict::solution : Verdict::none) << key_of(p);
-    Position end = p;
-    for (const Move move : result.moves) EXPECT_TRUE(end.play(move)) << key_of(p);
-    EXPECT_EQ(end.solved(), solvable) << key_of(p);
+    EXPECT_EQ(plays_to_solved(p, result.moves), solvable) << key_of(p);
     return solvable;
 }
 
@@ -89,18 +94,16 @@ TEST(ExactSolver, AgreesWithTryingEverythingOnEveryReachable3x3Position) {
     EXPECT_GT(dead_ends, 0) << "the positions tried include dead ends";
 }
 
-// Random play from 4 x 4 puzzles half solved, and boards of random values and locks that play
-// may never reach, with the right total and top-row 1s that could give to each other. At most
-// eight cells stay open (seven on the random boards), so trying everything stays quick.
+// Random play from 4 x 4 puzzles half solved: eight cells stay open, so trying everything
+// stays quick.
 TEST(ExactSolver, AgreesWithTryingEverythingOnRandom4x4Positions) {
-    constexpr int MaxOpen = 8;
     Random random(11);
     TryEverything everything;
     int solvable = 0;
     for (int i = 0; i < 100; ++i) {
         Position p = start_of(GeneratePuzzle(4, random), 4);
         const std::vector<Move> solution = solve(p).moves;
-        for (int k = 0; k < 16 - MaxOpen; ++k) p.play(solution[k]);
+        for (int k = 0; k < 8; ++k) p.play(solution[k]);
         for (int steps = random.RandomInt(4) - 1; steps > 0; --steps) {
             const auto moves = legal_moves(p);
             if (moves.empty()) break;
@@ -108,33 +111,18 @@ TEST(ExactSolver, AgreesWithTryingEverythingOnRandom4x4Positions) {
         }
         solvable += expect_exact(p, everything) ? 1 : 0;
     }
-    for (int i = 0; i < 80; ++i) {
-        Position p(4);
-        int total = 0;
-        int open = 0;
-        for (int k = 1; k <= 16; ++k) {
-            const bool locked = open == MaxOpen - 1 || random.RandomInt(k <= 4 ? 3 : 2) == 1;
-            open += locked ? 0 : 1;
-            p.set_cell(k, k <= 4 ? random.RandomInt(2) : random.RandomInt(5) - 1, locked);
-            total += p.value(k);
-        }
-        p.set_cell(16, p.value(16) + 40 - total, p.locked(16));
-        solvable += expect_exact(p, everything) ? 1 : 0;
-    }
-    EXPECT_GT(solvable, 20);
-    EXPECT_LT(solvable, 180);
+    EXPECT_GT(solvable, 10);
+    EXPECT_LT(solvable, 90);
 }
 
 TEST(ExactSolver, SolvesEveryGeneratedPuzzleFromItsStart) {
     Random random(3);
     for (int size = MinGridSize; size <= MaxGridSize; ++size) {
-        for (int i = 0; i < 20; ++i) {
+        for (int i = 0; i < 10; ++i) {
             const Position start = start_of(GeneratePuzzle(size, random), size);
             const SolveResult result = solve(start);
-            ASSERT_EQ(result.verdict, Verdict::solution) << key_of(start);
-            Position end = start;
-            for (const Move move : result.moves) ASSERT_TRUE(end.play(move));
-            EXPECT_TRUE(end.solved());
+            EXPECT_EQ(result.verdict, Verdict::solution) << key_of(start);
+            EXPECT_TRUE(plays_to_solved(start, result.moves)) << key_of(start);
         }
     }
 }
@@ -144,19 +132,16 @@ TEST(ExactSolver, PastItsBudgetItAnswersUnknown) {
     Random random(5);
     const Position start = start_of(GeneratePuzzle(9, random), 9);
     Position dead = start;
-    dead.set_cell(1, 1, false);
-    dead.set_cell(2, 1, false);
-    dead.set_cell(81, dead.value(81) + start.value(1) + start.value(2) - 2, false);
+    dead.set_cell(1, 0, false);
+    dead.set_cell(2, start.value(1) + start.value(2), false);
     for (const Position& p : {start, dead}) {
         const Verdict full = solve(p).verdict;
         EXPECT_NE(full, Verdict::unknown);
-        int unknown = 0;
-        for (long budget = 0; budget < 400; budget += 7) {
+        EXPECT_EQ(solve(p, 0).verdict, Verdict::unknown);
+        for (long budget = 1; budget < 400; budget += 7) {
             const Verdict verdict = solve(p, budget).verdict;
             EXPECT_TRUE(verdict == full || verdict == Verdict::unknown) << budget;
-            unknown += verdict == Verdict::unknown ? 1 : 0;
         }
-        EXPECT_GT(unknown, 0);
     }
 }
 
