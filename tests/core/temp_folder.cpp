@@ -7,10 +7,14 @@
 
 namespace kalder::testing {
 
-TempFolder::TempFolder() {
+std::filesystem::path memory_folder() {
+    const std::filesystem::path shm = "/dev/shm";
+    return std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+}
+
+TempFolder::TempFolder(const std::filesystem::path& parent) {
     static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kalder-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    path_ = parent / ("kalder-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
 }

@@ -5,10 +5,15 @@
 
 namespace kalder::testing {
 
+// A folder in memory where there is one (/dev/shm), else the usual temporary folder: flushes
+// cost nothing there, for tests that write files many times over.
+std::filesystem::path memory_folder();
+
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
   public:
-    TempFolder();
+    explicit TempFolder(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
