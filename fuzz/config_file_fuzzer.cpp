@@ -1,0 +1,30 @@
+#include <cstdint>
+#include <string>
+
+#include "core/appearance/config_file.h"
+#include "fake_platform.h"
+#include "fuzz_check.h"
+#include "temp_folder.h"
+
+// The bytes as the configuration file: read, written back, and read again to the same
+// collection and puzzle. The file keeps the scheme name unquoted, so only a name without a
+// comma, a leading quote or a line break (a quoted one may span lines) can come back whole.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const kalder::testing::TempFolder folder(kalder::testing::memory_folder());
+    folder.write("kalder.cfg", std::string(reinterpret_cast<const char*>(data), size));
+    const kalder::testing::FakePlatform platform;
+    const auto message = [](const std::string&, const std::string&) { return 1; };
+    kalder::Config first;
+    kalder::ReadcfgFile(folder.slash(), first, message, platform.local_time());
+    kalder::SavecfgFile(folder.slash(), first, message, platform.local_time());
+    kalder::Config second;
+    kalder::ReadcfgFile(folder.slash(), second, message, platform.local_time());
+    if (first.SchemeName.find_first_of(",\r\n") != std::string::npos ||
+        first.SchemeName[0] == '"') {
+        return 0;
+    }
+    FUZZ_CHECK(second.SchemeName == first.SchemeName);
+    FUZZ_CHECK(second.CollectionPath == first.CollectionPath);
+    FUZZ_CHECK(second.PuzzleNumber == first.PuzzleNumber);
+    return 0;
+}
