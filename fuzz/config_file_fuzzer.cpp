@@ -8,7 +8,8 @@
 
 // The bytes as the configuration file: read, written back, and read again to the same
 // collection and puzzle. The file keeps the scheme name unquoted, so only a name without a
-// comma, a leading quote or a line break (a quoted one may span lines) can come back whole.
+// comma, a leading quote or a line break (a quoted one may span lines) can come back, and
+// without the blanks at its ends.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const kalder::testing::TempFolder folder(kalder::testing::memory_folder());
     folder.write("kalder.cfg", std::string(reinterpret_cast<const char*>(data), size));
@@ -23,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         first.SchemeName[0] == '"') {
         return 0;
     }
-    FUZZ_CHECK(second.SchemeName == first.SchemeName);
+    const auto blanks_trimmed = [](std::string name) {
+        name.erase(0, name.find_first_not_of(' '));
+        return name.erase(name.find_last_not_of(' ') + 1);
+    };
+    FUZZ_CHECK(blanks_trimmed(second.SchemeName) == blanks_trimmed(first.SchemeName));
     FUZZ_CHECK(second.CollectionPath == first.CollectionPath);
     FUZZ_CHECK(second.PuzzleNumber == first.PuzzleNumber);
     return 0;
