@@ -16,6 +16,9 @@ class InstantPlatform : public Platform {
     int system_message_box(const std::string&, const std::string&, const std::string&) override {
         return 6;
     }
+    void show_help_form(Form4&) override {}
+    void show_about_form(AboutForm&) override {}
+    void close_other_windows() override {}
     std::string input_box(const std::string&, const std::string&, const std::string&) override {
         return "";
     }

@@ -7,12 +7,13 @@
 #include "core/app/form1.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_platform.h"
+#include "ui/help/program_icon.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kalder");
     QApplication::setOrganizationName("kalder");
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/data/icons/kalder.svg")));
+    QApplication::setWindowIcon(kalder::ui::program_icon());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalder.Kalder"));
 

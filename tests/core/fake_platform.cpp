@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/help/about_form.h"
+#include "core/help/form4.h"
+
 namespace kalder::testing {
 
 int FakePlatform::system_message_box(const std::string& text, const std::string&,
@@ -17,6 +20,26 @@ int FakePlatform::system_message_box(const std::string& text, const std::string&
 bool FakePlatform::folder_writable(const std::string& path) const {
     return std::find(read_only_folders.begin(), read_only_folders.end(), path) ==
            read_only_folders.end();
+}
+
+void FakePlatform::show_help_form(Form4& form) {
+    help_form = &form;
+    ++help_shows;
+    form.Form_Activate();
+}
+
+void FakePlatform::show_about_form(AboutForm& form) {
+    ++about_shows;
+    form.Form_Activate();
+    if (on_about) {
+        on_about(form);
+    } else {
+        form.aboutok.release(MouseEvent{});
+    }
+}
+
+void FakePlatform::close_other_windows() {
+    if (help_form != nullptr && help_form->Loaded) help_form->Form_Unload();
 }
 
 std::tm FakePlatform::local_time() const {

@@ -31,6 +31,13 @@ class FakePlatform : public Platform {
     std::deque<int> system_answers;
     std::vector<std::string> system_messages;
 
+    // The help window shown last, and how often one was shown. Showing activates it.
+    Form4* help_form = nullptr;
+    int help_shows = 0;
+    // Runs while the About box is up, after its activation; when unset, "OK" is clicked.
+    std::function<void(AboutForm&)> on_about;
+    int about_shows = 0;
+
     // Answers for coming input boxes; when empty the box is cancelled ("").
     std::deque<std::string> input_answers;
     struct InputBox {
@@ -51,15 +58,24 @@ class FakePlatform : public Platform {
     double clock_seconds = 12 * 3600.0;
     bool busy = false;
     int process_events_calls = 0;
+    // Runs each time pending events are let run.
+    std::function<void()> on_process_events;
 
     void show_message_form(MsgForm& form) override;
     int system_message_box(const std::string& text, const std::string& title,
                            const std::string& style) override;
+    void show_help_form(Form4& form) override;
+    void show_about_form(AboutForm& form) override;
+    // Closes the help window from its frame, as the window system would.
+    void close_other_windows() override;
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override;
     void start_timer(int ms, std::function<void()> on_tick) override;
     void wait_for_events() override;
-    void process_events() override { ++process_events_calls; }
+    void process_events() override {
+        ++process_events_calls;
+        if (on_process_events) on_process_events();
+    }
     void set_busy_pointer(bool on) override { busy = on; }
     // Every character 100 twips wide, every line 200 twips high.
     TextExtent measure_text(const Font& font, const std::string& text) const override;

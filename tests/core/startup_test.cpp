@@ -132,7 +132,7 @@ TEST_F(Form1Test, TheTopBarAndTheMenusCarryTheirTexts) {
         shown += " ";
     }
     EXPECT_EQ(shown,
-              "Kalder: (Options) Scores - (Help) (About) - Cancel - Exit "
+              "Kalder: (Options) Scores - Help About - Cancel - Exit "
               "Puzzle: Solve - (Load) (Save) (Delete) - Cancel ");
 }
 

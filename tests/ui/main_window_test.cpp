@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, TheWindowHasOneSizeItsMenusAndClosingSavesNothing) {
         }
     }
     EXPECT_EQ(shown.join(' ').toStdString(),
-              "Kalder: (Options) Scores - (Help) (About) - Cancel - Exit "
+              "Kalder: (Options) Scores - Help About - Cancel - Exit "
               "Puzzle: Solve - (Load) (Save) (Delete) - Cancel");
     const std::string before = configuration();
     form->arrows_MouseUp(2, MouseEvent{LeftButton});

@@ -3,6 +3,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,14 @@
 #include "core/game/position.h"
 #include "core/game/random.h"
 #include "core/game/undo_record.h"
+#include "core/help/about_form.h"
+#include "core/help/form4.h"
 #include "core/msgbox/msg_form.h"
 #include "core/scores/scores_box.h"
 
 namespace kalder {
+
+struct BatchReport;
 
 // Headless model of the main window: everything it shows and every handler of its events.
 // The handlers are grouped by subsystem in their own source files.
@@ -76,11 +81,20 @@ class Form1 {
     // Menus: the view forwards every entry by name.
     void menu_Click(const std::string& name);
     void mnuscores_Click();
+    void mnuhelp_Click();
+    void mnuabout_Click();
     void mnuexit_Click();
 
     // Creating puzzles.
     void cmdcreate_MouseUp(const MouseEvent& event);
     void NewRandomPuzzle(int size);
+
+    // Maintenance commands, kept out of the player's sight: MultiCreate, RemDups, randomize and
+    // Reseq.
+    void Command1_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command7_Click();
 
     // Services.
     void Pause(int milliseconds);
@@ -96,6 +110,7 @@ class Form1 {
     // Shows a cell of the position: caption, lock mark and colours.
     void show_cell(const Position& position, int cell);
     Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
+    WindowLook window_look() const { return {ColourTable[2], open_cell_colour(), LockedBack}; }
     void paint_open(int cell);
     void paint_locked(int cell);
     // In the colours its lock mark calls for.
@@ -137,6 +152,9 @@ class Form1 {
     Timer Timer1;
     MsgForm msg_form;
     ScoresBox Score1;
+    // Secondary windows, made on first use; a window closed for good is made anew next time.
+    std::unique_ptr<Form4> help_form;
+    std::unique_ptr<AboutForm> about_form;
 
     // Settings kept in the configuration file.
     std::string SchemeName;
@@ -167,6 +185,7 @@ class Form1 {
     // Undos to the last solvable position of the history; 0 when none is solvable.
     int moves_back_to_solvable() const;
     void tell_dead_end();
+    BatchReport batch_report();
 
     Platform& platform_;
     Random& random_;

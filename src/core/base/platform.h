@@ -8,6 +8,8 @@
 
 namespace kalder {
 
+class AboutForm;
+class Form4;
 class MsgForm;
 
 // Everything the game needs of the window system and the machine. The Qt implementation
@@ -22,6 +24,12 @@ class Platform {
     // the code of the clicked button (6 Yes, 7 No, 1 Ok, 2 Cancel).
     virtual int system_message_box(const std::string& text, const std::string& title,
                                    const std::string& style) = 0;
+    // Shows the help window beside the game and returns at once; its window is made on first use.
+    virtual void show_help_form(Form4& form) = 0;
+    // Shows the About box modally; returns once it is hidden or closed.
+    virtual void show_about_form(AboutForm& form) = 0;
+    // Closes every window but the main one, each as its frame's close button would.
+    virtual void close_other_windows() = 0;
     // Text input box; returns "" when cancelled.
     virtual std::string input_box(const std::string& prompt, const std::string& title,
                                   const std::string& default_text) = 0;

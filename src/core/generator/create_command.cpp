@@ -39,6 +39,8 @@ void Form1::cmdcreate_MouseUp(const MouseEvent& event) {
     }
     PuzNum.Text = "Creating ...";
     platform_.set_busy_pointer(true);
+    // Shown while the puzzle is made, not just overwritten by its number.
+    platform_.process_events();
     make_new_puzzle(size);
     platform_.set_busy_pointer(false);
     MsgboxA("Created puzzle", "vbinformation+vbok");

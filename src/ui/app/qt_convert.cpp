@@ -45,6 +45,11 @@ QFont to_qfont(const Font& font, double scale) {
     return result;
 }
 
+QRect twips_to_pixels(int left, int top, int width, int height) {
+    const auto pixels = [](int twips) { return static_cast<int>(twips / TwipsPerPixel); };
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
 int mouse_button_code(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <Qt>
 
 #include "core/base/colour.h"
@@ -19,6 +20,8 @@ constexpr double TwipsPerPixel = 15.0;
 QColor to_qcolor(Colour colour);
 // Point sizes are turned into pixels at 96 dpi times scale, so a window scales as a whole.
 QFont to_qfont(const Font& font, double scale = 1.0);
+// A place given in twips, in pixels at 96 dpi.
+QRect twips_to_pixels(int left, int top, int width, int height);
 int mouse_button_code(Qt::MouseButton button);
 // A Qt mouse event as the program's events carry it, the position in twips of the widget
 // shown at `scale`.

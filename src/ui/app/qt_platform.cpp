@@ -14,8 +14,11 @@
 #include <ctime>
 #include <utility>
 
+#include "core/help/about_form.h"
 #include "core/msgbox/msg_style.h"
 #include "ui/app/qt_convert.h"
+#include "ui/help/about_form_view.h"
+#include "ui/help/form4_view.h"
 #include "ui/msgbox/msg_form_view.h"
 
 namespace kalder::ui {
@@ -53,6 +56,34 @@ int QtPlatform::system_message_box(const std::string& text, const std::string& t
         if (box.clickedButton() == widget) return code;
     }
     return buttons.back().second;
+}
+
+void QtPlatform::show_help_form(Form4& form) {
+    render();
+    if (help_view_ == nullptr || &help_view_->form() != &form) {
+        help_view_ = new Form4View(form, parent_);
+    }
+    help_view_->sync();
+    help_view_->raise();
+    help_view_->activateWindow();
+}
+
+void QtPlatform::show_about_form(AboutForm& form) {
+    render();
+    if (about_view_ == nullptr || &about_view_->form() != &form) {
+        delete about_view_;
+        about_view_ = new AboutFormView(form, parent_);
+    }
+    about_view_->run();
+    // Ended rather than hidden: the next About makes a new box.
+    if (!form.Loaded) about_view_->deleteLater();
+}
+
+// Each closes as from its frame, so the help window's model hears of it.
+void QtPlatform::close_other_windows() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != parent_ && window->isVisible()) window->close();
+    }
 }
 
 std::string QtPlatform::input_box(const std::string& prompt, const std::string& title,

@@ -13,6 +13,9 @@ namespace kalder::ui {
 // The platform seam on Qt: dialogs, the one-shot timer behind Pause, event processing.
 // Before events run, the render hook lets the views catch up with the models, so long
 // operations stay visible.
+class AboutFormView;
+class Form4View;
+
 class QtPlatform : public Platform {
   public:
     QtPlatform();
@@ -25,6 +28,9 @@ class QtPlatform : public Platform {
     void show_message_form(MsgForm& form) override;
     int system_message_box(const std::string& text, const std::string& title,
                            const std::string& style) override;
+    void show_help_form(Form4& form) override;
+    void show_about_form(AboutForm& form) override;
+    void close_other_windows() override;
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override;
     void start_timer(int ms, std::function<void()> on_tick) override;
@@ -44,6 +50,9 @@ class QtPlatform : public Platform {
     void render() const;
 
     QPointer<QWidget> parent_;
+    // The help window and the About box, each kept while its model lives.
+    QPointer<Form4View> help_view_;
+    QPointer<AboutFormView> about_view_;
     std::function<void()> render_;
     QTimer timer_;
     std::function<void()> on_tick_;

@@ -1,0 +1,54 @@
+#include "core/help/form4.h"
+
+#include <utility>
+
+namespace kalder {
+
+namespace {
+
+// The room the design leaves around the page view, kept as the window is resized.
+constexpr int WidthBesideBrowser = Form4::DesignWidth - HelpBrowser::DesignWidth;
+constexpr int HeightBesideBrowser = Form4::DesignHeight - HelpBrowser::DesignHeight;
+
+bool shows_place_in_page(const HelpBrowser& browser) {
+    return browser.LocationURL().find('#') != std::string::npos;
+}
+
+}  // namespace
+
+Form4::Form4(WindowLookSource look) : look_(std::move(look)) {}
+
+void Form4::Form_Activate() {
+    WebBrowser1.Navigate(Tag);
+    const WindowLook look = look_ ? look_() : WindowLook{};
+    BackColor = look.window;
+    for (PushButton& button : Command) button.BackColor = look.button;
+}
+
+// Kept inside the page, so the buttons never lead away from the help.
+void Form4::Command1_Click() {
+    if (shows_place_in_page(WebBrowser1)) WebBrowser1.GoBack();
+}
+
+void Form4::Command2_Click() {
+    if (shows_place_in_page(WebBrowser1)) WebBrowser1.GoForward();
+}
+
+void Form4::Command3_Click() {
+    Visible = false;
+}
+
+// A window too small for a page view keeps the last size that fitted.
+void Form4::Form_Resize() {
+    const int width = Width - WidthBesideBrowser;
+    const int height = Height - HeightBesideBrowser;
+    if (width > 0) WebBrowser1.Width = width;
+    if (height > 0) WebBrowser1.Height = height;
+}
+
+void Form4::Form_Unload() {
+    Visible = false;
+    Loaded = false;
+}
+
+}  // namespace kalder

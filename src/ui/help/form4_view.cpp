@@ -1,0 +1,118 @@
+#include "ui/help/form4_view.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QScrollBar>
+
+#include "core/help/form4.h"
+#include "ui/app/qt_convert.h"
+#include "ui/help/program_icon.h"
+
+namespace kalder::ui {
+
+namespace {
+
+// The model's addresses are file paths, a place in the page after "#".
+QUrl url_of(const std::string& address) {
+    const QString text = QString::fromStdString(address);
+    const qsizetype hash = text.lastIndexOf('#');
+    if (hash < 0 || hash < text.lastIndexOf('/')) return QUrl::fromLocalFile(text);
+    QUrl url = QUrl::fromLocalFile(text.left(hash));
+    url.setFragment(text.mid(hash + 1));
+    return url;
+}
+
+std::string address_of(const QUrl& url) {
+    std::string address = url.toLocalFile().toStdString();
+    if (url.hasFragment()) address += "#" + url.fragment().toStdString();
+    return address;
+}
+
+}  // namespace
+
+Form4View::Form4View(Form4& form, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(form), browser_(new QTextBrowser(this)) {
+    setWindowIcon(program_icon());
+    setAutoFillBackground(true);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const Form4::PushButton& model = form_.Command[i];
+        buttons_[i] = new QPushButton(QString::fromStdString(model.Caption), this);
+        buttons_[i]->setGeometry(twips_to_pixels(model.Left, model.Top, model.Width, model.Height));
+        buttons_[i]->setFont(to_qfont(form_.ButtonFont));
+        buttons_[i]->setAutoFillBackground(true);
+    }
+    connect(buttons_[0], &QPushButton::clicked, this, [this] {
+        form_.Command1_Click();
+        sync();
+    });
+    connect(buttons_[1], &QPushButton::clicked, this, [this] {
+        form_.Command2_Click();
+        sync();
+    });
+    connect(buttons_[2], &QPushButton::clicked, this, [this] {
+        form_.Command3_Click();
+        sync();
+    });
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &Form4View::follow_link);
+    resize(twips_to_pixels(0, 0, form_.Width, form_.Height).size());
+    sync();
+}
+
+// Places in the help go through the model's history; addresses elsewhere open outside.
+void Form4View::follow_link(const QUrl& link) {
+    const QUrl target = browser_->source().resolved(link);
+    if (!target.isLocalFile()) {
+        QDesktopServices::openUrl(target);
+        return;
+    }
+    form_.WebBrowser1.Navigate(address_of(target));
+    sync();
+}
+
+void Form4View::sync() {
+    setWindowTitle(QString::fromStdString(form_.Caption));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, to_qcolor(form_.BackColor));
+    setPalette(palette);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        QPalette button_palette = buttons_[i]->palette();
+        button_palette.setColor(QPalette::Button, to_qcolor(form_.Command[i].BackColor));
+        buttons_[i]->setPalette(button_palette);
+    }
+    const HelpBrowser& page = form_.WebBrowser1;
+    browser_->setGeometry(twips_to_pixels(page.Left, page.Top, page.Width, page.Height));
+    if (page.steps() != shown_steps_) {
+        shown_steps_ = page.steps();
+        const QUrl url = url_of(page.LocationURL());
+        browser_->setSource(url);
+        // A navigation to the page itself shows it from its start.
+        if (!url.hasFragment()) browser_->verticalScrollBar()->setValue(0);
+    }
+    setVisible(form_.Visible);
+}
+
+void Form4View::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        form_.Form_Activate();
+        sync();
+    }
+}
+
+void Form4View::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    form_.Width = static_cast<int>(width() * TwipsPerPixel);
+    form_.Height = static_cast<int>(height() * TwipsPerPixel);
+    form_.Form_Resize();
+    const HelpBrowser& page = form_.WebBrowser1;
+    browser_->setGeometry(twips_to_pixels(page.Left, page.Top, page.Width, page.Height));
+}
+
+void Form4View::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+    deleteLater();
+}
+
+}  // namespace kalder::ui
