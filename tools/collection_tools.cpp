@@ -1,9 +1,10 @@
 #include "collection_tools.h"
 
-#include <charconv>
 #include <cstdint>
 #include <random>
 
+#include "batch_commands.h"
+#include "command_line.h"
 #include "core/game/board.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
@@ -15,34 +16,28 @@ namespace kalder::tools {
 
 namespace {
 
-constexpr int Failed = 1;
-constexpr int UsageError = 2;
+void print_usage(std::ostream& stream) {
+    stream << "usage:\n"
+              "  kalder-tools generate --size N|mixed --count K [--seed S] FILE\n"
+              "      appends K new puzzles of size N (3 to 9; mixed: a random size each)\n"
+              "  kalder-tools verify FILE\n"
+              "      checks every line; prints each bad line and exits 1 if there is one\n"
+              "  kalder-tools solve FILE N\n"
+              "      prints a solution of puzzle N from its start\n"
+              "  kalder-tools solve\n"
+              "      reads positions \"N VALUES LOCKED\" from standard input, one a line, and\n"
+              "      prints for each the moves giver-receiver of a solution, none or unknown\n"
+           << BatchUsage << "  kalder-tools COMMAND --help\n";
+}
 
 }  // namespace
 
 int usage(std::ostream& err) {
-    err << "usage:\n"
-           "  kalder-tools generate --size N|mixed --count K [--seed S] FILE\n"
-           "      appends K new puzzles of size N (3 to 9; mixed: a random size each)\n"
-           "  kalder-tools verify FILE\n"
-           "      checks every line; prints each bad line and exits 1 if there is one\n"
-           "  kalder-tools solve FILE N\n"
-           "      prints a solution of puzzle N from its start\n"
-           "  kalder-tools solve\n"
-           "      reads positions \"N VALUES LOCKED\" from standard input, one a line, and\n"
-           "      prints for each the moves giver-receiver of a solution, none or unknown\n";
+    print_usage(err);
     return UsageError;
 }
 
 namespace {
-
-// The whole text must be the number: "12x", "-3" or "" are refused.
-template <typename T>
-bool read_number(const std::string& text, T& value) {
-    const char* const end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && stop == end;
-}
 
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     int size = 0;  // 0: mixed
@@ -119,12 +114,26 @@ int verify(const std::vector<std::string>& args, std::ostream& out, std::ostream
 }  // namespace
 
 int run_collection_tool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                        std::istream& in) {
+                        std::istream& in, bool progress_bar) {
     if (args.empty()) return usage(err);
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args[0] == "generate") return generate(rest, out, err);
-    if (args[0] == "verify") return verify(rest, out, err);
-    if (args[0] == "solve") return solve_command(rest, in, out, err);
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        print_usage(out);
+        return 0;
+    }
+    const bool help = rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h");
+    if (help && (command == "generate" || command == "verify" || command == "solve")) {
+        print_usage(out);
+        return 0;
+    }
+    if (command == "generate") return generate(rest, out, err);
+    if (command == "verify") return verify(rest, out, err);
+    if (command == "solve") return solve_command(rest, in, out, err);
+    if (command == "multicreate") return multicreate(rest, out, err, progress_bar);
+    if (command == "remdups") return remdups(rest, out, err);
+    if (command == "randomize") return randomize(rest, out, err);
+    if (command == "reseq") return reseq(rest, out, err);
     return usage(err);
 }
 
