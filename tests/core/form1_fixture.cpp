@@ -1,7 +1,5 @@
 #include "form1_fixture.h"
 
-#include <functional>
-
 namespace kalder::testing {
 
 Form1Test::Form1Test() {
@@ -43,50 +41,13 @@ std::string Form1Test::board() const {
     return text;
 }
 
-std::vector<std::string> Form1Test::captions() const {
-    std::vector<std::string> result;
-    for (int k = 1; k <= form->board.CellCount; ++k) result.push_back(form->CellD[k].Caption);
-    return result;
-}
-
-std::vector<bool> Form1Test::locks() const {
-    std::vector<bool> result;
-    for (int k = 1; k <= form->board.CellCount; ++k) result.push_back(form->board.locked(k));
-    return result;
-}
-
-std::vector<std::pair<int, int>> Form1Test::playable_solution() const {
-    const std::string moves = form->PuzzleBody.substr(form->PuzzleBody.find(',') + 1);
-    const int count = form->board.CellCount;
-    std::vector<int> values;
-    for (int k = 1; k <= count; ++k) values.push_back(std::stoi(form->CellD[k].Caption));
-    std::vector<bool> done(count, false);
-    std::vector<std::pair<int, int>> order;
-    const std::function<bool()> search = [&]() -> bool {
-        if (static_cast<int>(order.size()) == count) return true;
-        for (int k = 1; k <= count; ++k) {
-            const int giver = std::stoi(moves.substr(2 * (k - 1), 2));
-            if (done[k - 1] || values[giver - 1] < 2) continue;
-            done[k - 1] = true;
-            --values[giver - 1];
-            ++values[k - 1];
-            order.emplace_back(giver, k);
-            if (search()) return true;
-            order.pop_back();
-            ++values[giver - 1];
-            --values[k - 1];
-            done[k - 1] = false;
-        }
-        return false;
-    };
-    search();
-    return order;
-}
-
-void Form1Test::solve_by_clicks() {
-    const auto order = playable_solution();
-    ASSERT_EQ(order.size(), static_cast<std::size_t>(form->board.CellCount));
-    for (const auto& [giver, receiver] : order) move(giver, receiver);
+void Form1Test::play_hints(int count) {
+    for (int i = 0; i < count; ++i) {
+        form->hint();
+        ASSERT_GE(form->SourceCell, 1) << "step " << i;
+        ASSERT_EQ(form->CellD[form->TargetCell].ToolTipText, "+1");
+        click(form->TargetCell);
+    }
 }
 
 }  // namespace kalder::testing

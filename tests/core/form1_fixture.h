@@ -50,17 +50,13 @@ class Form1Test : public ::testing::Test {
 
     // The cells' captions, a locked one marked with '*', a hidden one as '-': "2* 1 1 2 ...".
     std::string board() const;
-    std::vector<std::string> captions() const;
-    std::vector<bool> locks() const;
     void click(int cell) { form->CellD_MouseUp(cell, MouseEvent{}); }
     void move(int from, int to) {
         click(from);
         click(to);
     }
-    // An order of the stored solution's moves that the player can click: every giver still
-    // shows 2 or more when it gives.
-    std::vector<std::pair<int, int>> playable_solution() const;
-    void solve_by_clicks();
+    // Plays the move the hint points at, `count` times.
+    void play_hints(int count);
 
     TempFolder folder;
     FakePlatform platform;

@@ -14,31 +14,44 @@ class UndoResetTest : public Form1Test {
         platform.message_answers = {answer};
         form->cmdreset_MouseUp(MouseEvent{});
     }
+    bool dead_end_shown() const {
+        return form->Gsize.ToolTipText == "No solution from here" &&
+               form->Gsize.BackColor != RGB(0, 0, 0);
+    }
     std::string path;
 };
 
-TEST_F(UndoResetTest, UndoTakesMovesBackOneAtATimeWithTheirLocksAndColours) {
+// Undo takes moves back one at a time with their locks and colours, redo puts them back
+// exactly, a new move forgets what was undone.
+TEST_F(UndoResetTest, UndoAndRedoRetraceTheMoves) {
     move(5, 2);
-    move(2, 3);
+    move(2, 3);  // the locked cell 2 gives
+    const auto [after, undo_after] = std::pair(board(), form->UndoList);
     undo();
-    EXPECT_EQ(board(), "1 3* 1 2 1 2 3 3 2") << "the source keeps its lock";
-    EXPECT_EQ(std::tuple(form->CellD[2].BackColor, form->CellD[3].BackColor),
-              std::tuple(LockedBack, form->open_cell_colour()));
+    EXPECT_EQ(std::tuple(board(), form->CellD[2].BackColor, form->CellD[3].BackColor),
+              std::tuple("1 3* 1 2 1 2 3 3 2", LockedBack, form->open_cell_colour()))
+        << "the source keeps its lock";
     undo();
-    undo();
-    EXPECT_EQ(board(), "1 2 1 2 2 2 3 3 2");
-    EXPECT_TRUE(form->UndoList.empty());
+    form->redo();
+    form->redo();
+    EXPECT_EQ(std::pair(board(), form->UndoList), std::pair(after, undo_after));
+    for (int i = 0; i < 3; ++i) undo();
+    EXPECT_EQ(std::pair(board(), form->UndoList.size()),
+              std::pair(std::string("1 2 1 2 2 2 3 3 2"), 0ul));
     for (int k = 1; k <= 9; ++k) {
         EXPECT_EQ(std::tuple(form->CellD[k].BackColor, form->CellD[k].ForeColor),
                   std::tuple(form->open_cell_colour(), LockedBack));
     }
+    move(5, 4);
+    form->redo();
+    EXPECT_EQ(std::pair(form->UndoList.size(), form->RedoList.empty()), std::pair(1ul, true))
+        << "a new move forgets what was undone";
     show(path, 2);
     move(1, 2);
     move(2, 3);
     undo();
     EXPECT_EQ(board(), "8 10* 1 1 1 1 1 1 1") << "a 10 comes back whole";
     undo();
-    EXPECT_EQ(board(), "9 9 1 1 1 1 1 1 1");
     move(1, 2);
     show(path, 2);
     undo();
@@ -55,8 +68,7 @@ TEST_F(UndoResetTest, UndoEndsASelectionWhoseSourceCanNoLongerGive) {
     click(1);  // shows 2 only thanks to the move about to be undone
     undo();
     click(4);  // a fresh selection, not a give from cell 1
-    EXPECT_EQ(board(), "1 2 1 2 2 2 3 3 2");
-    EXPECT_EQ(form->SourceCell, 4);
+    EXPECT_EQ(std::pair(board(), form->SourceCell), std::pair(std::string("1 2 1 2 2 2 3 3 2"), 4));
 }
 
 TEST_F(UndoResetTest, ResetAsksAndOnlyYesStartsThePuzzleAgain) {
@@ -65,17 +77,17 @@ TEST_F(UndoResetTest, ResetAsksAndOnlyYesStartsThePuzzleAgain) {
     form->SolverBusy = true;
     undo();
     reset(6);
-    EXPECT_EQ(board(), moved) << "inert while a solution plays";
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(std::pair(board(), platform.messages.size()), std::pair(moved, 0ul))
+        << "inert while a solution plays";
     form->SolverBusy = false;
     for (const int answer : {7, -1}) reset(answer);
     EXPECT_EQ(board(), moved);
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].text, "Reset current puzzle?");
-    EXPECT_EQ(platform.messages[0].buttons, (std::vector<std::string>{"Yes", "No"}));
+    EXPECT_EQ(std::tuple(platform.messages[0].text, platform.messages[0].buttons),
+              std::tuple("Reset current puzzle?", std::vector<std::string>{"Yes", "No"}));
     reset(6);
-    EXPECT_EQ(board(), "1 2 1 2 2 2 3 3 2");
-    EXPECT_TRUE(form->UndoList.empty());
+    EXPECT_EQ(std::pair(board(), form->UndoList.size()),
+              std::pair(std::string("1 2 1 2 2 2 3 3 2"), 0ul));
     move(5, 2);
     collection({});
     reset(6);
@@ -85,29 +97,97 @@ TEST_F(UndoResetTest, ResetAsksAndOnlyYesStartsThePuzzleAgain) {
 // A new puzzle starts again from memory, whatever its folder did with the temporary collection.
 TEST_F(Form1Test, ResetOfANewPuzzleStartsItAgainFromMemory) {
     const struct {
-        const char* what;
         bool read_only_folder;
         const char* temporary_collection_now;  // nullptr leaves it as the game wrote it
-    } cases[] = {
-        {"written", false, nullptr},
-        {"never written (read-only folder)", true, nullptr},
-        {"holding another puzzle", false, "00001,3,121222332,02030601020504070800\r\n"},
-        {"emptied", false, ""},
-    };
+    } cases[] = {{false, nullptr},
+                 {true, nullptr},
+                 {false, "00001,3,121222332,02030601020504070800\r\n"},
+                 {false, ""}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         platform.folder = platform.working =
             c.read_only_folder ? folder.file("read-only/") : folder.slash();
         restart();
         const std::string start = board();
-        const auto [giver, receiver] = playable_solution().front();
-        move(giver, receiver);
+        play_hints(1);
         if (c.temporary_collection_now) folder.write("kaldertemp.tmp", c.temporary_collection_now);
         platform.message_answers = {6};
         form->cmdreset_MouseUp(MouseEvent{});
-        EXPECT_EQ(board(), start);
-        EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
+        EXPECT_EQ(std::pair(board(), form->PuzNum.Text), std::pair(start, std::string("P# 1 of 1")))
+            << (&c - cases);
     }
+}
+
+// Solved means every cell locked and showing its row; a win is counted once and the next
+// puzzle follows: the next line (even one appended meanwhile), or after the last line or a
+// damaged one, a new puzzle of the same size.
+TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
+    restart();
+    platform.messages.clear();
+    const auto set_board = [&](const std::string& values, const std::string& locks) {
+        for (int k = 1; k <= form->board.CellCount; ++k) {
+            form->CellD[k].Caption = std::string(1, values[k - 1]);
+            form->board.CellMark[k] = locks[k - 1] == 'X' ? "X" : "";
+        }
+        form->CheckSolved();
+    };
+    std::vector<std::string> lines = {puzzle_line(SampleBody), puzzle_line(SampleBody),
+                                      puzzle_line("1111222233334444,")};
+    const std::string path = collection(lines);
+    show(path);
+    set_board("111222333", "XXXXOXXXX");
+    set_board("222111333", "XXXXXXXXX");
+    EXPECT_TRUE(platform.messages.empty()) << "one cell open, then rows out of order";
+    show(path);
+    move(2, 3);  // not the stored solution's first move, but still solvable
+    play_hints(8);
+    ASSERT_EQ(platform.message_texts(), std::vector<std::string>{"Its all done!"});
+    EXPECT_EQ(std::tuple(platform.messages[0].icon_slots, form->PuzNum.Text, board(),
+                         form->Score1.session(1), form->Score1.session(2)),
+              std::tuple(std::vector<int>{5}, "P# 2 of 3", "1 2 1 2 2 2 3 3 2", "1", "1"));
+    show(path, 3);
+    lines.push_back(puzzle_line(SampleBody));
+    collection(lines);
+    set_board("1111222233334444", std::string(16, 'X'));
+    EXPECT_EQ(form->PuzNum.Text, "P# 4 of 4") << "a line appended meanwhile";
+    platform.messages.clear();
+    set_board("111222333", std::string(9, 'X'));
+    EXPECT_EQ(platform.message_texts(),
+              (std::vector<std::string>{"Its all done!", "Created puzzle"}));
+    EXPECT_EQ(std::tuple(form->CollectionPath, form->board.GridSize, platform.busy),
+              std::tuple(folder.file("kaldertemp.tmp"), 3, false));
+    show(collection({puzzle_line(SampleBody), "00002,3,12\r\n"}));
+    play_hints(9);
+    EXPECT_EQ(form->CollectionPath, folder.file("kaldertemp.tmp")) << "not the solved board again";
+    move(1, 2);
+    EXPECT_EQ(form->Score1.session(2), "4");
+}
+
+TEST_F(UndoResetTest, ADeadEndIsMarkedAndHTellsTheWayBack) {
+    EXPECT_FALSE(dead_end_shown());
+    move(4, 7);
+    move(9, 6);  // no solution from here on
+    EXPECT_TRUE(dead_end_shown());
+    move(5, 4);
+    form->hint();
+    EXPECT_EQ(form->SourceCell, -1) << "no move is pointed at";
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("Undo 2 moves "), std::string::npos)
+        << platform.messages[0].text;
+    form->back_to_solvable();
+    EXPECT_EQ(std::pair(dead_end_shown(), form->UndoList.size()), std::pair(false, 1ul));
+}
+
+// Counted and shown as Solve is, from the position in play; afterwards the board and the undo
+// history are as the player left them.
+TEST_F(UndoResetTest, SolvingFromHereCountsAsGivenUpAndPutsTheBoardBack) {
+    move(2, 3);
+    const std::string before = board();
+    const double clock_before = platform.clock_seconds;
+    form->solve_from_here();
+    EXPECT_DOUBLE_EQ(platform.clock_seconds - clock_before, 8.0) << "eight steps, a second each";
+    EXPECT_EQ(std::tuple(form->Score1.LostSession(), platform.message_texts(), board(),
+                         form->UndoList.size(), form->SolverBusy),
+              std::tuple(true, std::vector<std::string>{"Done"}, before, 1ul, false));
 }
 
 }  // namespace
