@@ -52,6 +52,7 @@ TEST_F(UndoResetTest, UndoAndRedoRetraceTheMoves) {
     undo();
     EXPECT_EQ(board(), "8 10* 1 1 1 1 1 1 1") << "a 10 comes back whole";
     undo();
+    EXPECT_EQ(board(), "9 9 1 1 1 1 1 1 1");
     move(1, 2);
     show(path, 2);
     undo();
