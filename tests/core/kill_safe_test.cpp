@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <thread>
 
 #include "core/appearance/config_file.h"
@@ -19,20 +20,26 @@
 namespace kalder::testing {
 namespace {
 
-// Runs `work` in a child process and kills it with SIGKILL after a random number of
-// microseconds below `within`, `kills` times, calling `check` after each kill. Returns how
-// many kills left a temporary file beside the target, which `check` (going through start-up)
-// must have cleared.
+// Runs `work` in a child process and kills it with SIGKILL a random number of microseconds
+// below `within` after the child calls the `ready` it is given (so slow set-up cannot eat the
+// window), `kills` times, calling `check` after each kill. Returns how many kills left a
+// temporary file beside the target, which `check` (going through start-up) must have cleared.
 template <typename Work, typename Check>
 int kill_repeatedly(const TempFolder& folder, int kills, int within, Work work, Check check) {
     std::mt19937 random(kills);
     int interrupted = 0;
     for (int i = 0; i < kills; ++i) {
+        int ready[2];
+        if (pipe(ready) != 0) throw std::runtime_error("pipe");
         const pid_t child = fork();
         if (child == 0) {
-            work();
+            work([&] { (void)!write(ready[1], "!", 1); });
             _exit(0);
         }
+        close(ready[1]);
+        char byte;
+        (void)!read(ready[0], &byte, 1);
+        close(ready[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(random() % within));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
@@ -60,7 +67,8 @@ TEST(KillSafe, AKilledConfigurationRewriteLeavesTheOldOrTheNewFileWhole) {
     }
     const int interrupted = kill_repeatedly(
         folder, Kills, 1000,
-        [&] {
+        [&](const auto& ready) {
+            ready();
             for (int i = 0;; ++i)
                 SavecfgFile(folder.slash(), configs[i % 2], silent, platform.local_time());
         },
@@ -81,9 +89,10 @@ TEST(KillSafe, AKilledScoreFileRewriteLeavesTheOldOrTheNewTotalsWhole) {
     long long last = 0;
     const int interrupted = kill_repeatedly(
         folder, Kills, 1000,
-        [&] {
+        [&](const auto& ready) {
             ScoresBox box(platform);
             box.start();
+            ready();
             for (;;) box.set_WonSession(true);
         },
         [&] {
@@ -106,7 +115,8 @@ TEST(KillSafe, AKilledAppendLeavesOnlyWholeLines) {
     ASSERT_TRUE(AppendPuzzle(path, 3, body));
     kill_repeatedly(
         folder, Kills, 300,
-        [&] {
+        [&](const auto& ready) {
+            ready();
             for (int i = 0; i < 3; ++i) AppendPuzzle(path, 3, body);
         },
         [&] {

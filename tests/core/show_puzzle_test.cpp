@@ -92,8 +92,9 @@ TEST_F(Form1Test, ArrowsAndTheNumberBoxReachEveryPuzzle) {
             form->arrows_MouseUp(c.arrow, MouseEvent{c.button});
         }
         EXPECT_EQ(form->PuzzleNumber, c.expected) << (&c - cases);
-        if (c.button != '4')
+        if (c.button != '4') {
             EXPECT_EQ(form->PuzNum.Text, "P# " + std::to_string(c.expected) + " of 10");
+        }
     }
     std::vector<bool> seen(11, false);
     for (int i = 0; i < 200; ++i) {
