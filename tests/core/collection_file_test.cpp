@@ -1,101 +1,94 @@
+#include "core/game/collection_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
-#include <filesystem>
-#include <optional>
+#include <sstream>
 
-#include "core/game/collection_file.h"
+#include "collection_tools.h"
+#include "core/game/position.h"
+#include "core/game/puzzle_line.h"
 #include "temp_folder.h"
 
 namespace kalder::testing {
 namespace {
 
-TEST(CollectionFile, CountsLinesWhateverTheirEnds) {
+// Any line end (a lone CR too) ends a line; a missing file or a folder has no lines; lines are
+// read alone, with the count of the whole file, or walked in order until told to stop.
+TEST(CollectionFile, ReadsCountsAndWalksLinesWhateverTheirEnds) {
     TempFolder folder;
-    const std::pair<std::string, int> cases[] = {
-        {"", 0},         {"a\r\n", 1},  {"a\n", 1},      {"a", 1},
-        {"a\r\nb", 2},   {"a\nb\n", 2}, {"\r\n\r\n", 2}, {std::string(5, '\0'), 1},
-        {"a\rb\r\n", 2},  // a lone CR ends a line too
+    const std::pair<std::string, int> counts[] = {
+        {"", 0},
+        {"a", 1},
+        {"a\nb\n", 2},
+        {"\r\n\r\n", 2},
+        {"a\r\nb", 2},
+        {"a\rb\r\n", 2},
+        {std::string(5, '\0'), 1},
     };
-    for (const auto& [content, lines] : cases) {
+    for (const auto& [content, lines] : counts) {
         folder.write("f.kdr", content);
         EXPECT_EQ(CountLines(folder.file("f.kdr")), lines) << content;
+        EXPECT_EQ(FileExists(folder.file("f.kdr")), !content.empty()) << content;
     }
-    EXPECT_EQ(CountLines(folder.file("missing.kdr")), 0);
-    EXPECT_EQ(CountLines(folder.path().string()), 0) << "a folder is no collection";
-}
-
-TEST(CollectionFile, ReadsLineNWithEitherLineEnd) {
-    TempFolder folder;
     for (const std::string& content :
-         {std::string("one\r\ntwo\r\nthree\r\n"), std::string("one\ntwo\nthree"),
+         {std::string("one\r\ntwo\rthree\r\n"), std::string("one\ntwo\nthree"),
           std::string("one\ntwo\r\nthree\n")}) {
         folder.write("f.kdr", content);
-        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 1), "one");
-        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 2), "two");
-        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 3), "three");
-        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 4), std::nullopt);
-        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 0), std::nullopt);
-        EXPECT_EQ(read_collection_line(folder.file("f.kdr"), -5), std::nullopt);
-        // The same line with the count of the whole file, whichever line is asked for.
         for (const auto& [n, text] : {std::pair{1, "one"}, {2, "two"}, {3, "three"}}) {
+            EXPECT_EQ(read_collection_line(folder.file("f.kdr"), n), text) << n;
             const auto counted = read_collection_line_and_count(folder.file("f.kdr"), n);
             ASSERT_TRUE(counted.has_value()) << n;
-            EXPECT_EQ(counted->text, text);
-            EXPECT_EQ(counted->line_count, 3) << n;
+            EXPECT_EQ(std::tuple(counted->text, counted->line_count), std::tuple(text, 3)) << n;
         }
+        for (const int n : {4, 0, -5})
+            EXPECT_EQ(read_collection_line(folder.file("f.kdr"), n), std::nullopt);
         EXPECT_EQ(read_collection_line_and_count(folder.file("f.kdr"), 4), std::nullopt);
+        std::vector<std::string> seen;
+        ASSERT_TRUE(
+            for_each_collection_line(folder.file("f.kdr"), [&](int n, std::string_view line) {
+                seen.emplace_back(std::to_string(n) + std::string(line));
+                return n < 2;
+            }));
+        EXPECT_EQ(seen, (std::vector<std::string>{"1one", "2two"}));
     }
-    EXPECT_EQ(read_collection_line(folder.file("missing.kdr"), 1), std::nullopt);
-    EXPECT_EQ(read_collection_line_and_count(folder.file("missing.kdr"), 1), std::nullopt);
-}
-
-TEST(CollectionFile, LinesAcrossBlocksAndHugeLinesAreSafe) {
-    TempFolder folder;
+    for (const std::string& missing : {folder.file("missing.kdr"), folder.path().string()}) {
+        EXPECT_EQ(std::tuple(CountLines(missing), FileExists(missing)), std::tuple(0, false));
+        EXPECT_EQ(read_collection_line(missing, 1), std::nullopt);
+        EXPECT_EQ(read_collection_line_and_count(missing, 1), std::nullopt);
+        EXPECT_FALSE(for_each_collection_line(missing, [](int, std::string_view) { return true; }));
+    }
     const std::string huge(3 << 20, '7');
     folder.write("f.kdr", huge + "\r\nafter\r\n");
-    const auto first = read_collection_line(folder.file("f.kdr"), 1);
-    ASSERT_TRUE(first.has_value());
-    EXPECT_LT(first->size(), huge.size()) << "a line of megabytes is cut short";
+    EXPECT_LT(read_collection_line(folder.file("f.kdr"), 1).value_or(huge).size(), huge.size())
+        << "a line of megabytes is cut short";
     EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 2), "after");
     EXPECT_EQ(CountLines(folder.file("f.kdr")), 2);
 }
 
-TEST(CollectionFile, ExistsOnlyWithContent) {
+// Numbered after the lines there, on a line of its own; a disk with room for part of the line
+// takes the part back, so no cut line stays to be numbered after or shown as a puzzle.
+TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) {
     TempFolder folder;
-    folder.write("empty.kdr", "");
-    folder.write("full.kdr", "x");
-    EXPECT_FALSE(FileExists(folder.file("empty.kdr")));
-    EXPECT_FALSE(FileExists(folder.file("missing.kdr")));
-    EXPECT_TRUE(FileExists(folder.file("full.kdr")));
-}
-
-TEST(CollectionFile, AppendNumbersTheLineAfterThoseThereOnALineOfItsOwn) {
-    TempFolder folder;
-    std::string forty_one;
-    for (int i = 0; i < 41; ++i) forty_one += "x\r\n";
-    const struct {
-        std::optional<std::string> before;
-        std::string after;
-    } cases[] = {
+    const std::string forty_one = [] {
+        std::string text;
+        for (int i = 0; i < 41; ++i) text += "x\r\n";
+        return text;
+    }();
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
         {std::nullopt, "00001,3,body\r\n"},
         {"00001,3,111,\r\n00002,3,222,", "00001,3,111,\r\n00002,3,222,\r\n00003,3,body\r\n"},
         {forty_one, forty_one + "00042,3,body\r\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [before, after] : cases) {
         std::filesystem::remove(folder.path() / "f.kdr");
-        if (c.before) folder.write("f.kdr", *c.before);
+        if (before) folder.write("f.kdr", *before);
         ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "body"));
-        EXPECT_EQ(folder.read("f.kdr"), c.after);
+        EXPECT_EQ(folder.read("f.kdr"), after);
     }
     EXPECT_FALSE(AppendPuzzle(folder.file("no/such/folder.kdr"), 3, "x,"));
-}
 
-// A disk with room for part of the line: the part is taken back, so no cut line stays to be
-// numbered after or shown as a puzzle.
-TEST(CollectionFile, AnAppendThatDoesNotFitLeavesTheFileAsItWas) {
-    TempFolder folder;
     folder.write("f.kdr", "00001,3,111,\r\n");
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -110,18 +103,112 @@ TEST(CollectionFile, AnAppendThatDoesNotFitLeavesTheFileAsItWas) {
     EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n");
 }
 
-TEST(CollectionFile, WalksEveryLineInOrder) {
+const std::string Good = format_puzzle_line(1, 3, "121222332,020306010205040708") + "\r\n";
+
+class ToolsTest : public ::testing::Test {
+  protected:
+    // Runs a command line split at blanks; a word ending in ".kdr" names a file in the folder.
+    int run(const std::string& command, const std::string& input = "") {
+        std::vector<std::string> args;
+        std::istringstream words(command);
+        for (std::string word; words >> word;) {
+            args.push_back(word.ends_with(".kdr") ? folder.file(word) : word);
+        }
+        std::istringstream in(input);
+        out.str("");
+        err.str("");
+        return tools::run_collection_tool(args, out, err, in);
+    }
+    // True when the first answer line "g-r g-r ..." plays 1 2 1 / 2 2 2 / 3 3 2 to solved.
+    bool solves_sample() const {
+        Position p(3);
+        for (int k = 1; k <= 9; ++k) p.set_cell(k, "121222332"[k - 1] - '0', false);
+        std::istringstream moves(out.str().substr(0, out.str().find('\n')));
+        int giver = 0, receiver = 0;
+        for (char dash = 0; moves >> giver >> dash >> receiver;) {
+            if (dash != '-' || !p.play({giver, receiver})) return false;
+        }
+        return p.solved();
+    }
+    bool said(const std::string& text) const {
+        return (out.str() + err.str()).find(text) != std::string::npos;
+    }
     TempFolder folder;
-    folder.write("f.kdr", "one\r\ntwo\rthree\nfour");
-    std::vector<std::pair<int, std::string>> seen;
-    ASSERT_TRUE(for_each_collection_line(folder.file("f.kdr"), [&](int n, std::string_view line) {
-        seen.emplace_back(n, std::string(line));
-        return n < 3;
-    }));
-    EXPECT_EQ(seen,
-              (std::vector<std::pair<int, std::string>>{{1, "one"}, {2, "two"}, {3, "three"}}));
-    EXPECT_FALSE(for_each_collection_line(folder.file("missing.kdr"),
-                                          [](int, std::string_view) { return true; }));
+    std::ostringstream out, err;
+};
+
+// Generated puzzles verify, are numbered on after the lines already there, have the asked
+// size, and the same seed gives the same collection. Wrong command lines change nothing.
+TEST_F(ToolsTest, GenerateAppendsGoodPuzzlesOfTheAskedSize) {
+    std::istringstream wrong(
+        ";shuffle m.kdr;generate --size 5 m.kdr;generate --size 2 --count 1 m.kdr;"
+        "generate --size 10 --count 1 m.kdr;generate --size 5x --count 1 m.kdr;"
+        "generate --size 5 --count -1 m.kdr;generate --size 5 --count 1 --seed abc m.kdr;"
+        "generate --size 5 --count 1 --seed -4 m.kdr;generate --size 5 --count 1 m.kdr o.kdr;"
+        "generate --size 5 --count 1 --colour red m.kdr;generate --size 5 --count;verify;"
+        "verify m.kdr m.kdr;solve m.kdr 0;solve m.kdr");
+    for (std::string command; std::getline(wrong, command, ';');) {
+        EXPECT_EQ(run(command), 2) << command;
+        EXPECT_TRUE(said("usage:")) << command;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.file("m.kdr")));
+
+    ASSERT_EQ(run("generate --size 5 --count 3 --seed 7 m.kdr"), 0);
+    ASSERT_EQ(run("generate --count 4 --size mixed m.kdr"), 0) << err.str();
+    EXPECT_EQ(out.str(), "4 puzzles appended to " + folder.file("m.kdr") + "\n");
+    int lines = 0;
+    for_each_collection_line(folder.file("m.kdr"), [&](int n, std::string_view line) {
+        lines = n;
+        EXPECT_EQ(verify_puzzle_line(line), "") << line;
+        EXPECT_EQ(line.substr(0, 8), format_puzzle_line(n, n <= 3 ? 5 : line[6] - '0', ""));
+        return true;
+    });
+    EXPECT_EQ(lines, 7);
+    EXPECT_EQ(run("verify m.kdr"), 0);
+    EXPECT_EQ(out.str(), "7 puzzles, all good\n");
+    run("generate --size mixed --count 5 --seed 99 a.kdr");
+    run("generate --size mixed --count 5 --seed 99 b.kdr");
+    EXPECT_EQ(folder.read("a.kdr"), folder.read("b.kdr"));
+}
+
+TEST_F(ToolsTest, GenerateRefusesToPassTheLineLimitBeforeWritingAnything) {
+    std::string full;
+    for (int i = 0; i < MaxCollectionLines - 2; ++i) full += Good;
+    folder.write("full.kdr", full);
+    EXPECT_EQ(run("generate --size 3 --count 3 full.kdr"), 1);
+    EXPECT_TRUE(said("99999"));
+    EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines - 2)
+        << "not even the two that fit";
+    EXPECT_EQ(run("generate --size 3 --count 2 full.kdr"), 0) << err.str();
+    EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines);
+}
+
+// Bad lines are named and get no answer; a blank line is no position. Two top-row 1s could
+// only give to each other: no solution.
+TEST_F(ToolsTest, VerifyAndSolveNameEveryBadLine) {
+    folder.write("mixed.kdr", Good + "00002,3,junk\r\n" + Good + "\r\n");
+    EXPECT_EQ(run("verify mixed.kdr"), 1);
+    EXPECT_TRUE(said("line 2: ") && said("line 4: ") && !said("line 1: ") &&
+                said("2 of 4 lines are bad"))
+        << out.str();
+    folder.write("empty.kdr", "");
+    for (const char* command : {"verify empty.kdr", "verify missing.kdr"}) {
+        EXPECT_EQ(run(command), 1);
+        EXPECT_TRUE(said("missing, empty or unreadable"));
+    }
+    EXPECT_EQ(run("solve mixed.kdr 1"), 0);
+    EXPECT_TRUE(solves_sample()) << out.str();
+    EXPECT_EQ(run("solve mixed.kdr 2"), 1);
+    EXPECT_EQ(
+        run("solve",
+            "3 1,2,1,2,2,2,3,3,2 -\r\n\n3 1,1,2,3,2,2,3,3,3 4,5,7,8,9\n3 1,2,1,2,2,2,3,3 -\n"
+            "2 1,1,2,2 -\n3 1,2,1,2,2,2,3,3,2 0\n3 1,2,1,2,2,2,3,3,2 - 7\n3 1,2,1,2,x,2,3,3,2 -\n"),
+        2);
+    EXPECT_TRUE(solves_sample()) << out.str();
+    EXPECT_EQ(out.str().substr(out.str().find('\n') + 1), "none\n");
+    for (const char* line : {"line 4:", "line 5:", "line 6:", "line 7:", "line 8:"})
+        EXPECT_TRUE(said(line)) << line << " in " << err.str();
+    EXPECT_FALSE(said("line 2:"));
 }
 
 }  // namespace

@@ -11,27 +11,20 @@ namespace kalder::testing {
 namespace {
 
 // Marks a file append-only for its lifetime: it can be neither deleted nor emptied, only added
-// to. Needs a file system and privileges that allow it; ok() tells.
-class AppendOnly {
-  public:
-    explicit AppendOnly(const std::string& path) : fd_(open(path.c_str(), O_RDONLY)) {
-        if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0) {
-            int append_only = flags_ | FS_APPEND_FL;
-            set_ = ioctl(fd_, FS_IOC_SETFLAGS, &append_only) == 0;
-        }
+// to, where the file system and privileges allow it (ok()).
+struct AppendOnly {
+    explicit AppendOnly(const std::string& path) : fd(open(path.c_str(), O_RDONLY)) {
+        int append_only = 0;
+        set = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (append_only = flags | FS_APPEND_FL) &&
+              ioctl(fd, FS_IOC_SETFLAGS, &append_only) == 0;
     }
     ~AppendOnly() {
-        if (set_) ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
-        if (fd_ >= 0) close(fd_);
+        if (set) ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        close(fd);
     }
-    AppendOnly(const AppendOnly&) = delete;
-    AppendOnly& operator=(const AppendOnly&) = delete;
-    bool ok() const { return set_; }
-
-  private:
-    int fd_;
-    int flags_ = 0;
-    bool set_ = false;
+    const int fd;
+    int flags = 0;
+    bool set = false;
 };
 
 class CreateTest : public Form1Test {
@@ -78,7 +71,7 @@ TEST_F(CreateTest, ALeftClickMakesAPuzzleOfTheSizeInPlay) {
 TEST_F(CreateTest, ATemporaryCollectionThatCannotBeReplacedNeverShowsItsOldPuzzle) {
     folder.write("kaldertemp.tmp", puzzle_line(SampleBody));
     const AppendOnly stuck(folder.file("kaldertemp.tmp"));
-    if (!stuck.ok()) GTEST_SKIP() << "append-only files are not available here";
+    if (!stuck.set) GTEST_SKIP() << "append-only files are not available here";
     create(LeftButton);
     ASSERT_NE(form->PuzzleBody, SampleBody);
     EXPECT_EQ(std::tuple(form->CollectionPath, form->PuzNum.Text, board()),
@@ -86,31 +79,25 @@ TEST_F(CreateTest, ATemporaryCollectionThatCannotBeReplacedNeverShowsItsOldPuzzl
 }
 
 // 2.5 and 9.5 round to 2 and 10, 3e1 is 30; blanks before the number do not matter; 6.5 goes
-// to the even 6. Cancelling changes nothing.
+// to the even 6. Cancelling changes nothing. The box offers the size in play.
 TEST_F(CreateTest, ARightClickAsksForTheSizeUntilItFits) {
-    const struct {
-        std::deque<std::string> answers;
-        int size;
-    } cases[] = {
-        {{"12", "two", "2.5", "9.5", "3e1", "  5 "}, 5},
-        {{"6.5"}, 6},
-        {{}, 6},
-    };
-    for (const auto& c : cases) {
+    const std::pair<std::deque<std::string>, int> cases[] = {
+        {{"12", "two", "2.5", "9.5", "3e1", "  5 "}, 5}, {{"6.5"}, 6}, {{}, 6}};
+    for (const auto& [answers, size] : cases) {
         const std::string body = form->PuzzleBody;
         const std::size_t asked_before = platform.input_boxes.size();
-        platform.input_answers = c.answers;
+        platform.input_answers = answers;
         create(RightButton);
         EXPECT_EQ(std::tuple(form->board.GridSize, form->board.CellCount, form->Gsize.Caption),
-                  std::tuple(c.size, c.size * c.size, std::to_string(c.size)));
+                  std::tuple(size, size * size, std::to_string(size)));
         EXPECT_EQ(platform.input_boxes.size() - asked_before,
-                  std::max<std::size_t>(1, c.answers.size()));
-        EXPECT_EQ(form->PuzzleBody != body, !c.answers.empty());
+                  std::max<std::size_t>(1, answers.size()));
+        EXPECT_EQ(form->PuzzleBody != body, !answers.empty());
     }
-    const FakePlatform::InputBox first{"Enter Grid Size (3 to 9)", "Creat Puzzle", "3"};
-    const FakePlatform::InputBox later{"Enter Grid Size (3 to 9)", "Creat Puzzle", "6"};
-    EXPECT_EQ(platform.input_boxes.front(), first) << "offering the size in play";
-    EXPECT_EQ(platform.input_boxes.back(), later);
+    using Box = FakePlatform::InputBox;
+    EXPECT_EQ(std::pair(platform.input_boxes.front(), platform.input_boxes.back()),
+              std::pair(Box{"Enter Grid Size (3 to 9)", "Creat Puzzle", "3"},
+                        Box{"Enter Grid Size (3 to 9)", "Creat Puzzle", "6"}));
     EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,6,");
 }
 

@@ -17,26 +17,30 @@ class DataFolderTest : public Form1Test {
     }
 };
 
-TEST_F(DataFolderTest, AWritableProgramFolderKeepsEverythingBesideTheProgram) {
+// A writable program folder keeps everything; a read-only one sends the files to the user's
+// data folder, seeded once (the player's copies are never seeded over, the help page follows
+// the installed one); with nowhere to write the program folder serves.
+TEST_F(DataFolderTest, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolder) {
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     EXPECT_FALSE(std::filesystem::exists(platform.user_data));
-}
-
-TEST_F(DataFolderTest, AReadOnlyProgramFolderSendsTheFilesToTheSeededUserDataFolder) {
     platform.read_only_folders = {folder.slash()};
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
-    EXPECT_EQ(data_file("all.col"), "xp.col\r\n");
-    EXPECT_EQ(data_file("puzzles.kdr"), puzzle_line(1, 3, SampleBody));
-
-    // The player's own copies are never seeded over; the help page follows the installed one.
+    EXPECT_EQ(data_file("all.col") + data_file("puzzles.kdr"),
+              "xp.col\r\n" + puzzle_line(1, 3, SampleBody));
     folder.write("home/.local/share/kalder/puzzles.kdr", "mine\r\n");
     folder.write("puzzles.kdr", "shipped anew\r\n");
     folder.write("kalder.htm", "<p>new help</p>");
     choose_data_folder(platform);
-    EXPECT_EQ(data_file("puzzles.kdr"), "mine\r\n");
-    EXPECT_EQ(data_file("kalder.htm"), "<p>new help</p>");
+    EXPECT_EQ(data_file("puzzles.kdr") + data_file("kalder.htm"), "mine\r\n<p>new help</p>");
+
+    platform.user_data = folder.file("locked");
+    platform.read_only_folders.push_back(platform.user_data + "/");
+    EXPECT_EQ(choose_data_folder(platform), folder.slash());
+    platform.user_data = folder.file("all.col/kalder");
+    EXPECT_EQ(choose_data_folder(platform), folder.slash()) << "a file where the folder should go";
 }
 
+// A build tree's folder holds its files itself, and then a share folder beside is not used.
 TEST_F(DataFolderTest, AProgramInstalledInBinFindsItsFilesInShare) {
     platform.folder = folder.file("bin") + "/";
     std::filesystem::create_directories(platform.folder);
@@ -44,29 +48,17 @@ TEST_F(DataFolderTest, AProgramInstalledInBinFindsItsFilesInShare) {
     folder.write("share/kalder/puzzles.kdr", puzzle_line(1, 3, SampleBody));
     EXPECT_TRUE(
         std::filesystem::equivalent(choose_data_folder(platform), folder.file("share/kalder")));
-    // A build tree's folder holds its files itself, and then a share folder beside is not used.
     folder.write("bin/puzzles.kdr", puzzle_line(1, 3, SampleBody));
     EXPECT_EQ(choose_data_folder(platform), platform.folder);
 }
 
-TEST_F(DataFolderTest, WithNowhereToWriteTheProgramFolderServes) {
-    platform.read_only_folders = {folder.slash()};
-    folder.write("home", "a file where the folder should go");
-    EXPECT_EQ(choose_data_folder(platform), folder.slash());
-
-    platform.user_data = folder.file("locked");
-    platform.read_only_folders.push_back(platform.user_data + "/");
-    EXPECT_EQ(choose_data_folder(platform), folder.slash());
-}
-
+// Only the first run's note that the configuration is new.
 TEST_F(DataFolderTest, AnInstalledGameStartsAndSavesInTheUserDataFolderWithoutWarnings) {
     platform.read_only_folders = {folder.slash()};
     const std::string data = platform.user_data + "/";
     load();
-    EXPECT_EQ(form->ProgramFolder, data);
-    EXPECT_EQ(form->CollectionPath, data + "puzzles.kdr");
-    EXPECT_EQ(form->TempCollectionPath, data + "kaldertemp.tmp");
-    // Only the first run's note that the configuration is new.
+    EXPECT_EQ(std::tuple(form->ProgramFolder, form->CollectionPath, form->TempCollectionPath),
+              std::tuple(data, data + "puzzles.kdr", data + "kaldertemp.tmp"));
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(data_file("kalder.cfg").find("puzzles.kdr"), std::string::npos);
     EXPECT_EQ(folder.read("kalder.cfg"), "");

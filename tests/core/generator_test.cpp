@@ -4,18 +4,14 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 
 #include "core/game/puzzle_line.h"
+#include "core/generator/exact_solver.h"
 #include "core/generator/generate_puzzle.h"
 
 namespace kalder {
 namespace {
-
-constexpr int SeedsPerSize = 500;
-
-int key_draw(Random& random, int keys) {
-    return static_cast<int>(random.fraction() * keys + 1);
-}
 
 std::string format(const char* pattern, int a, int b = 0, int c = 0) {
     char text[32];
@@ -24,20 +20,19 @@ std::string format(const char* pattern, int a, int b = 0, int c = 0) {
 }
 
 // The generation told with sorted text lists, entry by entry, as the program's hidden list
-// boxes hold them. Queue keys are written with six digits instead of three so that a key past
-// 999 still sorts last; below that the order is the same.
+// boxes hold them. Queue keys have six digits instead of three so that a key past 999 still
+// sorts last; below that the order is the same.
 std::string generate_with_text_lists(int n, Random& random) {
-    const int cells = n * n;
+    const auto draw = [&](int keys) { return static_cast<int>(random.fraction() * keys + 1); };
     for (;;) {
-        std::multiset<std::string> moves;
-        std::multiset<std::string> queue;
+        std::multiset<std::string> moves, queue;
         int value[82] = {};
-        for (int k = 1; k <= cells; ++k) value[k] = (k - 1) / n + 1;
-        for (int k = 1; k <= cells; ++k) queue.insert(format("%06d%d", key_draw(random, 500), k));
+        for (int k = 1; k <= n * n; ++k) value[k] = (k - 1) / n + 1;
+        for (int k = 1; k <= n * n; ++k) queue.insert(format("%06d%d", draw(500), k));
         const auto cell_of = [](const std::string& entry) { return std::stoi(entry.substr(6)); };
         const auto requeue = [&] {
-            const int key = std::stoi(queue.rbegin()->substr(0, 6)) + 1;
-            const int cell = cell_of(*queue.begin());
+            const int key = std::stoi(queue.rbegin()->substr(0, 6)) + 1,
+                      cell = cell_of(*queue.begin());
             queue.erase(queue.begin());
             queue.insert(format("%06d%d", key, cell));
         };
@@ -48,16 +43,13 @@ std::string generate_with_text_lists(int n, Random& random) {
             if (row >= 2 && value[c - n] == 1) return c - n;
             if (row < n && value[c + n] == 1) return c + n;
             std::multiset<std::string> candidates;
-            const struct {
-                bool exists;
-                int row, col;
-            } directions[] = {{col > 1, row, col - 1},
-                              {col < n, row, col + 1},
-                              {row > 1, row - 1, col},
-                              {row < n, row + 1, col}};
-            for (const auto& d : directions) {
-                const int key = key_draw(random, 997);
-                if (d.exists) candidates.insert(format("%03d%02d%02d", key, d.row, d.col));
+            const int sides[4][3] = {{col > 1, row, col - 1},
+                                     {col < n, row, col + 1},
+                                     {row > 1, row - 1, col},
+                                     {row < n, row + 1, col}};
+            for (const auto& side : sides) {
+                const int key = draw(997);
+                if (side[0]) candidates.insert(format("%03d%02d%02d", key, side[1], side[2]));
             }
             int partner = 0;
             for (const std::string& entry : candidates) {
@@ -67,12 +59,8 @@ std::string generate_with_text_lists(int n, Random& random) {
             return partner;
         };
         bool abandoned = false;
-        int failures = 0;
-        while (!queue.empty() && !abandoned) {
-            if (++failures > 10) {
-                abandoned = true;
-                break;
-            }
+        for (int failures = 0; !queue.empty() && !abandoned;) {
+            if ((abandoned = ++failures > 10)) break;
             const int c = cell_of(*queue.begin());
             int p = 0;
             if (value[c] == 1 || value[p = pick_partner(c)] == 9) {
@@ -82,8 +70,7 @@ std::string generate_with_text_lists(int n, Random& random) {
             const std::string back = format("%02d1%02d", p, c);
             const auto found = moves.lower_bound(back);
             if (found != moves.end() && found->rfind(back, 0) == 0) {
-                if (queue.size() == 1) abandoned = true;
-                if (!abandoned) requeue();
+                if (!(abandoned = queue.size() == 1)) requeue();
                 continue;
             }
             moves.insert(format("%02d1%02d", c, p));
@@ -94,47 +81,134 @@ std::string generate_with_text_lists(int n, Random& random) {
         }
         if (abandoned) continue;
         std::string body;
-        for (int k = 1; k <= cells; ++k) body += std::to_string(value[k]);
+        for (int k = 1; k <= n * n; ++k) body += std::to_string(value[k]);
         body += ',';
         for (const std::string& move : moves) body += move.substr(3);
         return body;
     }
 }
 
-// Every puzzle of every size verifies (its moves reach the solved rows), shows 1 to 9 in each
-// cell and the rows' total, and no two cells give to each other. Sizes no board has are
-// refused.
-TEST(GeneratePuzzle, EveryPuzzleIsWellFormedAndSolvable) {
-    for (int n = 3; n <= 9; ++n) {
-        const int cells = n * n;
-        Random random(n);
-        for (int i = 0; i < SeedsPerSize; ++i) {
-            const std::string body = GeneratePuzzle(n, random);
+Position start_of(const std::string& body, int size) {
+    Position p(size);
+    for (int k = 1; k <= size * size; ++k) p.set_cell(k, body[k - 1] - '0', false);
+    return p;
+}
+
+bool plays_to_solved(Position p, const std::vector<Move>& moves) {
+    for (const Move move : moves) {
+        if (!p.play(move)) return false;
+    }
+    return p.solved();
+}
+
+// Same draws, same choices as the sorted text lists (ties and long runs of requeues included),
+// from one generator never reseeded; every puzzle verifies, shows 1 to 9 in each cell, has no
+// two cells giving to each other, and the solver solves it from its start.
+TEST(GeneratePuzzle, ChoosesAsTheSortedTextListsDoAndIsWellFormed) {
+    for (int n = MinGridSize; n <= MaxGridSize; ++n) {
+        Random fast(n), literal(n);
+        for (int i = 0; i < 150; ++i) {
+            const std::string body = GeneratePuzzle(n, fast);
+            ASSERT_EQ(body, generate_with_text_lists(n, literal)) << "N " << n << " #" << i;
             ASSERT_EQ(verify_puzzle_line(format_puzzle_line(1, n, body)), "") << body;
-            int sum = 0;
-            for (int k = 0; k < cells; ++k) {
-                ASSERT_TRUE(body[k] >= '1' && body[k] <= '9') << body;
-                sum += body[k] - '0';
-            }
-            ASSERT_EQ(sum, cells * (n + 1) / 2) << body;
-            const auto giver = [&](int k) { return std::stoi(body.substr(cells - 1 + 2 * k, 2)); };
-            for (int k = 1; k <= cells; ++k) ASSERT_NE(giver(giver(k)), k) << k << ": " << body;
+            ASSERT_EQ(body.find_first_not_of("123456789"), std::size_t(n * n)) << body;
+            const auto giver = [&](int k) { return std::stoi(body.substr(n * n - 1 + 2 * k, 2)); };
+            for (int k = 1; k <= n * n; ++k) ASSERT_NE(giver(giver(k)), k) << k << ": " << body;
+            if (i >= 10) continue;
+            const SolveResult result = solve(start_of(body, n));
+            EXPECT_EQ(result.verdict, Verdict::solution) << body;
+            EXPECT_TRUE(plays_to_solved(start_of(body, n), result.moves)) << body;
         }
     }
-    Random random(1);
     for (const int n : {-1, 0, 2, 10, 81}) {
+        Random random(1);
         EXPECT_THROW(GeneratePuzzle(n, random), std::invalid_argument) << n;
     }
 }
 
-// Same draws, same choices: the queue, requeue and partner rules behave exactly like the
-// program's sorted text lists, ties and long runs of requeues included.
-TEST(GeneratePuzzle, ChoosesAsTheSortedTextListsDo) {
-    for (int n = 3; n <= 9; ++n) {
-        for (int seed = 0; seed < 100; ++seed) {
-            Random fast(seed), literal(seed);
-            ASSERT_EQ(GeneratePuzzle(n, fast), generate_with_text_lists(n, literal))
-                << "N " << n << " seed " << seed;
+std::string key_of(const Position& p) {
+    std::string key;
+    for (int k = 1; k <= p.cell_count(); ++k)
+        key += static_cast<char>(p.value(k) * 2 + p.locked(k));
+    return key;
+}
+
+std::vector<Position> next_positions(const Position& p) {
+    std::vector<Position> next;
+    for (int giver = 1; giver <= p.cell_count(); ++giver) {
+        for (const int receiver : p.neighbours(giver)) {
+            if (Position q = p; q.play({giver, receiver})) next.push_back(q);
+        }
+    }
+    return next;
+}
+
+// The plain search the solver must agree with: every legal move in every order, remembering
+// the dead ends. The solver's verdict must match, and its moves play to the solved board.
+struct TryEverything {
+    std::unordered_set<std::string> dead;
+    bool solvable(const Position& p) {
+        if (p.solved()) return true;
+        if (dead.contains(key_of(p))) return false;
+        for (const Position& next : next_positions(p)) {
+            if (solvable(next)) return true;
+        }
+        dead.insert(key_of(p));
+        return false;
+    }
+    bool expect_exact(const Position& p) {
+        const SolveResult result = solve(p);
+        const bool can = solvable(p);
+        EXPECT_EQ(result.verdict, can ? Verdict::solution : Verdict::none) << key_of(p);
+        EXPECT_EQ(plays_to_solved(p, result.moves), can) << key_of(p);
+        return can;
+    }
+};
+
+// Every position reachable from four 3 x 3 puzzles, and random play from 4 x 4 puzzles half
+// solved (eight cells stay open, so trying everything stays quick).
+TEST(ExactSolver, AgreesWithTryingEverything) {
+    Random random(7);
+    std::vector<Position> todo = {start_of("121222332", 3)};
+    for (int i = 0; i < 3; ++i) todo.push_back(start_of(GeneratePuzzle(3, random), 3));
+    TryEverything everything;
+    std::unordered_set<std::string> seen;
+    int dead_ends = 0, solvable = 0;
+    while (!todo.empty()) {
+        const Position p = todo.back();
+        todo.pop_back();
+        if (!seen.insert(key_of(p)).second) continue;
+        dead_ends += everything.expect_exact(p) ? 0 : 1;
+        for (const Position& next : next_positions(p)) todo.push_back(next);
+    }
+    EXPECT_GT(dead_ends, 0) << "the positions tried include dead ends";
+    for (int i = 0; i < 100; ++i) {
+        Position p = start_of(GeneratePuzzle(4, random), 4);
+        const std::vector<Move> solution = solve(p).moves;
+        for (int k = 0; k < 8; ++k) p.play(solution[k]);
+        for (int steps = random.RandomInt(4) - 1; steps > 0; --steps) {
+            const auto next = next_positions(p);
+            if (!next.empty()) p = next[random.RandomInt(static_cast<int>(next.size())) - 1];
+        }
+        solvable += everything.expect_exact(p) ? 1 : 0;
+    }
+    EXPECT_TRUE(solvable > 10 && solvable < 90) << solvable;
+}
+
+// Below the work a position needs the answer is "unknown", never a wrong one.
+TEST(ExactSolver, PastItsBudgetItAnswersUnknown) {
+    Random random(5);
+    const Position start = start_of(GeneratePuzzle(9, random), 9);
+    Position dead = start;
+    dead.set_cell(1, 0, false);
+    dead.set_cell(2, start.value(1) + start.value(2), false);
+    for (const Position& p : {start, dead}) {
+        const Verdict full = solve(p).verdict;
+        EXPECT_EQ(std::tuple(full != Verdict::unknown, solve(p, 0).verdict),
+                  std::tuple(true, Verdict::unknown));
+        for (long budget = 1; budget < 400; budget += 7) {
+            const Verdict verdict = solve(p, budget).verdict;
+            EXPECT_TRUE(verdict == full || verdict == Verdict::unknown) << budget;
         }
     }
 }

@@ -5,40 +5,20 @@ namespace {
 
 const char* const Start = "1 2 1 2 2 2 3 3 2";
 
-// The stored solution replays one step a second from the puzzle's start, the solved board
-// shows under "Done", and then the puzzle is back at its start, counted as lost.
-TEST_F(Form1Test, SolveReplaysTheStoredSolutionAndCountsALoss) {
+// The stored solution replays one step a second from the puzzle's start, deaf to every command
+// meanwhile; the solved board shows under "Done", and then the puzzle is back at its start,
+// counted as lost, with no cell selected.
+TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
     form->mnusolve_Click();
-    EXPECT_TRUE(platform.messages.empty()) << "nothing on the board, nothing counted";
-    EXPECT_EQ(form->Score1.total(4), "0");
+    EXPECT_EQ(std::tuple(platform.messages.size(), form->Score1.total(4)), std::tuple(0u, "0"))
+        << "nothing on the board, nothing counted";
     show(collection({puzzle_line(SampleBody), puzzle_line(SampleBody)}));
+    const std::string path = form->CollectionPath;
     move(5, 2);
     click(4);
     std::vector<std::string> steps;
-    for (int i = 0; i < 9; ++i) platform.during_wait.push_back([&] { steps.push_back(board()); });
-    std::string at_done;
-    platform.on_message = [&] { at_done = board(); };
-    const double started = platform.clock_seconds;
-    form->menu_Click("mnusolve");
-    EXPECT_DOUBLE_EQ(platform.clock_seconds - started, 9.0);
-    ASSERT_EQ(steps.size(), 9u);
-    EXPECT_EQ(steps[0], Start) << "the replay starts from the puzzle's start";
-    EXPECT_EQ(steps[2], "2* 2* 0 2 2 2 3 3 2");
-    EXPECT_EQ(at_done, "1* 1* 1* 2* 2* 2* 3* 3* 3*");
-    EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Done"});
-    EXPECT_EQ(board(), Start);
-    EXPECT_TRUE(form->UndoList.empty());
-    EXPECT_EQ(std::tuple(form->SolverBusy, platform.busy, form->CellD[4].ToolTipText),
-              std::tuple(false, false, ""));
-    EXPECT_EQ(std::tuple(form->Score1.session(4), form->Score1.session(1)), std::tuple("1", "1"));
-    click(5);  // beside the old source: a fresh selection, not a give from cell 4
-    EXPECT_EQ(std::tuple(board(), form->SourceCell), std::tuple(std::string(Start), 5));
-}
-
-TEST_F(Form1Test, CommandsAreInertDuringTheReplay) {
-    show(collection({puzzle_line(SampleBody), puzzle_line(SampleBody)}));
-    const std::string path = form->CollectionPath;
-    platform.during_wait.push_back([this] {
+    platform.during_wait.push_back([&] {
+        steps.push_back(board());
         EXPECT_TRUE(form->SolverBusy);
         form->arrows_MouseUp(2, MouseEvent{});
         form->cmdcreate_MouseUp(MouseEvent{});
@@ -49,11 +29,24 @@ TEST_F(Form1Test, CommandsAreInertDuringTheReplay) {
         form->PuzNum_KeyPress(13);
         click(2);
     });
-    form->mnusolve_Click();
-    EXPECT_EQ(std::tuple(form->PuzzleNumber, form->CollectionPath), std::tuple(1, path));
+    for (int i = 1; i < 9; ++i) platform.during_wait.push_back([&] { steps.push_back(board()); });
+    std::string at_done;
+    platform.on_message = [&] { at_done = board(); };
+    const double started = platform.clock_seconds;
+    form->menu_Click("mnusolve");
+    EXPECT_DOUBLE_EQ(platform.clock_seconds - started, 9.0);
+    ASSERT_EQ(steps.size(), 9u);
+    EXPECT_EQ(std::tuple(steps[0], steps[2], at_done),
+              std::tuple(Start, "2* 2* 0 2 2 2 3 3 2", "1* 1* 1* 2* 2* 2* 3* 3* 3*"));
     EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Done"});
-    EXPECT_EQ(form->Score1.session(4), "1") << "one replay, one lost puzzle";
-    EXPECT_EQ(std::tuple(board(), form->SourceCell), std::tuple(Start, -1));
+    EXPECT_EQ(std::tuple(board(), form->UndoList.empty(), form->PuzzleNumber, form->CollectionPath),
+              std::tuple(Start, true, 1, path));
+    EXPECT_EQ(
+        std::tuple(form->SolverBusy, platform.busy, form->CellD[4].ToolTipText, form->SourceCell),
+        std::tuple(false, false, "", -1));
+    EXPECT_EQ(std::tuple(form->Score1.session(4), form->Score1.session(1)), std::tuple("1", "1"));
+    click(5);  // beside the old source: a fresh selection, not a give from cell 4
+    EXPECT_EQ(std::tuple(board(), form->SourceCell), std::tuple(std::string(Start), 5));
 }
 
 // A new puzzle of any size replays one step per cell, each with its arrow, to the solved rows.
@@ -68,13 +61,11 @@ TEST_F(Form1Test, NewPuzzlesOfEverySizeReplayToTheSolvedRows) {
                     form->Lft.Visible + form->Rght.Visible + form->Up.Visible + form->Down.Visible;
             });
         }
-        std::string at_done;
+        std::string at_done, solved;
         platform.on_message = [&] { at_done = board(); };
         form->mnusolve_Click();
-        std::string solved;
-        for (int k = 1; k <= size * size; ++k) {
+        for (int k = 1; k <= size * size; ++k)
             solved += (k > 1 ? " " : "") + std::to_string((k - 1) / size + 1) + "*";
-        }
         EXPECT_EQ(std::tuple(arrows, at_done, board()), std::tuple(size * size, solved, start));
     }
 }
@@ -93,9 +84,8 @@ TEST_F(Form1Test, DamagedMovesAreSkippedAndNeverLeaveTheBoard) {
         form->ShowSolution(body, 1000);
         EXPECT_EQ(board(), Start) << body;
         EXPECT_EQ(platform.message_texts(), std::vector<std::string>{"Done"}) << body;
-        for (std::size_t k = 10; k < form->CellD.size(); ++k) {
-            EXPECT_TRUE(form->CellD[k].Caption.empty()) << body;
-        }
+        for (std::size_t k = 10; k < form->CellD.size(); ++k)
+            EXPECT_EQ(form->CellD[k].Caption, "") << body;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "temp_folder.h"
 
 #include <unistd.h>
+
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -8,8 +9,8 @@
 namespace kalder::testing {
 
 std::filesystem::path memory_folder() {
-    const std::filesystem::path shm = "/dev/shm";
-    return std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+    return std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
+                                                     : std::filesystem::temp_directory_path();
 }
 
 TempFolder::TempFolder(const std::filesystem::path& parent) {
@@ -19,20 +20,13 @@ TempFolder::TempFolder(const std::filesystem::path& parent) {
     std::filesystem::create_directories(path_);
 }
 
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 void TempFolder::write(const std::string& name, const std::string& content) const {
-    std::ofstream out(path_ / name, std::ios::binary);
-    out << content;
+    std::ofstream(path_ / name, std::ios::binary) << content;
 }
 
 std::string TempFolder::read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path_ / name, std::ios::binary).rdbuf();
     return text.str();
 }
 

@@ -14,21 +14,20 @@ class TempFolder {
   public:
     explicit TempFolder(
         const std::filesystem::path& parent = std::filesystem::temp_directory_path());
-    ~TempFolder();
+    ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    // Path of a file in the folder, as text.
     std::string file(const std::string& name) const { return (path_ / name).string(); }
-    // Folder path with a trailing '/'.
+    // The folder's path with a trailing '/'.
     std::string slash() const { return path_.string() + "/"; }
-
     void write(const std::string& name, const std::string& content) const;
     std::string read(const std::string& name) const;
 
   private:
     std::filesystem::path path_;
+    std::error_code ignored_;
 };
 
 }  // namespace kalder::testing
