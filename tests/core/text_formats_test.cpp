@@ -92,8 +92,9 @@ TEST(PuzzleLine, TheGameReadsWhatABoardCanShow) {
         const auto parsed = parse_puzzle_line(line);
         ASSERT_EQ(std::tuple(parsed.ok(), parsed.error.empty()), std::tuple(size != 0, size != 0))
             << line;
-        if (parsed.ok())
+        if (parsed.ok()) {
             EXPECT_EQ(std::tuple(parsed.line->size, parsed.line->cells), std::tuple(size, cells));
+        }
     }
     EXPECT_EQ(parse_puzzle_line(std::get<0>(cases[0])).line->moves, "020306010205040708");
     EXPECT_EQ(format_puzzle_line(42, 3, "121222332,"), "00042,3,121222332,");

@@ -12,10 +12,8 @@
 #include <QToolTip>
 #include <fstream>
 
-#include "core/app/form1.h"
 #include "main_window_fixture.h"
 #include "ui/app/board_view.h"
-#include "ui/app/main_window.h"
 #include "ui/scores/scores_box_view.h"
 
 namespace kalder::ui {
@@ -33,10 +31,6 @@ class MainWindowTest : public MainWindowFixture {
             << (folder / "c.kdr").string() << "\r\n 1 \r\n";
         start();
     }
-    std::string configuration() const {
-        std::ifstream file(folder / "kalder.cfg", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
     std::string tip_over(int cell) {
         BoardView* board = window->board_view();
         QHelpEvent help(QEvent::ToolTip, centre_of(cell), board->mapToGlobal(centre_of(cell)));
@@ -46,17 +40,8 @@ class MainWindowTest : public MainWindowFixture {
     }
 };
 
-// One size (the frame offers no maximise), both menus with only the working commands enabled,
-// and closing from the frame ends the program without saving the settings.
-TEST_F(MainWindowTest, TheWindowHasOneSizeItsMenusAndClosingSavesNothing) {
-    EXPECT_EQ(window->windowTitle(), "Kalder");
-    const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_EQ(std::tuple(flags.testFlag(Qt::CustomizeWindowHint),
-                         flags.testFlag(Qt::WindowMaximizeButtonHint),
-                         flags.testFlag(Qt::WindowCloseButtonHint),
-                         flags.testFlag(Qt::WindowMinimizeButtonHint)),
-              std::tuple(true, false, true, true));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+// Both menus as the model builds them, with only the working commands enabled.
+TEST_F(MainWindowTest, TheMenusShowTheModelsEntries) {
     QStringList shown;
     for (QAction* menu : window->menuBar()->actions()) {
         shown << menu->text() + ":";
@@ -69,28 +54,31 @@ TEST_F(MainWindowTest, TheWindowHasOneSizeItsMenusAndClosingSavesNothing) {
     EXPECT_EQ(shown.join(' ').toStdString(),
               "Kalder: (Options) Scores - Help About - Cancel - Exit "
               "Puzzle: Solve - (Load) (Save) (Delete) - Cancel");
-    const std::string before = configuration();
-    form->arrows_MouseUp(2, MouseEvent{LeftButton});
-    bool ended = false;
-    window->on_close = [&ended] { ended = true; };
-    window->close();
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(configuration(), before) << "only Exit writes the configuration";
 }
 
 // Clicks select and move, the line follows the pointer with the cells' tips ("-1" on the
-// source, "+1" where it points), and a locked cell is painted dark.
-TEST_F(MainWindowTest, TheMousePlaysTheBoard) {
+// source, "+1" where it points), a locked cell is painted dark, and the last move shows the
+// message and the next puzzle.
+TEST_F(MainWindowTest, TheMousePlaysTheBoardThroughASolve) {
     EXPECT_EQ(tip_over(2), "");
     click(2);
     QTest::mouseMove(window->board_view(), centre_of(1));
-    EXPECT_EQ(form->TargetCell, 1);
-    EXPECT_EQ(std::tuple(tip_over(2), tip_over(1), tip_over(9)), std::tuple("-1", "+1", ""));
+    EXPECT_EQ(std::tuple(form->TargetCell, tip_over(2), tip_over(1), tip_over(9)),
+              std::tuple(1, "-1", "+1", ""));
     QToolTip::hideText();
     click(1);
     EXPECT_EQ(std::tuple(form->CellD[1].Caption, form->CellD[2].Caption), std::tuple("2", "1"));
     const QImage picture = window->board_view()->grab().toImage();
     EXPECT_LT(picture.pixelColor(centre_of(1) + QPoint(-12, -12)).lightness(), 60);
+    QString seen;
+    for (const auto& [giver, receiver] :
+         {std::pair{1, 4}, {4, 7}, {7, 8}, {8, 9}, {5, 6}, {6, 3}, {3, 2}, {2, 5}}) {
+        click(giver);
+        if (receiver == 5) answer_next_message_box(&seen);
+        click(receiver);
+    }
+    EXPECT_EQ(std::tuple(seen, window->puzzle_number_box()->text()),
+              std::tuple("Its all done!", "P# 2 of 2"));
 }
 
 // The arrow's half second is a wait on the window's own loop: a click then is played at once.
@@ -100,8 +88,7 @@ TEST_F(MainWindowTest, APauseLastsAboutItsTimeAndAnswersClicksMeanwhile) {
     clock.start();
     form->Pause(500);
     EXPECT_GE(clock.elapsed(), 400);
-    EXPECT_EQ(form->SourceCell, 5);
-    EXPECT_FALSE(form->Timer1.Enabled);
+    EXPECT_EQ(std::tuple(form->SourceCell, form->Timer1.Enabled), std::tuple(5, false));
 }
 
 // Enter in the number box is the box's, not the board's. Arrows move a cursor over the cells
@@ -132,19 +119,6 @@ TEST_F(MainWindowTest, TheKeyboardPlaysTheBoard) {
     EXPECT_EQ(board->keyboard_cell(), 4) << "it comes back at the selection";
 }
 
-TEST_F(MainWindowTest, ClickingThroughASolveShowsTheMessageAndTheNextPuzzle) {
-    const std::pair<int, int> order[] = {{2, 1}, {1, 4}, {4, 7}, {7, 8}, {8, 9},
-                                         {5, 6}, {6, 3}, {3, 2}, {2, 5}};
-    QString seen;
-    for (const auto& [giver, receiver] : order) {
-        click(giver);
-        if (receiver == 5) answer_next_message_box(&seen);
-        click(receiver);
-    }
-    EXPECT_EQ(seen, "Its all done!");
-    EXPECT_EQ(window->puzzle_number_box()->text(), "P# 2 of 2");
-}
-
 // The panel lies over the board's top row: clicks on it never reach the cells beneath. Either
 // mouse button on its buttons acts; "Clear" asks through the system's box first.
 TEST_F(MainWindowTest, TheScoresPanelCoversTheBoardClearsAfterAskingAndCloses) {
@@ -154,38 +128,33 @@ TEST_F(MainWindowTest, TheScoresPanelCoversTheBoardClearsAfterAskingAndCloses) {
     ScoresBoxView* panel = window->scores_view();
     ASSERT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->session_label(2)->text(), "1");
+    BoardView* board = window->board_view();
     for (const int cell : {1, 2, 3}) {
         const CellLabel& label = form->CellD[cell];
-        const QPoint at = window->board_view()
-                              ->to_pixels(label.Left + label.Width / 2, label.Top + 60, 1, 1)
-                              .topLeft();
-        ASSERT_TRUE(panel->geometry().contains(at)) << cell;
-        QWidget* hit = window->board_view()->childAt(at);
-        ASSERT_NE(hit, nullptr) << cell;
+        const QPoint at =
+            board->to_pixels(label.Left + label.Width / 2, label.Top + 60, 1, 1).topLeft();
+        QWidget* hit = board->childAt(at);
+        ASSERT_TRUE(panel->geometry().contains(at) && hit != nullptr) << cell;
         for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-            QTest::mouseClick(hit, button, Qt::NoModifier, hit->mapFrom(window->board_view(), at));
+            QTest::mouseClick(hit, button, Qt::NoModifier, hit->mapFrom(board, at));
             EXPECT_EQ(form->SourceCell, -1) << "cell " << cell << " button " << button;
         }
     }
-    QPushButton* close = nullptr;
-    QPushButton* clear = nullptr;
-    for (QPushButton* button : panel->findChildren<QPushButton*>()) {
-        (button->text() == "Close" ? close : clear) = button;
-    }
-    ASSERT_TRUE(close != nullptr && clear != nullptr);
+    std::map<QString, QPushButton*> buttons;
+    for (QPushButton* button : panel->findChildren<QPushButton*>())
+        buttons[button->text()] = button;
     QString asked;
-    QTimer::singleShot(50, [&asked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        asked = box->text();
-        for (QAbstractButton* button : box->buttons()) {
+    when_modal([&asked](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        asked = box.text();
+        for (QAbstractButton* button : box.buttons()) {
             if (button->text() == "Yes") button->click();
         }
     });
-    QTest::mouseClick(clear, Qt::RightButton);
-    EXPECT_EQ(asked, "Clear ALL scores");
-    EXPECT_EQ(panel->total_label(1)->text(), "0");
-    QTest::mouseClick(close, Qt::RightButton);
+    QTest::mouseClick(buttons.at("Clear"), Qt::RightButton);
+    EXPECT_EQ(std::tuple(asked, panel->total_label(1)->text()),
+              std::tuple("Clear ALL scores", "0"));
+    QTest::mouseClick(buttons.at("Close"), Qt::RightButton);
     EXPECT_FALSE(panel->isVisible());
 }
 

@@ -20,29 +20,28 @@ std::filesystem::path make_test_folder() {
     return folder;
 }
 
-void answer_next_message_box(QString* seen) {
+void when_modal(std::function<void(QWidget&)> act) {
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [seen, poll] {
+    *poll = [act = std::move(act), poll] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) {
-            QTimer::singleShot(20, *poll);
-            return;
-        }
-        for (const QLabel* label : modal->findChildren<QLabel*>()) {
+        if (modal == nullptr || !modal->isVisible()) return QTimer::singleShot(20, *poll);
+        act(*modal);
+    };
+    QTimer::singleShot(20, *poll);
+}
+
+void answer_next_message_box(QString* seen) {
+    when_modal([seen](QWidget& modal) {
+        for (const QLabel* label : modal.findChildren<QLabel*>()) {
             if (!label->text().isEmpty()) {
                 *seen = label->text();
                 break;
             }
         }
-        const auto buttons = modal->findChildren<BoxControlView*>();
-        for (BoxControlView* button : buttons) {
-            if (button->isVisible()) {
-                QTest::mouseClick(button, Qt::LeftButton);
-                return;
-            }
+        for (BoxControlView* button : modal.findChildren<BoxControlView*>()) {
+            if (button->isVisible()) return QTest::mouseClick(button, Qt::LeftButton);
         }
-    };
-    QTimer::singleShot(20, *poll);
+    });
 }
 
 void save_screenshot_if_asked(QWidget& widget, const std::string& name) {

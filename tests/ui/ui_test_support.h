@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "ui/app/qt_platform.h"
@@ -19,6 +20,9 @@ class TestPlatform : public QtPlatform {
 };
 
 std::filesystem::path make_test_folder();
+
+// Runs act on the next modal window as soon as it is up.
+void when_modal(std::function<void(QWidget&)> act);
 
 // When the next modal window opens, records the text of its first label in *seen and clicks
 // its first button.
