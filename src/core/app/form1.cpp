@@ -134,7 +134,13 @@ void Form1::Form_Load() {
     SchemeName = config.SchemeName;
     CollectionPath = config.CollectionPath;
     PuzzleNumber = config.PuzzleNumber;
+    // Read before the first puzzle shows, since showing it starts the kept place afresh.
+    const std::optional<KeptPlace> kept = read_kept_place(ProgramFolder + KeptPlaceFile);
+    show_first_puzzle();
+    restore_place(kept);
+}
 
+void Form1::show_first_puzzle() {
     if (FileExists(CollectionPath)) {
         // A collection shortened or damaged since the last session still starts on a puzzle:
         // its first, or failing that a new one, never an empty board.

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/base/platform.h"
 #include "core/controls/box_control.h"
 #include "core/game/board.h"
+#include "core/game/kept_place.h"
 #include "core/game/position.h"
 #include "core/game/random.h"
 #include "core/game/undo_record.h"
@@ -179,6 +181,10 @@ class Form1 {
     // The created puzzle in PuzzleBody, as line 1 of the temporary collection.
     void show_new_puzzle(int size);
     int ask_grid_size();
+    void show_first_puzzle();
+    // The half-played board, rewritten after every change so that no way of quitting loses it.
+    void keep_place();
+    void restore_place(const std::optional<KeptPlace>& kept);
     void show_puzzle_number();
     // Everything that follows a change of the position in play.
     void board_changed();

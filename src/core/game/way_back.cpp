@@ -11,9 +11,10 @@ constexpr Colour PlainBack = RGB(0, 0, 0);
 
 }  // namespace
 
-// The mark goes up only on a proven dead end; a position the solver could not settle in its
-// budget is given the benefit of the doubt.
+// The place is kept for the next session. The dead-end mark goes up only on a proven dead
+// end; a position the solver could not settle in its budget is given the benefit of the doubt.
 void Form1::board_changed() {
+    keep_place();
     const bool dead_end = solve(position_on_board()).verdict == Verdict::none;
     Gsize.BackColor = dead_end ? DeadEndBack : PlainBack;
     Gsize.ToolTipText = dead_end ? "No solution from here" : "Grid Size";

@@ -1,0 +1,37 @@
+#include "core/app/form1.h"
+#include "core/base/atomic_file.h"
+
+namespace kalder {
+
+// A folder that takes no files loses only the kept place: play goes on without a word.
+void Form1::keep_place() {
+    if (ProgramFolder.empty() || PuzzleBody.empty()) return;
+    KeptPlace place{CollectionPath, PuzzleNumber, PuzzleBody, {}};
+    for (auto record = UndoList.rbegin(); record != UndoList.rend(); ++record) {
+        place.moves.emplace_back(record->source, record->target);
+    }
+    write_file_atomically(ProgramFolder + KeptPlaceFile, format_kept_place(place));
+}
+
+// The moves are played again by the rule of play, so the board and the undo history come
+// back as they were. A place kept for another puzzle, or for a line that has changed since,
+// or holding a move the rule refuses, is not put back: the puzzle starts fresh.
+void Form1::restore_place(const std::optional<KeptPlace>& kept) {
+    if (!kept || kept->moves.empty() || kept->collection_path != CollectionPath ||
+        kept->puzzle_number != PuzzleNumber || kept->puzzle_body != PuzzleBody) {
+        return;
+    }
+    Position position = position_on_board();
+    std::deque<UndoRecord> history;
+    for (const auto& [giver, receiver] : kept->moves) {
+        const Move move{giver, receiver};
+        if (!position.is_legal(move)) return;
+        history.push_front(position.record_of(move));
+        position.play(move);
+    }
+    for (int cell = 1; cell <= position.cell_count(); ++cell) show_cell(position, cell);
+    UndoList = std::move(history);
+    board_changed();
+}
+
+}  // namespace kalder
