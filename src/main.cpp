@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <chrono>
 #include <cstdlib>
 #include <random>
@@ -35,6 +36,15 @@ int main(int argc, char* argv[]) {
     window.on_close = [&platform] {
         if (platform.waiting()) std::exit(0);
         QCoreApplication::exit(0);
+    };
+    // The scale lives in the desktop's settings, apart from the game's own configuration file.
+    QSettings settings;
+    const QVariant remembered = settings.value(QStringLiteral("window/scale_steps"));
+    window.open_on_screen(remembered.isValid() ? std::optional<int>(remembered.toInt())
+                                               : std::nullopt);
+    window.on_scale_chosen = [&settings](int steps) {
+        settings.setValue(QStringLiteral("window/scale_steps"), steps);
+        settings.sync();
     };
     window.show();
     return QApplication::exec();

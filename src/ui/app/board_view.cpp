@@ -8,14 +8,20 @@
 #include <cmath>
 
 #include "core/app/form1.h"
+#include "core/app/move_arrow.h"
 #include "ui/app/qt_convert.h"
 
 namespace kalder::ui {
 
 namespace {
 
-// The arrow images straddle the border between two cells.
-constexpr int ArrowSize = 480;
+// Fills a band of `thickness` pixels just inside `box`.
+void fill_frame(QPainter& painter, const QRect& box, int thickness, const QColor& colour) {
+    painter.fillRect(box.x(), box.y(), box.width(), thickness, colour);
+    painter.fillRect(box.x(), box.bottom() - thickness + 1, box.width(), thickness, colour);
+    painter.fillRect(box.x(), box.y(), thickness, box.height(), colour);
+    painter.fillRect(box.right() - thickness + 1, box.y(), thickness, box.height(), colour);
+}
 
 }  // namespace
 
@@ -84,12 +90,24 @@ void BoardView::paint_cells(QPainter& painter) const {
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         painter.setPen(to_qcolor(cell.ForeColor));
         painter.drawText(box, Qt::AlignCenter, QString::fromStdString(cell.Caption));
+        if (k == form_.SourceCell) paint_giver_mark(painter, box);
         if (k == keyboard_cell_ && hasFocus()) {
             QPen focus(to_qcolor(cell.ForeColor), std::max(1.0, scale_), Qt::DotLine);
             painter.setPen(focus);
             painter.drawRect(box.adjusted(3, 3, -4, -4));
         }
     }
+}
+
+// The giver wears a green ring between a dark and a light line, which reads on open and
+// locked cells in every scheme and keeps clear of its value.
+void BoardView::paint_giver_mark(QPainter& painter, const QRect& box) const {
+    const int ring = std::max(2, static_cast<int>(std::lround(2 * scale_)));
+    const QRect outer = box.adjusted(1, 1, -2, -2);
+    fill_frame(painter, outer, 1, QColor(0, 0, 0));
+    fill_frame(painter, outer.adjusted(1, 1, -1, -1), ring, QColor(0, 176, 0));
+    fill_frame(painter, outer.adjusted(ring + 1, ring + 1, -ring - 1, -ring - 1), 1,
+               QColor(255, 255, 255));
 }
 
 void BoardView::paint_marks(QPainter& painter) const {
@@ -99,14 +117,17 @@ void BoardView::paint_marks(QPainter& painter) const {
         painter.drawLine(to_pixels(form_.Line1.X1, form_.Line1.Y1),
                          to_pixels(form_.Line1.X2, form_.Line1.Y2));
     }
-    const std::pair<const ImageBox*, QSvgRenderer*> arrows[] = {{&form_.Lft, arrow_left_.get()},
-                                                                {&form_.Rght, arrow_right_.get()},
-                                                                {&form_.Up, arrow_up_.get()},
-                                                                {&form_.Down, arrow_down_.get()}};
-    for (const auto& [image, renderer] : arrows) {
+    const std::tuple<const ImageBox*, ArrowDirection, QSvgRenderer*> arrows[] = {
+        {&form_.Lft, ArrowDirection::Left, arrow_left_.get()},
+        {&form_.Rght, ArrowDirection::Right, arrow_right_.get()},
+        {&form_.Up, ArrowDirection::Up, arrow_up_.get()},
+        {&form_.Down, ArrowDirection::Down, arrow_down_.get()}};
+    for (const auto& [image, direction, renderer] : arrows) {
         if (image->Visible && renderer->isValid()) {
+            const TwipRect glyph =
+                arrow_glyph(*image, direction, static_cast<int>(Form1::CellSize));
             renderer->render(&painter,
-                             QRectF(to_pixels(image->Left, image->Top, ArrowSize, ArrowSize)));
+                             QRectF(to_pixels(glyph.left, glyph.top, glyph.width, glyph.height)));
         }
     }
 }

@@ -43,6 +43,7 @@ class BoardView : public QWidget {
     int cell_at(const QPointF& position) const;
     void paint_cells(QPainter& painter) const;
     void paint_marks(QPainter& painter) const;
+    void paint_giver_mark(QPainter& painter, const QRect& box) const;
     void move_keyboard_cell(int row_step, int col_step);
     void click_cell(int cell);
     // The keys of hint, undo, redo and solve-from-here; false for any other key.

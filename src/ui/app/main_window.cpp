@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
+#include <cmath>
 
 #include "core/app/form1.h"
 #include "ui/app/board_view.h"
@@ -17,11 +19,17 @@ namespace kalder::ui {
 
 namespace {
 
-// The designed outer size less the frame and title bar the old window system drew.
-constexpr int ClientWidthTwips = Form1::DesignWidth - 120;
+// The designed outer height less the frame, title bar and menu bar the old window system
+// drew; the width reaches past the grid-size box by the top bar's left margin, so that box is
+// never cut off.
+constexpr int ClientWidthTwips = 4350 + 480 + 60;
 constexpr int ClientHeightTwips = 5400;
-constexpr double MinScale = 1.0;
-constexpr double MaxScale = 3.0;
+// The frame a window manager adds, before the window is shown and its frame known.
+const QSize AssumedFrame(10, 40);
+
+PixelSize pixel_size(const QSize& size) {
+    return {size.width(), size.height()};
+}
 
 }  // namespace
 
@@ -42,9 +50,8 @@ MainWindow::MainWindow(Form1& form)
     connect(board_, &BoardView::model_changed, this, &MainWindow::sync);
     connect(scores_, &ScoresBoxView::model_changed, this, &MainWindow::sync);
     form_.EndProgram = [this] { close(); };
-    apply_scale(1.0);
-    sync();
-    centre_on_screen();
+    menu_font_ = menuBar()->font();
+    apply_scale_steps(0);
     // The board's keys (hint, undo, redo, ...) work from the start.
     board_->setFocus();
 }
@@ -52,6 +59,7 @@ MainWindow::MainWindow(Form1& form)
 void MainWindow::build_menus() {
     for (const Menu& menu : form_.menus) {
         QMenu* qmenu = menuBar()->addMenu(QString::fromStdString(menu.caption));
+        menus_.push_back(qmenu);
         for (const MenuItem& item : menu.items) {
             if (item.caption == "-") {
                 qmenu->addSeparator();
@@ -94,20 +102,79 @@ BoxControlView* MainWindow::button_view(const std::string& name) const {
     return found == buttons_.end() ? nullptr : found->second;
 }
 
-void MainWindow::apply_scale(double scale) {
-    board_->set_scale(std::clamp(scale, MinScale, MaxScale));
+void MainWindow::apply_scale_steps(int steps) {
+    scale_steps_ = std::clamp(steps, 0, MaxScaleSteps);
+    const double scale = scale_of_steps(scale_steps_);
+    board_->set_scale(scale);
     const QRect client = board_->to_pixels(0, 0, ClientWidthTwips, ClientHeightTwips);
     board_->setFixedSize(client.size());
+    QFont font = menu_font_;
+    font.setPointSizeF(menu_font_.pointSizeF() * scale);
+    menuBar()->setFont(font);
+    // Popup menus are windows of their own and take no font from the menu bar. The style
+    // draws a disabled entry a pixel off, so the widest one gets room for it.
+    for (QMenu* menu : menus_) {
+        menu->setFont(font);
+        menu->setMinimumWidth(0);
+        menu->setMinimumWidth(menu->sizeHint().width() + QFontMetrics(font).averageCharWidth());
+    }
     sync();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     adjustSize();
     setFixedSize(sizeHint());
 }
 
-void MainWindow::centre_on_screen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+// The menu bar's height grows with its font, close enough to in step with the scale.
+PixelSize MainWindow::outer_size_at(int steps) const {
+    const double scale = scale_of_steps(steps);
+    const double now = scale_of_steps(scale_steps_);
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : AssumedFrame;
+    const QRect client = QRect(0, 0, ClientWidthTwips, ClientHeightTwips);
+    const int menu_height =
+        static_cast<int>(std::lround(menuBar()->sizeHint().height() * scale / now));
+    return {static_cast<int>(std::lround(client.width() * scale / TwipsPerPixel)) + frame.width(),
+            static_cast<int>(std::lround(client.height() * scale / TwipsPerPixel)) + menu_height +
+                frame.height()};
+}
+
+QRect MainWindow::available_area() const {
+    const QScreen* shown_on = isVisible() ? screen() : QGuiApplication::primaryScreen();
+    return shown_on != nullptr ? shown_on->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void MainWindow::open_on_screen(std::optional<int> remembered_steps) {
+    const QRect area = available_area();
+    PixelSize room = pixel_size(area.size());
+    if (!remembered_steps) room.height = static_cast<int>(room.height * OpeningHeightShare);
+    apply_scale_steps(fitting_scale_steps([this](int steps) { return outer_size_at(steps); }, room,
+                                          remembered_steps.value_or(MaxScaleSteps)));
+    QRect frame(QPoint(0, 0),
+                size() + (isVisible() ? frameGeometry().size() - size() : AssumedFrame));
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+}
+
+void MainWindow::rescale(int steps, bool chosen) {
+    const QRect area = available_area();
+    const int fitting = fitting_scale_steps([this](int s) { return outer_size_at(s); },
+                                            pixel_size(area.size()), std::max(steps, 0));
+    const QRect old_frame = frameGeometry();
+    apply_scale_steps(fitting);
+    const PixelRect placed = place_window(
+        {old_frame.x(), old_frame.y(), old_frame.width(), old_frame.height()},
+        pixel_size(frameGeometry().size()), {area.x(), area.y(), area.width(), area.height()});
+    move(placed.left, placed.top);
+    if (chosen && on_scale_chosen) on_scale_chosen(scale_steps_);
+}
+
+// Moved to another screen, the window keeps to what that screen can show.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (QWindow* handle = windowHandle(); handle != nullptr && !screen_tracked_) {
+        screen_tracked_ = true;
+        connect(handle, &QWindow::screenChanged, this,
+                [this](QScreen*) { rescale(scale_steps_, false); });
     }
 }
 
@@ -119,17 +186,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // Ctrl + and Ctrl - scale the whole window, Ctrl 0 goes back to the designed size.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
-        const double scale = board_->scale();
         switch (event->key()) {
             case Qt::Key_Plus:
             case Qt::Key_Equal:
-                apply_scale(scale + 0.25);
+                rescale(scale_steps_ + 1, true);
                 return;
             case Qt::Key_Minus:
-                apply_scale(scale - 0.25);
+                rescale(scale_steps_ - 1, true);
                 return;
             case Qt::Key_0:
-                apply_scale(1.0);
+                rescale(0, true);
                 return;
             default:
                 break;

@@ -5,7 +5,10 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
+
+#include "core/app/window_scale.h"
 
 namespace kalder {
 class Form1;
@@ -31,18 +34,29 @@ class MainWindow : public QMainWindow {
     QLineEdit* puzzle_number_box() const { return puz_num_; }
     BoxControlView* button_view(const std::string& name) const;
 
+    // Picks the scale the window opens at (the remembered one, or the largest that fits the
+    // screen well) and centres the window on the screen.
+    void open_on_screen(std::optional<int> remembered_steps);
+    int scale_steps() const { return scale_steps_; }
+
     // Runs when the window is closed from its frame or by the Exit command.
     std::function<void()> on_close;
+    // Runs when the player chooses another scale.
+    std::function<void(int steps)> on_scale_chosen;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void build_menus();
     void build_top_bar();
-    void apply_scale(double scale);
-    void centre_on_screen();
+    void apply_scale_steps(int steps);
+    // Scales to `steps` as far as the screen allows, keeping the window centred where it was.
+    void rescale(int steps, bool chosen);
+    PixelSize outer_size_at(int steps) const;
+    QRect available_area() const;
 
     Form1& form_;
     BoardView* board_;
@@ -51,6 +65,10 @@ class MainWindow : public QMainWindow {
     ScoresBoxView* scores_;
     std::map<std::string, BoxControlView*> buttons_;
     std::vector<std::pair<QAction*, std::string>> menu_actions_;
+    std::vector<QMenu*> menus_;
+    QFont menu_font_;
+    int scale_steps_ = 0;
+    bool screen_tracked_ = false;
 };
 
 }  // namespace kalder::ui

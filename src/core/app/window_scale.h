@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+namespace kalder {
+
+// The window scales in whole steps of a quarter of its designed size (Ctrl + and Ctrl -),
+// from the designed size up.
+inline constexpr double ScaleStep = 0.25;
+inline constexpr int MaxScaleSteps = 20;
+
+// The share of the screen's height the window opens in, when the player has chosen no scale.
+inline constexpr double OpeningHeightShare = 0.8;
+
+inline double scale_of_steps(int steps) {
+    return 1.0 + steps * ScaleStep;
+}
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+// The most steps, up to `wanted`, at which the window (its outer size at a number of steps)
+// fits within `room`; 0 when not even the designed size fits, since the layout is never shrunk.
+int fitting_scale_steps(const std::function<PixelSize(int steps)>& outer_size, PixelSize room,
+                        int wanted = MaxScaleSteps);
+
+// The place for a window grown or shrunk to `size`: centred where it was, then moved as
+// little as needed to lie wholly on the screen's available area.
+PixelRect place_window(const PixelRect& old_frame, PixelSize size, const PixelRect& available);
+
+}  // namespace kalder
