@@ -77,6 +77,19 @@ TEST(BatchToolsTest, MissingInputsAndShortLinesAreReported) {
         std::tuple(puzzles_of(folder.read("out.kdr")), said.back()),
         std::tuple(std::vector<std::string>{",3,a,b", ",4,c,d"},
                    folder.file("out.kdr") + " done, 2 lines with fewer than four fields skipped"));
+    // A collection may hold MaxCollectionLines puzzles, and not one more.
+    std::string full;
+    for (int i = 0; i < MaxCollectionLines; ++i) full += "00000,3,a,b\r\n";
+    for (const bool over : {false, true}) {
+        std::filesystem::remove(folder.file("big-x.kdr"));
+        folder.write("big.kdr", full + (over ? "00000,3,a,b\r\n" : ""));
+        EXPECT_EQ(
+            shuffle_collection(folder.file("big.kdr"), folder.file("big-x.kdr"), random, report),
+            !over);
+        EXPECT_EQ(std::filesystem::exists(folder.file("big-x.kdr")), !over);
+    }
+    EXPECT_EQ(failed.back(),
+              folder.file("big.kdr") + " holds more than 99999 puzzles; nothing was written");
 }
 
 // One generator, drawn on: lines handled together still get keys of their own, and the
