@@ -44,13 +44,17 @@ class CreateTest : public Form1Test {
 };
 
 // Each creation replaces the temporary collection with the one new puzzle of the size in play,
-// and shows it from memory, even where the file cannot be replaced or written at all.
+// shown busy while it is made, and shows it from memory, even where the file cannot be replaced or
+// written at all.
 TEST_F(CreateTest, ALeftClickMakesAPuzzleOfTheSizeInPlay) {
     form->SolverBusy = true;
     create(LeftButton);
     EXPECT_EQ(form->CollectionPath, folder.file("puzzles.kdr")) << "inert while a solution plays";
     form->SolverBusy = false;
+    std::vector<std::tuple<std::string, bool>> while_made;
+    platform.on_process_events = [&] { while_made.emplace_back(form->PuzNum.Text, platform.busy); };
     for (int i = 0; i < 2; ++i) create(LeftButton);
+    EXPECT_EQ(while_made.front(), std::tuple("Creating ...", true));
     const std::string file = folder.read("kaldertemp.tmp");
     const auto expected = std::tuple("P# 1 of 1", "new puzzle", folder.file("kaldertemp.tmp"));
     EXPECT_EQ(std::tuple(file, verify_puzzle_line(file.substr(0, file.size() - 2)),
