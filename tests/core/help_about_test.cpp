@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/help/about_form.h"
 #include "core/help/form4.h"
 #include "form1_fixture.h"
@@ -14,121 +12,89 @@ class HelpAboutTest : public Form1Test {
     void SetUp() override {
         folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody));
         load();
-        form->EndProgram = [this] { ended = true; };
     }
-    bool ended = false;
 };
 
-TEST_F(HelpAboutTest, HelpShowsThePageAndStepsOnlyBetweenPlacesInIt) {
+// Back and Forward step only while a place inside the page is shown; a new place drops the
+// places ahead; activation shows the page from its start. The page view follows the window's
+// size unless too small; Exit hides the window for reuse, a close from the frame ends it, and
+// Exit from the game closes it only on Yes.
+TEST_F(HelpAboutTest, HelpStepsInThePageFollowsItsSizeAndIsReused) {
     form->mnuhelp_Click();
     Form4& help = *form->help_form;
+    HelpBrowser& browser = help.WebBrowser1;
     const std::string page = folder.file("kalder.htm");
-    EXPECT_EQ(help.Caption, "Kalder Help");
-    EXPECT_EQ(help.WebBrowser1.LocationURL(), page);
-    help.WebBrowser1.Navigate("https://example.org/");  // a place that is not in the page
+    browser.Navigate(page + "#rules");
+    browser.Navigate(page + "#keyboard");
     help.Command1_Click();
-    EXPECT_EQ(help.WebBrowser1.LocationURL(), "https://example.org/") << "no '#': Back inert";
-    help.WebBrowser1.Navigate(page + "#rules");
-    help.WebBrowser1.Navigate(page + "#keyboard");
-    help.Command1_Click();
-    EXPECT_EQ(help.WebBrowser1.LocationURL(), page + "#rules");
     help.Command2_Click();
-    EXPECT_EQ(help.WebBrowser1.LocationURL(), page + "#keyboard");
+    help.Command1_Click();
+    EXPECT_EQ(browser.LocationURL(), page + "#rules");
+    help.Command1_Click();
+    help.Command2_Click();
+    EXPECT_EQ(browser.LocationURL(), page) << "no '#': Forward inert";
+    browser.Navigate(page + "#new");
+    help.Command2_Click();
+    EXPECT_EQ(browser.LocationURL(), page + "#new");
+    browser.Navigate("https://example.org/");
+    help.Command1_Click();
+    EXPECT_EQ(browser.LocationURL(), "https://example.org/") << "no '#': Back inert";
     help.Form_Activate();
-    EXPECT_EQ(help.WebBrowser1.LocationURL(), page) << "activation shows the page from its start";
-    help.Command2_Click();
-    EXPECT_EQ(help.WebBrowser1.LocationURL(), page) << "no '#': Forward inert";
-}
-
-TEST_F(HelpAboutTest, HelpWindowFollowsItsSizeAndComesBackAfterExitOrClose) {
+    EXPECT_EQ(std::tuple(help.Caption, browser.LocationURL()), std::tuple("Kalder Help", page));
+    const int width = help.WebBrowser1.Width, height = help.WebBrowser1.Height;
+    help.Width += 1000;
+    help.Height += 500;
+    help.Form_Resize();
+    help.Width = help.Height = 10;
+    help.Form_Resize();
+    EXPECT_EQ(std::tuple(help.WebBrowser1.Width, help.WebBrowser1.Height, help.Command[2].Left),
+              std::tuple(width + 1000, height + 500, 2244));
+    help.Command3_Click();
+    EXPECT_FALSE(help.Visible);
     form->mnuhelp_Click();
-    Form4* help = form->help_form.get();
-    const int width = help->WebBrowser1.Width, height = help->WebBrowser1.Height;
-    help->Width += 1000;
-    help->Height += 500;
-    help->Form_Resize();
-    EXPECT_EQ(help->WebBrowser1.Width, width + 1000);
-    EXPECT_EQ(help->WebBrowser1.Height, height + 500);
-    EXPECT_EQ(help->Command[2].Left, 2244) << "buttons stay";
-    help->Width = 10;
-    help->Height = 10;
-    help->Form_Resize();
-    EXPECT_EQ(help->WebBrowser1.Width, width + 1000) << "too small: the last size stays";
-    help->Command3_Click();
-    EXPECT_FALSE(help->Visible);
+    EXPECT_EQ(std::tuple(form->help_form.get(), help.Visible), std::tuple(&help, true));
+    help.Form_Unload();
     form->mnuhelp_Click();
-    EXPECT_EQ(form->help_form.get(), help) << "Exit hides, the window is reused";
-    EXPECT_TRUE(help->Visible);
-    help->Form_Unload();
-    form->mnuhelp_Click();
+    EXPECT_EQ(std::tuple(form->help_form->Loaded, form->help_form->Visible, platform.help_shows),
+              std::tuple(true, true, 3));
+    platform.message_answers = {7, 6};
+    form->mnuexit_Click();
     EXPECT_TRUE(form->help_form->Loaded);
-    EXPECT_TRUE(form->help_form->Visible);
-    EXPECT_EQ(platform.help_shows, 3);
+    form->mnuexit_Click();
+    EXPECT_FALSE(form->help_form->Loaded);
 }
 
-TEST_F(HelpAboutTest, AboutClosesFourWaysAndOnlyTextAndFrameEndIt) {
-    struct Case {
-        const char* how;
-        std::function<void(AboutForm&)> close;
-        bool loaded;
+// OK and Escape hide the About box for the next time, a click on its text or a close from the
+// frame end it; it takes the scheme's colours at each showing.
+TEST_F(HelpAboutTest, AboutClosesFourWaysAndTakesTheSchemesColours) {
+    const std::function<void(AboutForm&)> closes[] = {
+        [](AboutForm& a) { a.aboutok.release(MouseEvent{}); },
+        [](AboutForm& a) { EXPECT_EQ(a.Form_KeyDown(AboutForm::KeyEscape), 0); },
+        [](AboutForm& a) { a.AboutText_MouseDown(); },
+        [](AboutForm& a) { a.Form_Unload(); },
     };
-    const Case cases[] = {
-        {"OK", [](AboutForm& a) { a.aboutok.release(MouseEvent{}); }, true},
-        {"Escape", [](AboutForm& a) { EXPECT_EQ(a.Form_KeyDown(AboutForm::KeyEscape), 0); }, true},
-        {"text", [](AboutForm& a) { a.AboutText_MouseDown(); }, false},
-        {"frame", [](AboutForm& a) { a.Form_Unload(); }, false},
-    };
-    for (const Case& c : cases) {
+    for (int i = 0; i < 4; ++i) {
         platform.on_about = [&](AboutForm& about) {
-            EXPECT_EQ(about.Form_KeyDown('A'), 'A') << "other keys do nothing";
-            EXPECT_TRUE(about.Visible);
-            c.close(about);
+            EXPECT_EQ(std::tuple(about.Form_KeyDown('A'), about.Visible), std::tuple('A', true));
+            closes[i](about);
         };
+        form->ColourTable[2] = RGB(9, 8, i);
         form->mnuabout_Click();
-        EXPECT_FALSE(form->about_form->Visible) << c.how;
-        EXPECT_EQ(form->about_form->Loaded, c.loaded) << c.how;
+        const AboutForm& about = *form->about_form;
+        EXPECT_EQ(
+            std::tuple(about.Visible, about.Loaded, about.BackColor, about.AboutText.BackColor),
+            std::tuple(false, i < 2, RGB(9, 8, i), RGB(9, 8, i)));
     }
-}
-
-TEST_F(HelpAboutTest, AboutTakesTheSchemesColoursEachTimeAndKeepsItsText) {
-    form->ColourTable[2] = RGB(1, 2, 3);
-    form->mnuabout_Click();
-    form->ColourTable[2] = RGB(9, 8, 7);
+    platform.on_about = nullptr;
     form->ColourTable[form->ColourIndex] = RGB(200, 100, 0);
     form->mnuabout_Click();
     const AboutForm& about = *form->about_form;
-    EXPECT_EQ(about.BackColor, RGB(9, 8, 7));
-    EXPECT_EQ(about.AboutText.BackColor, RGB(9, 8, 7));
-    EXPECT_EQ(about.Label1.BackColor, RGB(200, 100, 0));
-    EXPECT_EQ(about.Label1.ForeColor, LockedBack);
-    EXPECT_EQ(about.aboutok.BackColor(), RGB(200, 100, 0));
-
-    std::vector<std::string> lines;
-    std::istringstream text(AboutForm::Text);
-    for (std::string line; std::getline(text, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(AboutForm::Text.substr(AboutForm::Text.size() - 2), "\r\n");
-    EXPECT_EQ(lines[1], "Kalder Puzzle \r");
-    EXPECT_EQ(lines[2], "July 2008\r");
-    EXPECT_EQ(lines[3].rfind("Contact: ", 0), 0u);
-    EXPECT_EQ(lines[5], "Add, substract and get numbers in sequence in a grid\r");
-    EXPECT_EQ(lines[11].rfind("20,000 Kalder puzzles available at ", 0), 0u);
-    for (const int empty : {0, 4, 6, 10}) EXPECT_EQ(lines[empty], "\r") << empty;
-}
-
-TEST_F(HelpAboutTest, ExitClosesTheHelpWindowOnlyOnYes) {
-    std::filesystem::remove(folder.file("kalder.cfg"));
-    form->mnuhelp_Click();
-    platform.message_answers = {7};
-    form->mnuexit_Click();
-    EXPECT_FALSE(ended);
-    EXPECT_TRUE(form->help_form->Loaded);
-    EXPECT_FALSE(std::filesystem::exists(folder.file("kalder.cfg")));
-    platform.message_answers = {6};
-    form->mnuexit_Click();
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(form->help_form->Loaded);
-    EXPECT_TRUE(std::filesystem::exists(folder.file("kalder.cfg")));
+    EXPECT_EQ(std::tuple(about.Label1.BackColor, about.Label1.ForeColor, about.aboutok.BackColor()),
+              std::tuple(RGB(200, 100, 0), LockedBack, RGB(200, 100, 0)));
+    EXPECT_TRUE(AboutForm::Text.starts_with("\r\nKalder Puzzle \r\nJuly 2008\r\nContact: "));
+    EXPECT_NE(AboutForm::Text.find("\r\n\r\nAdd, substract and get numbers in sequence in a grid"
+                                   "\r\n\r\n"),
+              std::string::npos);
 }
 
 TEST_F(HelpAboutTest, CreatingShowsWhileThePuzzleIsMade) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/msgbox/msg_form.h"
+#include "core/msgbox/msg_style.h"
 #include "fake_platform.h"
 
 namespace kalder::testing {
@@ -8,63 +9,74 @@ namespace {
 
 using Captions = std::vector<std::string>;
 
+// The icon slots, then the buttons with their codes: "0 | Yes6 No7".
+std::string parsed(const char* text) {
+    const MsgStyle style = parse_msg_style(text);
+    std::string shown;
+    for (const int slot : style.icon_slots) shown += std::to_string(slot) + " ";
+    shown += "|";
+    for (const MsgButtonSpec& button : style.buttons) {
+        shown += " " + button.caption + std::to_string(button.code);
+    }
+    return shown;
+}
+
+// Case is ignored, only "+" separates and only blanks are trimmed; tokens match whole.
+TEST(MsgStyle, TokensNameIconsAndButtonsInOrder) {
+    EXPECT_EQ(parsed("   VBQuestion + vbYesNo+vbokonly  "), "0 | Yes6 No7 Ok1");
+    EXPECT_EQ(parsed("vberror,vbok+vbok vbcancel+\tvbok+vbokk+vbquestions+ok+yes"), "|");
+    EXPECT_EQ(parsed("+vbcustom+vbhappy++vbtrash+vbexclamation+vberror+vbinformation+vbprint+"
+                     "vblighton+vbcritical+"),
+              "10 5 6 1 3 2 7 8 4 |");
+    EXPECT_EQ(parsed("vbno+vbyes+vbnormal+vbabortretryignore+vbokcancel+vbretrycancel"),
+              "| No7 Yes6 Ok0 Abort3 Retry4 Ignore5 Ok1 Cancel2 Retry4 Cancel2");
+}
+
 class MsgFormTest : public ::testing::Test {
   protected:
     FakePlatform platform;
     MsgForm form{platform};
 };
 
-// No button asked for gives "Ok"; more than three give the first three.
-TEST_F(MsgFormTest, ShowsTheButtonsAndIconsOfTheStyle) {
+// No button asked for gives "Ok", more than three give the first three. A click answers the
+// code of its button; closing from the frame answers the last button shown, never a stale
+// answer. Only a shown button answers, to any mouse button.
+TEST_F(MsgFormTest, ShowsTheStyleAndAnswersTheCodeOfTheButton) {
     const struct {
         const char* style;
+        int answer;  // the code clicked, 0 the first button, -1 closes from the frame
         Captions captions;
         std::vector<int> icons;
-    } cases[] = {
-        {"", {"Ok"}, {}},
-        {"vbhappy+vbquestion", {"Ok"}, {0, 5}},
-        {"vbyesnocancel+vbok+vbabortretryignore", {"Yes", "No", "Cancel"}, {}},
-        {"vbok+vbok+vbok+vbok+vbexclamation", {"Ok", "Ok", "Ok"}, {1}},
-        {"vbyesno", {"Yes", "No"}, {}},
-    };
-    for (const auto& c : cases) {
-        MsgboxA(form, platform, "Note", c.style);
-        EXPECT_EQ(std::tuple(platform.messages.back().buttons, platform.messages.back().icon_slots),
-                  std::tuple(c.captions, c.icons))
-            << c.style;
-    }
-    EXPECT_EQ(std::tuple(form.cmd[2].Visible, form.Label1.left), std::tuple(false, 840))
-        << "the buttons of the last call are hidden again; the text keeps its indent";
-}
-
-// A click answers the code of its button, any mouse button but only a shown button; closing
-// from the frame answers the last button shown (never a stale answer, never 0).
-TEST_F(MsgFormTest, AnswersTheCodeOfTheButtonOrTheLastShown) {
-    const struct {
-        const char* style;
-        int answer;  // the button code clicked, -1 closes from the frame
         int code;
     } cases[] = {
-        {"vbokcancel", -1, 2}, {"vbquestion+vbyesno", 7, 7}, {"vbquestion+vbyesno", 6, 6},
-        {"vbyesno", -1, 7},    {"vbyesnocancel", 2, 2},      {"vbabortretryignore", 5, 5},
-        {"", -1, 1},           {"vbnormal", 0, 0},           {"vbyesno+vbok+vbcancel", -1, 1},
+        {"", -1, {"Ok"}, {}, 1},
+        {"vbhappy+vbquestion", 0, {"Ok"}, {0, 5}, 1},
+        {"vbyesnocancel+vbok+vbexclamation", -1, {"Yes", "No", "Cancel"}, {1}, 2},
+        {"vbquestion+vbyesno", 6, {"Yes", "No"}, {0}, 6},
+        {"vbyesno", -1, {"Yes", "No"}, {}, 7},
     };
     for (const auto& c : cases) {
         platform.message_answers = {c.answer};
         EXPECT_EQ(MsgboxA(form, platform, "Sure?", c.style), c.code) << c.style;
-        EXPECT_FALSE(form.visible);
+        EXPECT_EQ(std::tuple(platform.messages.back().buttons, platform.messages.back().icon_slots,
+                             form.visible),
+                  std::tuple(c.captions, c.icons, false))
+            << c.style;
     }
+    EXPECT_EQ(std::tuple(form.cmd[2].Visible, form.Label1.left), std::tuple(false, 840))
+        << "the buttons of the last call are hidden again; the text keeps its indent";
     platform.on_message = [this] {
         form.cmd_MouseUp(2, MouseEvent{});
         EXPECT_TRUE(form.visible) << "button 2 is not shown for two buttons";
-        form.cmd[1].press(MouseEvent{RightButton, 0, 0, 0});
-        form.cmd[1].release(MouseEvent{RightButton, 0, 0, 0});
+        form.cmd[0].press(MouseEvent{RightButton, 0, 0, 0});
+        form.cmd[0].release(MouseEvent{RightButton, 0, 0, 0});
     };
-    EXPECT_EQ(MsgboxA(form, platform, "x", "vbyesno"), 7);
+    EXPECT_EQ(MsgboxA(form, platform, "x", "vbyesno"), 6);
 }
 
-// The fake measures 100 twips a character and 200 a line.
-TEST_F(MsgFormTest, TheBoxGrowsWithTheTextAndCentresTheButtons) {
+// The box grows with its text (the fake measures 100 twips a character, 200 a line) and
+// centres the buttons; its colours and font stay until changed.
+TEST_F(MsgFormTest, TheBoxGrowsWithItsTextAndKeepsItsColours) {
     MsgboxA(form, platform, "Hi", "vbok");
     EXPECT_EQ(std::tuple(form.width, form.cmd[0].Left()), std::tuple(2655, (2655 - 885) / 2))
         << "never narrower than three buttons";
@@ -72,24 +84,16 @@ TEST_F(MsgFormTest, TheBoxGrowsWithTheTextAndCentresTheButtons) {
     EXPECT_EQ(std::tuple(form.Label1.width, form.width, form.cmd[0].Left(), form.cmd[1].Left()),
               std::tuple(4000, 5680, (5680 - 2 * 885) / 2, (5680 - 2 * 885) / 2 + 885));
     MsgboxA(form, platform, "one\r\ntwo\r\nthree", "vbabortretryignore");
-    EXPECT_EQ(std::tuple(form.Label1.width, form.Label1.height, form.height),
-              std::tuple(500, 3 * 200 + 120, 300 + 720 + 120 + 345 + 600));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(std::tuple(form.cmd[i].Left(), form.cmd[i].Top()), std::tuple(i * 885, 1140));
-    }
-}
-
-// -1 keeps a colour set before; 0 is a colour (black), not "keep".
-TEST_F(MsgFormTest, ColoursAndFontStayUntilChanged) {
+    EXPECT_EQ(std::tuple(form.Label1.height, form.height, form.cmd[2].Left(), form.cmd[2].Top()),
+              std::tuple(3 * 200 + 120, 300 + 720 + 120 + 345 + 600, 2 * 885, 1140));
+    // -1 keeps a colour set before; 0 is a colour (black), not "keep".
     form.font = Font{"Arial", 9, false, false};
     form.text_colour = RGB(10, 20, 30);
     MsgboxA(form, platform, "x", "vbok", RGB(1, 2, 3), 0);
     MsgboxA(form, platform, "x");
-    EXPECT_EQ(std::tuple(form.background, form.Label1.back, form.Label1.fore, form.Label1.font),
-              std::tuple(RGB(1, 2, 3), RGB(1, 2, 3), RGB(10, 20, 30), form.font));
-    for (const auto& button : form.cmd) {
-        EXPECT_EQ(std::tuple(button.BackColor(), button.GetFont()), std::tuple(0u, form.font));
-    }
+    EXPECT_EQ(std::tuple(form.background, form.Label1.back, form.Label1.fore, form.Label1.font,
+                         form.cmd[2].BackColor(), form.cmd[2].GetFont()),
+              std::tuple(RGB(1, 2, 3), RGB(1, 2, 3), RGB(10, 20, 30), form.font, 0u, form.font));
     MsgboxA(form, platform, "x", "vbok", -2, -1);
     EXPECT_NE(form.background, RGB(1, 2, 3)) << "only -1 keeps";
 }

@@ -20,9 +20,6 @@ class ScoresBoxTest : public ::testing::Test {
         EXPECT_EQ(encoded.substr(encoded.size() - 2), "\r\n");
         return DecodeScoreText(encoded.substr(0, encoded.size() - 2));
     }
-    void write_plain(const std::string& plain) {
-        folder.write("kalder.sco", EncodeScoreText(plain) + "\r\n");
-    }
     // Games, won and lost: this session's, then in total.
     static std::string shown(const ScoresBox& box) {
         std::string text;
@@ -36,8 +33,9 @@ class ScoresBoxTest : public ::testing::Test {
 
 // Each result counts a game and its kind, in the session and in total, and rewrites the file
 // dated today. Pieces that are no number count from zero, huge ones stop at the largest count,
-// missing ones keep what was shown, other pieces are written back as they read.
-TEST_F(ScoresBoxTest, CountsResultsForTheSessionAndInTotal) {
+// missing ones keep what was shown, other pieces are written back as they read. A new session
+// starts from zero; Clear, with either button, asks first.
+TEST_F(ScoresBoxTest, CountsResultsForTheSessionAndInTotalAndClearsOnYes) {
     const struct {
         std::string file;  // plain, before the session; "" for none
         int won, lost;
@@ -46,17 +44,17 @@ TEST_F(ScoresBoxTest, CountsResultsForTheSessionAndInTotal) {
     } cases[] = {
         {"", 0, 0, "0 0 0 0 0 0 ", "05Dec2026 0 0 0 0 0 0 "},
         {"", 2, 1, "3 2 1 3 2 1 ", "05Dec2026 3 2 0 1 "},
-        {"01Jan2026 10 7 0 3 ", 2, 1, "3 2 1 13 9 4 ", "05Dec2026 13 9 0 4 "},
         {"01Jan2026 ab 7x 0 -- ", 0, 1, "1 0 1 1 7x 1 ", "05Dec2026 1 7x 0 1 "},
         {"01Jan2026 5 4", 0, 0, "0 0 0 5 4 8 ", "01Jan2026 5 4"},
         {"01Jan2026 5  4 ", 1, 0, "1 1 0 6 1  ", "05Dec2026 6 1 4  "},
         {"01Jan2026 99999999999999999999 " + std::string(400, '9') + " 0 -99999999999999999999 ", 1,
          1, "2 1 1 9223372036854775807 9223372036854775807 -9223372036854775807 ", ""},
+        {"01Jan2026 10 7 0 3 ", 2, 1, "3 2 1 13 9 4 ", "05Dec2026 13 9 0 4 "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         std::filesystem::remove(folder.path() / "kalder.sco");
-        if (!c.file.empty()) write_plain(c.file);
+        if (!c.file.empty()) folder.write("kalder.sco", EncodeScoreText(c.file) + "\r\n");
         ScoresBox box(platform);
         box.ShowScoreLine("x 8 8 8 8 ");
         box.start();
@@ -69,35 +67,18 @@ TEST_F(ScoresBoxTest, CountsResultsForTheSessionAndInTotal) {
     }
     ScoresBox restarted(platform);
     restarted.start();
-    EXPECT_EQ(shown(restarted).substr(0, 6), "0 0 0 ") << "a new session";
-    EXPECT_EQ(restarted.frame_caption(), "kalder Scores");
-}
-
-TEST_F(ScoresBoxTest, AGarbledFileCountsOnFromZero) {
-    folder.write("kalder.sco", "\xff\x01zz garbage that is no hex at all\r\n");
-    ScoresBox box(platform);
-    box.start();
-    box.set_WonSession(true);
-    EXPECT_EQ(box.session(1), "1");
-    EXPECT_EQ(plain_file().substr(0, 10), "05Dec2026 ");
-}
-
-TEST_F(ScoresBoxTest, ClearAsksFirstWhicheverButton) {
-    write_plain("01Jan2026 10 7 0 3 ");
-    ScoresBox box(platform);
-    box.start();
-    box.set_WonSession(true);
     platform.system_answers = {7, 6};
-    box.Command2_MouseUp(MouseEvent{RightButton});
-    EXPECT_EQ(box.total(1), "11");
-    box.Command2_MouseUp(MouseEvent{LeftButton});
-    EXPECT_EQ(platform.system_messages, std::vector<std::string>(2, "Clear ALL scores"));
-    EXPECT_EQ(shown(box), "0 0 0 0 0 0 ");
-    EXPECT_EQ(plain_file(), "05Dec2026 0 0 0 0 0 ");
+    restarted.Command2_MouseUp(MouseEvent{RightButton});
+    EXPECT_EQ(std::tuple(shown(restarted), restarted.frame_caption()),
+              std::tuple("0 0 0 13 9 4 ", "kalder Scores"));
+    restarted.Command2_MouseUp(MouseEvent{LeftButton});
+    EXPECT_EQ(std::tuple(platform.system_messages, shown(restarted), plain_file()),
+              std::tuple(std::vector<std::string>(2, "Clear ALL scores"), "0 0 0 0 0 0 ",
+                         "05Dec2026 0 0 0 0 0 "));
 }
 
 TEST_F(ScoresBoxTest, AFailedWriteKeepsTheCountsAndTheOldFileAndIsToldOnce) {
-    write_plain("01Jan2026 10 7 0 3 ");
+    folder.write("kalder.sco", EncodeScoreText("01Jan2026 10 7 0 3 ") + "\r\n");
     ScoresBox box(platform);
     box.start();
     std::vector<std::string> told;
@@ -107,9 +88,9 @@ TEST_F(ScoresBoxTest, AFailedWriteKeepsTheCountsAndTheOldFileAndIsToldOnce) {
                                       ("kalder.sco.new-" + std::to_string(getpid())));
     box.set_WonSession(true);
     box.set_WonSession(true);
-    EXPECT_EQ(box.total(2), "9");
-    EXPECT_EQ(plain_file(), "01Jan2026 10 7 0 3 ");
-    EXPECT_EQ(told, std::vector<std::string>{folder.file("kalder.sco")});
+    EXPECT_EQ(std::tuple(box.total(2), plain_file(), told),
+              std::tuple("9", "01Jan2026 10 7 0 3 ",
+                         std::vector<std::string>{folder.file("kalder.sco")}));
 }
 
 }  // namespace
