@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHelpEvent>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,8 +11,14 @@
 #include <QToolTip>
 #include <fstream>
 
+#include "core/game/collection_file.h"
+#include "core/game/puzzle_line.h"
+#include "core/help/about_form.h"
+#include "core/help/form4.h"
 #include "main_window_fixture.h"
 #include "ui/app/board_view.h"
+#include "ui/help/about_form_view.h"
+#include "ui/help/form4_view.h"
 #include "ui/scores/scores_box_view.h"
 
 namespace kalder::ui {
@@ -23,6 +28,9 @@ class MainWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
+        std::filesystem::copy_file(
+            QCoreApplication::applicationDirPath().toStdString() + "/kalder.htm",
+            folder / "kalder.htm");
         std::ofstream(folder / "c.kdr", std::ios::binary)
             << "00001,3,121222332,020306010205040708\r\n"
             << "00002,3,1212,0102\r\n";
@@ -129,17 +137,15 @@ TEST_F(MainWindowTest, TheScoresPanelCoversTheBoardClearsAfterAskingAndCloses) {
     ASSERT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->session_label(2)->text(), "1");
     BoardView* board = window->board_view();
-    for (const int cell : {1, 2, 3}) {
-        const CellLabel& label = form->CellD[cell];
-        const QPoint at =
-            board->to_pixels(label.Left + label.Width / 2, label.Top + 60, 1, 1).topLeft();
-        QWidget* hit = board->childAt(at);
-        ASSERT_TRUE(panel->geometry().contains(at) && hit != nullptr) << cell;
-        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-            QTest::mouseClick(hit, button, Qt::NoModifier, hit->mapFrom(board, at));
-            EXPECT_EQ(form->SourceCell, -1) << "cell " << cell << " button " << button;
-        }
+    const CellLabel& label = form->CellD[2];
+    const QPoint at =
+        board->to_pixels(label.Left + label.Width / 2, label.Top + 60, 1, 1).topLeft();
+    QWidget* hit = board->childAt(at);
+    ASSERT_TRUE(panel->geometry().contains(at) && hit != nullptr);
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mouseClick(hit, button, Qt::NoModifier, hit->mapFrom(board, at));
     }
+    EXPECT_EQ(form->SourceCell, -1);
     std::map<QString, QPushButton*> buttons;
     for (QPushButton* button : panel->findChildren<QPushButton*>())
         buttons[button->text()] = button;
@@ -156,6 +162,86 @@ TEST_F(MainWindowTest, TheScoresPanelCoversTheBoardClearsAfterAskingAndCloses) {
               std::tuple("Clear ALL scores", "0"));
     QTest::mouseClick(buttons.at("Close"), Qt::RightButton);
     EXPECT_FALSE(panel->isVisible());
+}
+
+// Links inside the help page go through the model's history, so Back returns from a place; a
+// close from the frame ends the window.
+TEST_F(MainWindowTest, TheHelpWindowAndTheAboutBoxFollowTheirModels) {
+    form->menu_Click("mnuhelp");
+    auto* help = window->findChild<Form4View*>();
+    ASSERT_TRUE(help != nullptr && QTest::qWaitForWindowActive(help));
+    save_screenshot_if_asked(*help, "screenshot-help.png");
+    emit help->browser()->anchorClicked(QUrl("#keyboard"));
+    EXPECT_EQ(
+        std::tuple(help->windowTitle(), help->windowIcon().isNull(),
+                   help->browser()->toPlainText().contains("worked example"),
+                   help->form().WebBrowser1.LocationURL(), help->browser()->source().fragment()),
+        std::tuple("Kalder Help", false, true, (folder / "kalder.htm#keyboard").string(),
+                   "keyboard"));
+    QTest::mouseClick(help->button(0), Qt::LeftButton);
+    help->resize(help->width() + 100, help->height());
+    EXPECT_EQ(std::tuple(help->form().WebBrowser1.LocationURL(),
+                         help->browser()->source().hasFragment(), help->browser()->width()),
+              std::tuple((folder / "kalder.htm").string(), false, help->width() - 4));
+    help->close();
+    EXPECT_FALSE(form->help_form->Loaded);
+    // The About box ends on a click on its text; Escape, and no other key, hides it.
+    when_modal([](QWidget& about) {
+        save_screenshot_if_asked(about, "screenshot-about.png");
+        QTest::mouseClick(dynamic_cast<AboutFormView&>(about).text_box(), Qt::LeftButton);
+    });
+    form->menu_Click("mnuabout");
+    EXPECT_FALSE(form->about_form->Loaded);
+    when_modal([](QWidget& about) {
+        QTest::keyClick(&about, Qt::Key_Return);
+        EXPECT_TRUE(about.isVisible()) << "only Escape closes";
+        QTest::keyClick(&about, Qt::Key_Escape);
+    });
+    form->menu_Click("mnuabout");
+    EXPECT_EQ(std::tuple(form->about_form->Loaded, form->about_form->Visible),
+              std::tuple(true, false));
+}
+
+// A first start beside the shipped collection, without a configuration file (the game says
+// so), lands on its first, smallest puzzle; a five-by-five one is reached by typing its number.
+// Also takes the README's pictures when asked.
+TEST_F(MainWindowFixture, TheShippedCollectionStartsSmallAndReachesAnyPuzzleByNumber) {
+    const std::string shipped =
+        (QCoreApplication::applicationDirPath() + "/puzzles.kdr").toStdString();
+    std::filesystem::copy_file(shipped, folder / "puzzles.kdr");
+    QString first_message;
+    answer_next_message_box(&first_message);
+    start();
+    const auto line = [&](int number) {
+        return parse_puzzle_line(read_collection_line(shipped, number).value()).line.value();
+    };
+    const auto board = [this] {
+        std::string cells;
+        for (int k = 1; k <= form->board.GridSize * form->board.GridSize; ++k) {
+            cells += form->CellD[k].Caption;
+        }
+        return cells;
+    };
+    const int count = CountLines(shipped);
+    QLineEdit* number_box = window->puzzle_number_box();
+    EXPECT_EQ(std::tuple(first_message.isEmpty(), count >= 150, line(1).size, board(),
+                         number_box->text().toStdString()),
+              std::tuple(false, true, 3, line(1).cells, "P# 1 of " + std::to_string(count)));
+    int five = 1;
+    while (five < count && line(five).size < 5) ++five;
+    number_box->selectAll();
+    QTest::keyClicks(number_box, QString::number(five));
+    QTest::keyClick(number_box, Qt::Key_Return);
+    EXPECT_EQ(board(), line(five).cells);
+    // A selection in progress for the picture: the first giver of the stored solution.
+    const int giver = std::stoi(line(five).moves.substr(0, 2));
+    click(giver);
+    QTest::mouseMove(window->board_view(), centre_of(1));
+    EXPECT_EQ(form->SourceCell, giver);
+    save_screenshot_if_asked(*window, "screenshot.png");
+    form->menu_Click("mnuscores");
+    window->sync();
+    save_screenshot_if_asked(*window, "screenshot-scores.png");
 }
 
 }  // namespace
