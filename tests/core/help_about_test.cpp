@@ -16,9 +16,9 @@ class HelpAboutTest : public Form1Test {
 };
 
 // Back and Forward step only while a place inside the page is shown; a new place drops the
-// places ahead; activation shows the page from its start. The page view follows the window's
-// size unless too small; Exit hides the window for reuse, a close from the frame ends it, and
-// Exit from the game closes it only on Yes.
+// places ahead; activation shows the page from its start in the scheme's colours. The page view
+// follows the window's size unless too small; Exit hides the window for reuse, a close from the
+// frame ends it, and Exit from the game closes it only on Yes.
 TEST_F(HelpAboutTest, HelpStepsInThePageFollowsItsSizeAndIsReused) {
     form->mnuhelp_Click();
     Form4& help = *form->help_form;
@@ -39,13 +39,17 @@ TEST_F(HelpAboutTest, HelpStepsInThePageFollowsItsSizeAndIsReused) {
     browser.Navigate("https://example.org/");
     help.Command1_Click();
     EXPECT_EQ(browser.LocationURL(), "https://example.org/") << "no '#': Back inert";
+    form->ColourTable[2] = RGB(9, 8, 7);
     help.Form_Activate();
-    EXPECT_EQ(std::tuple(help.Caption, browser.LocationURL()), std::tuple("Kalder Help", page));
+    EXPECT_EQ(
+        std::tuple(help.Caption, browser.LocationURL(), help.BackColor, help.Command[2].BackColor),
+        std::tuple("Kalder Help", page, RGB(9, 8, 7), form->ColourTable[form->ColourIndex]));
     const int width = help.WebBrowser1.Width, height = help.WebBrowser1.Height;
     help.Width += 1000;
     help.Height += 500;
     help.Form_Resize();
-    help.Width = help.Height = 10;
+    help.Width = 10;
+    help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;  // no room at all
     help.Form_Resize();
     EXPECT_EQ(std::tuple(help.WebBrowser1.Width, help.WebBrowser1.Height, help.Command[2].Left),
               std::tuple(width + 1000, height + 500, 2244));
