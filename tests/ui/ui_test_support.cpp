@@ -2,12 +2,12 @@
 
 #include <unistd.h>
 #include <QApplication>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
 
 #include "ui/controls/box_control_view.h"
+#include "ui/msgbox/msg_form_view.h"
 
 namespace kalder::ui {
 
@@ -32,15 +32,9 @@ void when_modal(std::function<void(QWidget&)> act) {
 
 void answer_next_message_box(QString* seen) {
     when_modal([seen](QWidget& modal) {
-        for (const QLabel* label : modal.findChildren<QLabel*>()) {
-            if (!label->text().isEmpty()) {
-                *seen = label->text();
-                break;
-            }
-        }
-        for (BoxControlView* button : modal.findChildren<BoxControlView*>()) {
-            if (button->isVisible()) return QTest::mouseClick(button, Qt::LeftButton);
-        }
+        auto& view = dynamic_cast<MsgFormView&>(modal);
+        *seen = view.text_label()->text();
+        QTest::mouseClick(view.button(0), Qt::LeftButton);
     });
 }
 
