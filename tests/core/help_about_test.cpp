@@ -101,13 +101,5 @@ TEST_F(HelpAboutTest, AboutClosesFourWaysAndTakesTheSchemesColours) {
               std::string::npos);
 }
 
-TEST_F(HelpAboutTest, CreatingShowsWhileThePuzzleIsMade) {
-    std::vector<std::string> shown;
-    platform.on_process_events = [&] { shown.push_back(form->PuzNum.Text); };
-    form->cmdcreate_MouseUp(MouseEvent{LeftButton});
-    ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.front(), "Creating ...");
-}
-
 }  // namespace
 }  // namespace kalder::testing
