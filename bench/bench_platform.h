@@ -38,6 +38,8 @@ class InstantPlatform : public Platform {
     std::string working_folder() const override { return folder; }
     bool folder_writable(const std::string&) const override { return true; }
     std::string user_data_folder() const override { return folder; }
+    void set_working_folder(const std::string&) override {}
+    std::string file_name_dialog(const FileNameRequest&) override { return ""; }
 
   private:
     std::function<void()> tick_;

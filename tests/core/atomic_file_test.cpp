@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "core/appearance/config_file.h"
+#include "core/collections/remove_line.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
 #include "core/scores/score_codec.h"
@@ -207,6 +208,26 @@ TEST(KillSafe, AKilledAppendLeavesOnlyWholeLines) {
                 whole += format_puzzle_line(n, 3, body) + "\r\n";
             EXPECT_EQ(folder.read("f.kdr"), whole);
         });
+}
+
+// Killed amid deletes, the collection is the old or the new one whole: its last lines, in order.
+TEST(KillSafe, AKilledDeleteLeavesTheCollectionWhole) {
+    const TempFolder folder(memory_folder());
+    const std::string path = folder.file("c.kdr");
+    std::string whole;
+    for (int n = 1; n <= 40; ++n) whole += format_puzzle_line(n, 3, "1,2") + "\r\n";
+    folder.write("c.kdr", whole);
+    const auto deleting = [&](const auto& ready) {
+        ready();
+        while (remove_collection_line(path, 1)) continue;
+    };
+    const auto whole_or_shorter = [&] {
+        remove_stale_temporary_files(path);
+        const std::string left = folder.read("c.kdr");
+        EXPECT_TRUE(whole.ends_with(left) && left.size() % (whole.find('\n') + 1) == 0) << left;
+        folder.write("c.kdr", whole);
+    };
+    EXPECT_GT(kill_repeatedly(folder, 1000, deleting, whole_or_shorter), 0);
 }
 
 // Run by a user who may write the folder but not read the file: root reads everything, so a

@@ -46,6 +46,10 @@ class FakePlatform : public Platform {
     };
     std::vector<InputBox> input_boxes;
 
+    // What every file dialog answers ("" cancels); each moves the working folder, as one may.
+    std::string file_answer;
+    std::vector<FileNameRequest> file_requests;
+
     // One runs at each wait (inside a Pause) before the timer fires: events during a pause.
     std::deque<std::function<void()>> during_wait;
 
@@ -87,6 +91,12 @@ class FakePlatform : public Platform {
     std::string working_folder() const override { return working; }
     bool folder_writable(const std::string& path) const override;
     std::string user_data_folder() const override { return user_data; }
+    void set_working_folder(const std::string& folder) override { working = folder; }
+    std::string file_name_dialog(const FileNameRequest& request) override {
+        file_requests.push_back(request);
+        working = "/moved/by/the/dialog/";
+        return file_answer;
+    }
 
     // Texts of all messages shown so far.
     std::vector<std::string> message_texts() const;

@@ -117,7 +117,7 @@ TEST_F(Form1Test, TheTopBarAndTheMenusCarryTheirTexts) {
     }
     EXPECT_EQ(shown,
               "Kalder: (Options) Scores - Help About - Cancel - Exit "
-              "Puzzle: Solve - (Load) (Save) (Delete) - Cancel ");
+              "Puzzle: Solve - Load Save Delete - Cancel ");
 }
 
 // Cancel does nothing, Scores shows the panel, Exit asks and only Yes saves and ends.

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -61,7 +63,29 @@ TEST_F(MainWindowTest, TheMenusShowTheModelsEntries) {
     }
     EXPECT_EQ(shown.join(' ').toStdString(),
               "Kalder: (Options) Scores - Help About - Cancel - Exit "
-              "Puzzle: Solve - (Load) (Save) (Delete) - Cancel");
+              "Puzzle: Solve - Load Save Delete - Cancel");
+}
+
+// Load asks in the program folder; the filter's label keeps its ";"-separated patterns while
+// the list shows the files of each pattern, and only those.
+TEST_F(MainWindowTest, LoadAsksForAKalderFileInTheProgramFolder) {
+    for (const char* name : {"b.txt", "c.dat", "d.md"}) std::ofstream(folder / name) << "x";
+    QStringList seen;
+    when_modal([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<QFileDialog&>(modal);
+        auto* files = dialog.findChild<QFileSystemModel*>("qt_filesystem_model");
+        const QModelIndex root = files->index(dialog.directory().absolutePath());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return files->rowCount(root) >= 3; }, 5000));
+        seen << dialog.windowTitle() << dialog.directory().absolutePath() << dialog.nameFilters();
+        for (int row = 0; row < files->rowCount(root); ++row) {
+            seen << files->fileName(files->index(row, 0, root));
+        }
+        dialog.reject();
+    });
+    form->menu_Click("mnuload");
+    std::sort(seen.begin() + std::min<qsizetype>(3, seen.size()), seen.end());
+    EXPECT_EQ(seen, (QStringList{"Kalder", folder.c_str(), "Kalder Files (*.kdr;*.txt;*.dat)",
+                                 "b.txt", "c.dat", "c.kdr"}));
 }
 
 // Clicks select and move, the line follows the pointer with the cells' tips ("-1" on the

@@ -24,6 +24,7 @@ Form1::Form1(Platform& platform, Random& random)
       cmdundo(platform),
       msg_form(platform),
       Score1(platform),
+      gf1(platform),
       platform_(platform),
       random_(random) {
     build_top_bar();
@@ -73,9 +74,9 @@ void Form1::build_menus() {
          "Puzzle",
          {{"mnusolve", "Solve"},
           {"", "-"},
-          {"mnuload", "Load", false},
-          {"mnusave", "Save", false},
-          {"mnudelete", "Delete", false},
+          {"mnuload", "Load"},
+          {"mnusave", "Save"},
+          {"mnudelete", "Delete"},
           {"", "-"},
           {"can2", "Cancel"}}},
     };

@@ -5,13 +5,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/app/form1_controls.h"
 #include "core/base/colour.h"
 #include "core/base/platform.h"
 #include "core/controls/box_control.h"
+#include "core/controls/fn_dialog.h"
 #include "core/game/board.h"
 #include "core/game/kept_place.h"
 #include "core/game/position.h"
@@ -87,6 +90,11 @@ class Form1 {
     void mnuabout_Click();
     void mnuexit_Click();
 
+    // Collection files.
+    void mnuload_Click();
+    void mnusave_Click();
+    void mnudelete_Click();
+
     // Creating puzzles.
     void cmdcreate_MouseUp(const MouseEvent& event);
     void NewRandomPuzzle(int size);
@@ -157,6 +165,7 @@ class Form1 {
     // Secondary windows, made on first use; a window closed for good is made anew next time.
     std::unique_ptr<Form4> help_form;
     std::unique_ptr<AboutForm> about_form;
+    FNDialog gf1;
 
     // Settings kept in the configuration file.
     std::string SchemeName;
@@ -176,10 +185,17 @@ class Form1 {
     void build_top_bar();
     void build_menus();
     void style_message_box();
-    bool put_line_on_board(const std::string& path, int n, const std::string& line, int line_count);
+    // Why the line cannot be shown; "" once it is on the board.
+    std::string put_line_on_board(const std::string& path, int n, const std::string& line,
+                                  int line_count);
     void make_new_puzzle(int size);
-    // The created puzzle in PuzzleBody, as line 1 of the temporary collection.
-    void show_new_puzzle(int size);
+    // PuzzleBody on the board as line n of the collection's count lines, without reading the
+    // file.
+    void show_from_memory(int size, int n, int count);
+    // The puzzle in play afresh. A puzzle of the temporary collection comes from memory: a
+    // folder that would not take a new puzzle may have left that file missing, or holding an
+    // older one.
+    void show_again_from_start();
     int ask_grid_size();
     void show_first_puzzle();
     // The half-played board, rewritten after every change so that no way of quitting loses it.
@@ -192,9 +208,24 @@ class Form1 {
     int moves_back_to_solvable() const;
     void tell_dead_end();
     BatchReport batch_report();
+    // What became of a request to show one line of a collection.
+    enum class LineShown { Shown, Missing, Damaged };
+    // Shows line n without a word to the player; why a damaged line cannot be shown goes to
+    // `error`.
+    LineShown show_line_quietly(const std::string& path, int n, std::string& error);
+    void report_damaged_line(const std::string& path, int n, const std::string& error);
+    // Shows line n of the collection or, past damaged lines, the first sound one from there in
+    // the direction of step (+1 or -1), going round the collection; the lines passed over are
+    // named once each. True when none could be shown.
+    bool show_stepping_over_damage(int n, int step);
+    // The file's lines are named again should they be stepped over.
+    void forget_damage_reports(const std::string& path);
+    void set_collection_dialog();
 
     Platform& platform_;
     Random& random_;
+    // Damaged lines the player was told of while stepping, so each is told once.
+    std::set<std::pair<std::string, int>> reported_damaged_lines_;
 };
 
 }  // namespace kalder

@@ -12,6 +12,17 @@ class AboutForm;
 class Form4;
 class MsgForm;
 
+// What an Open or Save dialog is asked to show: one filter, a start folder and a title.
+struct FileNameRequest {
+    bool save = false;
+    std::string filter_label;  // "Kalder Files (*.kdr;*.txt;*.dat)"
+    std::string patterns;      // ";"-separated: "*.kdr;*.txt;*.dat"
+    std::string start_folder;  // with a trailing '/'
+    std::string title;
+
+    bool operator==(const FileNameRequest&) const = default;
+};
+
 // Everything the game needs of the window system and the machine. The Qt implementation
 // lives in ui/; tests use a scripted fake.
 class Platform {
@@ -33,6 +44,10 @@ class Platform {
     // Text input box; returns "" when cancelled.
     virtual std::string input_box(const std::string& prompt, const std::string& title,
                                   const std::string& default_text) = 0;
+    // Modal Open or Save dialog: the chosen file's full path, "" when cancelled or failed. An
+    // Open dialog accepts only an existing file; a Save dialog also a new one, without asking
+    // before an existing file is chosen.
+    virtual std::string file_name_dialog(const FileNameRequest& request) = 0;
 
     // One-shot timer: (re)starts it; on_tick runs once after ms milliseconds.
     virtual void start_timer(int ms, std::function<void()> on_tick) = 0;
@@ -57,6 +72,7 @@ class Platform {
     virtual bool folder_writable(const std::string& folder) const = 0;
     // The user's own data folder for the game ($XDG_DATA_HOME/kalder), with a trailing '/'.
     virtual std::string user_data_folder() const = 0;
+    virtual void set_working_folder(const std::string& folder) = 0;
 };
 
 }  // namespace kalder

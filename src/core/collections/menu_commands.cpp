@@ -9,6 +9,9 @@ void Form1::menu_Click(const std::string& name) {
     if (name == "mnuabout") mnuabout_Click();
     if (name == "mnusolve") mnusolve_Click();
     if (name == "mnuexit") mnuexit_Click();
+    if (name == "mnuload") mnuload_Click();
+    if (name == "mnusave") mnusave_Click();
+    if (name == "mnudelete") mnudelete_Click();
 }
 
 void Form1::mnuscores_Click() {

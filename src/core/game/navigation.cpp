@@ -16,21 +16,25 @@ void Form1::arrows_MouseUp(int index, const MouseEvent& event) {
     PuzzleCount = CountLines(CollectionPath);
     const int old = PuzzleNumber;
     int n = 0;
+    // Damaged lines are stepped over in this direction.
+    int step = 1;
     if (index == 1) {
         n = std::min(static_cast<int>(random_.fraction() * PuzzleCount) + 1, PuzzleCount);
     } else if (index == 0 && event.Button == LeftButton) {
         n = PuzzleNumber - 1 < 1 ? PuzzleCount : PuzzleNumber - 1;
+        step = -1;
     } else if (index == 0 && event.Button == RightButton) {
         n = 1;
     } else if (index == 2 && event.Button == LeftButton) {
         n = PuzzleNumber + 1 > PuzzleCount ? 1 : PuzzleNumber + 1;
     } else if (index == 2 && event.Button == RightButton) {
         n = PuzzleCount;
+        step = -1;
     } else {
         return;
     }
     PuzzleNumber = n;
-    if (!ShowPuzzle(CollectionPath, n)) return;
+    if (!show_stepping_over_damage(n, step)) return;
     // The file has become shorter: stay on the puzzle that was shown.
     if (ShowPuzzle(CollectionPath, old)) {
         PuzzleNumber = old;

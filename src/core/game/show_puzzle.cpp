@@ -26,23 +26,24 @@ void Form1::show_cell(const Position& position, int cell) {
 }
 
 bool Form1::ShowPuzzle(const std::string& path, int n) {
-    const auto line = read_collection_line_and_count(path, n);
-    if (!line) return true;
-    return put_line_on_board(path, n, line->text, line->line_count);
+    std::string error;
+    const LineShown shown = show_line_quietly(path, n, error);
+    if (shown == LineShown::Damaged) report_damaged_line(path, n, error);
+    return shown != LineShown::Shown;
 }
 
-// A damaged line never reaches the board: the player is told which line of which file it is,
-// and the puzzle in play stays as it was.
-bool Form1::put_line_on_board(const std::string& path, int n, const std::string& line,
-                              int line_count) {
+Form1::LineShown Form1::show_line_quietly(const std::string& path, int n, std::string& error) {
+    const auto line = read_collection_line_and_count(path, n);
+    if (!line) return LineShown::Missing;
+    error = put_line_on_board(path, n, line->text, line->line_count);
+    return error.empty() ? LineShown::Shown : LineShown::Damaged;
+}
+
+// A damaged line never reaches the board, and the puzzle in play stays as it was.
+std::string Form1::put_line_on_board(const std::string& path, int n, const std::string& line,
+                                     int line_count) {
     const PuzzleLineParse parsed = parse_puzzle_line(line);
-    if (!parsed.ok()) {
-        MsgboxA("Puzzle " + std::to_string(n) + " of the file" + "\r\n" + path + "\r\n" +
-                    "cannot be shown: " + parsed.error,
-                "vbcritical+vbok");
-        platform_.process_events();
-        return true;
-    }
+    if (!parsed.ok()) return parsed.error;
     const PuzzleLine& puzzle = *parsed.line;
     if (puzzle.size != board.GridSize) {
         board.GridSize = puzzle.size;
@@ -78,7 +79,19 @@ bool Form1::put_line_on_board(const std::string& path, int n, const std::string&
     SourceCell = -1;
     TargetCell = -1;
     board_changed();
-    return false;
+    return "";
+}
+
+void Form1::show_from_memory(int size, int n, int count) {
+    put_line_on_board(CollectionPath, n, format_puzzle_line(n, size, PuzzleBody), count);
+}
+
+void Form1::show_again_from_start() {
+    if (CollectionPath == TempCollectionPath) {
+        show_from_memory(board.GridSize, PuzzleNumber, PuzzleCount);
+        return;
+    }
+    ShowPuzzle(CollectionPath, PuzzleNumber);
 }
 
 }  // namespace kalder

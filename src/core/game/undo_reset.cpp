@@ -24,13 +24,7 @@ void Form1::cmdreset_MouseUp(const MouseEvent&) {
     const int answer = MsgboxA("Reset current puzzle?", "vbquestion+vbyesno");
     platform_.process_events();
     if (answer != 6) return;
-    // A new puzzle starts again from memory: a folder that would not take it may have left the
-    // temporary collection missing, or holding an older puzzle.
-    if (CollectionPath == TempCollectionPath) {
-        show_new_puzzle(board.GridSize);
-        return;
-    }
-    ShowPuzzle(CollectionPath, PuzzleNumber);
+    show_again_from_start();
 }
 
 }  // namespace kalder

@@ -4,7 +4,6 @@
 #include "core/app/form1.h"
 #include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
 #include "core/generator/generate_puzzle.h"
 
 namespace kalder {
@@ -66,11 +65,7 @@ void Form1::make_new_puzzle(int size) {
     // previous puzzle as its line 1.
     if (FileExists(TempCollectionPath)) std::ofstream(TempCollectionPath, std::ios::trunc);
     if (!FileExists(TempCollectionPath)) AppendPuzzle(TempCollectionPath, size, PuzzleBody);
-    show_new_puzzle(size);
-}
-
-void Form1::show_new_puzzle(int size) {
-    put_line_on_board(TempCollectionPath, 1, format_puzzle_line(1, size, PuzzleBody), 1);
+    show_from_memory(size, 1, 1);
 }
 
 }  // namespace kalder

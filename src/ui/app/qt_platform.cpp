@@ -17,6 +17,7 @@
 #include "core/help/about_form.h"
 #include "core/msgbox/msg_style.h"
 #include "ui/app/qt_convert.h"
+#include "ui/controls/file_dialog.h"
 #include "ui/help/about_form_view.h"
 #include "ui/help/form4_view.h"
 #include "ui/msgbox/msg_form_view.h"
@@ -95,6 +96,14 @@ std::string QtPlatform::input_box(const std::string& prompt, const std::string& 
     return accepted ? answer.toStdString() : std::string();
 }
 
+std::string QtPlatform::file_name_dialog(const FileNameRequest& request) {
+    render();
+    QFileDialog dialog(parent_);
+    configure_file_dialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
 void QtPlatform::start_timer(int ms, std::function<void()> on_tick) {
     on_tick_ = std::move(on_tick);
     timer_.start(std::max(ms, 0));
@@ -163,6 +172,10 @@ bool QtPlatform::folder_writable(const std::string& folder) const {
 std::string QtPlatform::user_data_folder() const {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
            "/kalder/";
+}
+
+void QtPlatform::set_working_folder(const std::string& folder) {
+    QDir::setCurrent(QString::fromStdString(folder));
 }
 
 }  // namespace kalder::ui

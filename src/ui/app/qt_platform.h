@@ -33,6 +33,7 @@ class QtPlatform : public Platform {
     void close_other_windows() override;
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override;
+    std::string file_name_dialog(const FileNameRequest& request) override;
     void start_timer(int ms, std::function<void()> on_tick) override;
     void wait_for_events() override;
     void process_events() override;
@@ -45,6 +46,7 @@ class QtPlatform : public Platform {
     std::string working_folder() const override;
     bool folder_writable(const std::string& folder) const override;
     std::string user_data_folder() const override;
+    void set_working_folder(const std::string& folder) override;
 
   private:
     void render() const;

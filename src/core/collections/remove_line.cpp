@@ -1,0 +1,46 @@
+#include "core/collections/remove_line.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "core/base/atomic_file.h"
+
+namespace kalder {
+
+namespace {
+
+std::optional<std::string> read_whole_file(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) return std::nullopt;
+    return content;
+}
+
+// Where the line after the one starting at `from` starts. Line ends are taken as the reader
+// takes them: CR LF, LF or a lone CR.
+std::size_t next_line_start(const std::string& text, std::size_t from) {
+    const std::size_t end = text.find_first_of("\r\n", from);
+    if (end == std::string::npos) return text.size();
+    const bool cr_lf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return end + (cr_lf ? 2 : 1);
+}
+
+}  // namespace
+
+bool remove_collection_line(const std::string& path, int n) {
+    auto content = read_whole_file(path);
+    if (!content || n < 1) return false;
+    std::size_t start = 0;
+    for (int line = 1; line < n && start < content->size(); ++line) {
+        start = next_line_start(*content, start);
+    }
+    if (start >= content->size()) return false;
+    content->erase(start, next_line_start(*content, start) - start);
+    // What a killed earlier delete left beside the collection goes first.
+    remove_stale_temporary_files(path);
+    return write_file_atomically(path, *content);
+}
+
+}  // namespace kalder

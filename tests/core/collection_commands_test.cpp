@@ -1,0 +1,102 @@
+#include <filesystem>
+
+#include "form1_fixture.h"
+
+namespace kalder::testing {
+namespace {
+
+// Three puzzles told apart by their first cells, with mixed line ends and a gap in the numbers.
+const std::string Lines[] = {puzzle_line(1, 3, SampleBody), "00007,4,4111222233334444,\n",
+                             puzzle_line(9, 3, "522111332,")};
+const std::string Three = Lines[0] + Lines[1] + Lines[2];
+
+class CollectionCommandsTest : public Form1Test {
+  protected:
+    void SetUp() override { load(collection({Three}), 1); }
+    // Runs a menu command, the file dialog answering `path` ("" cancels) and the message boxes
+    // `answers`; returns the last message shown.
+    std::string choose(const std::string& command, const std::string& path = "",
+                       std::deque<int> answers = {}) {
+        platform.file_answer = path;
+        platform.message_answers = std::move(answers);
+        form->menu_Click(command);
+        return platform.messages.empty() ? "" : platform.messages.back().text;
+    }
+};
+
+// Load and Save open in the program folder with the one filter, titled; only "save" in any
+// letter case asks for a file to save; the working folder survives; cancelling says nothing.
+TEST_F(CollectionCommandsTest, TheDialogIsAskedAsSetAndCancellingDoesNothing) {
+    choose("mnuload");
+    choose("mnusave");
+    for (const std::string s : {"SaVe", "", " ", "xyz", "SAVE "}) form->gf1.GetFileName(s);
+    const std::vector<FileNameRequest>& asked = platform.file_requests;
+    EXPECT_EQ(std::count_if(asked.begin(), asked.end(), [](auto& r) { return r.save; }), 2);
+    EXPECT_TRUE(asked[1].save && asked[2].save);
+    EXPECT_EQ(asked[0], (FileNameRequest{false, "Kalder Files (*.kdr;*.txt;*.dat)",
+                                         "*.kdr;*.txt;*.dat", folder.slash(), "Kalder"}));
+    EXPECT_EQ(platform.working + std::to_string(platform.messages.size()), folder.slash() + "0");
+}
+
+// A file without a first puzzle to show is refused and the previous one is shown again from
+// its start; damaged lines of a loaded file are stepped over in the arrow's direction, each
+// named once.
+TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
+    const std::string start = board(), path = folder.file("d.txt");
+    for (const std::string first : {"", "00001,12,121222332,02\r\n"}) {
+        move(2, 1);
+        folder.write("d.txt", first);
+        EXPECT_EQ(choose("mnuload", path).rfind("Error reading file: " + path, 0), 0u) << first;
+        EXPECT_EQ(form->CollectionPath + board(), folder.file("c.kdr") + start);
+    }
+    folder.write("d.txt", Lines[1] + "00002,3,12\r\n\r\n" + Lines[0]);
+    EXPECT_EQ(choose("mnuload", path), "Loaded file:\r\n" + path + "\r\n 4 puzzles");
+    for (const auto& [arrow, shown] : {std::pair{2, "P# 4 of 41"}, {0, "P# 1 of 44"}}) {
+        form->arrows_MouseUp(arrow, MouseEvent{LeftButton});
+        EXPECT_EQ(form->PuzNum.Text + form->CellD[1].Caption, shown);
+    }
+    EXPECT_EQ(platform.messages.size(), 4u);
+    EXPECT_EQ(platform.messages.back().text,
+              "Puzzles 2, 3 of the file\r\n" + path + "\r\ncannot be shown");
+}
+
+// The puzzle as loaded, not as played, numbered one past the file's lines; a file that cannot
+// be written is said so; the collection in play counts a puzzle added to it at once.
+TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
+    move(2, 1);
+    const std::string path = folder.file("new.kdr"), bad = folder.file("no/such/folder.kdr");
+    for (const std::string n : {"1", "2"}) {
+        EXPECT_EQ(choose("mnusave", path), "Puzzle number " + n + " added to file:\r\n" + path);
+    }
+    EXPECT_EQ(folder.read("new.kdr"),
+              puzzle_line(1, 3, SampleBody) + puzzle_line(2, 3, SampleBody));
+    EXPECT_EQ(choose("mnusave", bad), "Puzzle number 1 was not added to file:\r\n" + bad);
+    choose("mnusave", folder.file("c.kdr"));
+    EXPECT_EQ(form->PuzNum.Text, "P# 1 of 4");
+}
+
+// The neighbour is shown (the new first one when the first goes); every other line stays byte
+// for byte, in the temporary collection as in any other. No, a rewrite that cannot complete (a
+// folder stands where its new file would go) and a collection of one leave the file whole.
+TEST_F(CollectionCommandsTest, DeleteKeepsEveryOtherLineByteForByteAndShowsTheNeighbour) {
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {
+        {"c.kdr", 1, Lines[1] + Lines[2], "P# 1 of 24"},
+        {"kaldertemp.tmp", 2, Lines[0] + Lines[2], "P# 1 of 21"},
+        {"c.kdr", 3, Lines[0] + Lines[1], "P# 2 of 24"}};
+    for (const auto& [file, deleted, kept, shown] : cases) {
+        show(collection({Three}, file), deleted);
+        EXPECT_EQ(choose("mnudelete", "", {6, 1}), "Puzzle# " + std::to_string(deleted) +
+                                                       " deleted from file: " + folder.file(file));
+        EXPECT_EQ(folder.read(file) + form->PuzNum.Text + form->CellD[1].Caption, kept + shown);
+    }
+    const std::string path = folder.file("c.kdr");
+    EXPECT_EQ(choose("mnudelete", "", {7}), "Delete current puzzle from file:\r\n" + path);
+    std::filesystem::create_directory(path + ".new-" + std::to_string(getpid()));
+    EXPECT_EQ(choose("mnudelete", "", {6, 1}), "Puzzle# 2 was not deleted from file: " + path);
+    EXPECT_EQ(folder.read("c.kdr"), Lines[0] + Lines[1]);
+    folder.write("c.kdr", Lines[0]);
+    EXPECT_EQ(choose("mnudelete"), "There is only one puzzle in this file");
+}
+
+}  // namespace
+}  // namespace kalder::testing
