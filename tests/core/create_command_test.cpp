@@ -74,10 +74,10 @@ TEST_F(CreateTest, ALeftClickMakesAPuzzleOfTheSizeInPlay) {
 }
 
 // 2.5 and 9.5 round to 2 and 10, 3e1 is 30; blanks before the number do not matter; 6.5 goes
-// to the even 6. Cancelling changes nothing. The box offers the size in play.
+// to the even 6; 9 fits. Cancelling changes nothing. The box offers the size in play.
 TEST_F(CreateTest, ARightClickAsksForTheSizeUntilItFits) {
     const std::pair<std::deque<std::string>, int> cases[] = {
-        {{"12", "two", "2.5", "9.5", "3e1", "  5 "}, 5}, {{"6.5"}, 6}, {{}, 6}};
+        {{"12", "two", "2.5", "9.5", "3e1", "  5 "}, 5}, {{"9"}, 9}, {{"6.5"}, 6}, {{}, 6}};
     for (const auto& [answers, size] : cases) {
         const std::string body = form->PuzzleBody;
         const std::size_t asked_before = platform.input_boxes.size();
