@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/appearance/form2.h"
 #include "core/help/about_form.h"
 #include "core/help/form4.h"
 
@@ -61,6 +62,20 @@ std::string FakePlatform::input_box(const std::string& prompt, const std::string
     std::string answer = input_answers.front();
     input_answers.pop_front();
     return answer;
+}
+
+void FakePlatform::show_options_form(Form2& form) {
+    ++options_shown;
+    form.Visible = true;
+    form.Form_Activate();
+    if (on_options_form) on_options_form(form);
+    form.Visible = false;
+}
+
+Colour FakePlatform::translate_colour(Colour colour) const {
+    if (!is_system_colour(colour)) return colour;
+    const auto found = system_colours.find(colour);
+    return found == system_colours.end() ? 0 : found->second;
 }
 
 void FakePlatform::start_timer(int ms, std::function<void()> on_tick) {

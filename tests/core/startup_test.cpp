@@ -56,11 +56,12 @@ TEST_F(Form1Test, AReadOnlyInstallStillPlaysAndTellsOncePerFile) {
     platform.folder = platform.working = folder.file("read-only/");
     restart();
     EXPECT_EQ(form->PuzNum.Text, "P# 1 of 1");
-    ASSERT_EQ(platform.messages.size(), 2u);
+    ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_NE(platform.messages[0].text.find("kalder.sco"), std::string::npos);
     EXPECT_NE(platform.messages[1].text.find("kalder.cfg"), std::string::npos);
     EXPECT_EQ(std::tuple(form->msg_form.title, form->msg_form.background),
               std::tuple("Kalder", form->BackColor));
+    EXPECT_NE(platform.messages[2].text.find("all.col"), std::string::npos);
     platform.messages.clear();
     form->Score1.set_WonSession(true);
     form->mnusolve_Click();
@@ -116,7 +117,7 @@ TEST_F(Form1Test, TheTopBarAndTheMenusCarryTheirTexts) {
         shown += " ";
     }
     EXPECT_EQ(shown,
-              "Kalder: (Options) Scores - Help About - Cancel - Exit "
+              "Kalder: Options Scores - Help About - Cancel - Exit "
               "Puzzle: Solve - Load Save Delete - Cancel ");
 }
 

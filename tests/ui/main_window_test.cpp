@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, TheMenusShowTheModelsEntries) {
         }
     }
     EXPECT_EQ(shown.join(' ').toStdString(),
-              "Kalder: (Options) Scores - Help About - Cancel - Exit "
+              "Kalder: Options Scores - Help About - Cancel - Exit "
               "Puzzle: Solve - Load Save Delete - Cancel");
 }
 

@@ -3,6 +3,7 @@
 #include "core/appearance/config_file.h"
 #include "core/appearance/default_scheme.h"
 #include "core/base/data_folder.h"
+#include "core/appearance/scheme_store.h"
 #include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 
@@ -25,6 +26,8 @@ Form1::Form1(Platform& platform, Random& random)
       msg_form(platform),
       Score1(platform),
       gf1(platform),
+      form2(platform, SchemeHost{ColourTable, SchemeName, SchemeStorePath, BackColor,
+                                 [this] { Command2_Click(); }}),
       platform_(platform),
       random_(random) {
     build_top_bar();
@@ -61,7 +64,7 @@ void Form1::build_menus() {
     menus = {
         {"mnumain",
          "Kalder",
-         {{"mnuoptions", "Options", false},
+         {{"mnuoptions", "Options"},
           {"mnuscores", "Scores"},
           {"", "-"},
           {"mnuhelp", "Help"},
@@ -96,15 +99,7 @@ void Form1::Form_Load() {
     Caption = "Kalder";
     // The built-in colours go on first, so even the first messages show in the game's look.
     ColourTable = default_colour_table();
-    ColourIndex = 4;
-    BackColor = ColourTable[2];
-    for (auto& arrow : arrows) arrow.set_BackColor(open_cell_colour());
-    for (BoxControl* button : {&cmdreset, &cmdcreate, &cmdundo}) {
-        button->set_BackColor(open_cell_colour());
-    }
-    Score1.set_BackColor(ColourTable[2]);
-    Shape1.BorderColor = ColourTable[4];
-    Shape2.BorderColor = ColourTable[3];
+    ApplyColourScheme();
     style_message_box();
     Score1.Top = 650;
     Score1.Left = 700;
@@ -127,6 +122,7 @@ void Form1::Form_Load() {
     ProgramFolder = choose_data_folder(platform_);
     TempCollectionPath = ProgramFolder + "kaldertemp.tmp";
     SchemeStorePath = ProgramFolder + "all.col";
+    form2.fill_list(read_scheme_store(SchemeStorePath).value_or(std::vector<std::string>{}));
     Config config;
     ReadcfgFile(
         ProgramFolder, config,
@@ -135,6 +131,8 @@ void Form1::Form_Load() {
     SchemeName = config.SchemeName;
     CollectionPath = config.CollectionPath;
     PuzzleNumber = config.PuzzleNumber;
+    start_in_scheme();
+    ApplyColourScheme();
     // Read before the first puzzle shows, since showing it starts the kept place afresh.
     const std::optional<KeptPlace> kept = read_kept_place(ProgramFolder + KeptPlaceFile);
     show_first_puzzle();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/app/form1_controls.h"
+#include "core/appearance/form2.h"
 #include "core/base/colour.h"
 #include "core/base/platform.h"
 #include "core/controls/box_control.h"
@@ -89,6 +90,13 @@ class Form1 {
     void mnuhelp_Click();
     void mnuabout_Click();
     void mnuexit_Click();
+    void mnuoptions_Click();
+
+    // Colour schemes: fill the table from the store's block and paint the windows with it.
+    void LoadColourScheme(const std::string& name);
+    void ApplyColourScheme();
+    // The hidden trigger the Options dialog presses: reload the named scheme and paint.
+    void Command2_Click();
 
     // Collection files.
     void mnuload_Click();
@@ -159,6 +167,8 @@ class Form1 {
     BoxControl cmdcreate;
     BoxControl cmdundo;
     std::vector<Menu> menus;
+    // Background of the menu bar and its menus; a system colour leaves the platform's own.
+    Colour MenuBackColor = SystemButtonFace;
     Timer Timer1;
     MsgForm msg_form;
     ScoresBox Score1;
@@ -169,6 +179,9 @@ class Form1 {
 
     // Settings kept in the configuration file.
     std::string SchemeName;
+
+    // The Options dialog, made once and kept.
+    Form2 form2;
 
     // Ends the program (set by the view); the Exit command calls it.
     std::function<void()> EndProgram;
@@ -185,6 +198,8 @@ class Form1 {
     void build_top_bar();
     void build_menus();
     void style_message_box();
+    // Start-up's scheme: the configured one, or the built-in colours when there is no store.
+    void start_in_scheme();
     // Why the line cannot be shown; "" once it is on the board.
     std::string put_line_on_board(const std::string& path, int n, const std::string& line,
                                   int line_count);

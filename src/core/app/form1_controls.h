@@ -35,12 +35,14 @@ struct ImageBox {
 struct TextBox {
     std::string Text;
     std::string ToolTipText;
+    Colour BackColor = SystemButtonFace;
 };
 
 struct LabelBox {
     std::string Caption;
     std::string ToolTipText;
     Colour BackColor = RGB(0, 0, 0);
+    Colour ForeColor = RGB(255, 255, 255);
 };
 
 struct RectangleShape {

@@ -4,11 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "core/base/colour.h"
 #include "core/base/font.h"
 
 namespace kalder {
 
 class AboutForm;
+class Form2;
 class Form4;
 class MsgForm;
 
@@ -41,6 +43,11 @@ class Platform {
     virtual void show_about_form(AboutForm& form) = 0;
     // Closes every window but the main one, each as its frame's close button would.
     virtual void close_other_windows() = 0;
+    // Shows the Options dialog modally; returns once it is hidden.
+    virtual void show_options_form(Form2& form) = 0;
+    // A system colour reference as the plain colour it stands for now (0 when it stands for
+    // none); a plain colour comes back unchanged.
+    virtual Colour translate_colour(Colour colour) const = 0;
     // Text input box; returns "" when cancelled.
     virtual std::string input_box(const std::string& prompt, const std::string& title,
                                   const std::string& default_text) = 0;

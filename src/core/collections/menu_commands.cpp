@@ -4,6 +4,7 @@
 namespace kalder {
 
 void Form1::menu_Click(const std::string& name) {
+    if (name == "mnuoptions") mnuoptions_Click();
     if (name == "mnuscores") mnuscores_Click();
     if (name == "mnuhelp") mnuhelp_Click();
     if (name == "mnuabout") mnuabout_Click();

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/base/colour.h"
+#include "core/controls/mouse_event.h"
+
+namespace kalder {
+
+class Platform;
+
+// Model of the colour picker: a 4 x 4 palette, two shade strips (black to the colour, white to
+// the colour) and red, green and blue bars, with a swatch of the selection. Positions are
+// twips on the control's surface.
+class ColPik {
+  public:
+    static constexpr int StripSteps = 257;
+    static constexpr int StripLeft = 10;
+    static constexpr int BlackStripTop = 950;
+    static constexpr int WhiteStripTop = 1175;
+    static constexpr int StripHeight = 200;
+    // Picks from this height down do not repaint the strips.
+    static constexpr int StripAreaTop = 900;
+
+    struct Box {
+        int x1, y1, x2, y2;  // both corners inside
+    };
+    // The standard 16 console colours, numbered row by row on the palette.
+    static const std::array<Colour, 16> Palette;
+    static Box palette_box(int number);
+
+    explicit ColPik(const Platform& platform);
+
+    // The selection (the swatch's colour); writing it selects the colour and repaints the strips.
+    Colour SchemeColor() const { return Label1_BackColor; }
+    void set_SchemeColor(Colour colour);
+    bool Enabled = true;
+
+    static Colour clrBlackness(Colour color, int blackness);
+    static Colour clrWhiteness(Colour color, int whiteness);
+
+    // Raised with every choice.
+    std::function<void(Colour&)> SelColor;
+
+    // First layout and every resize: paints the palette and selects light grey.
+    void UserControl_Resize();
+    // A release on the surface picks the colour painted there.
+    void UserControl_MouseUp(const MouseEvent& event);
+    // The user or the program moved bar n (0 red, 1 green, 2 blue).
+    void set_bar(int channel, int value);
+
+    // The colour painted at a point of the surface; the control's background elsewhere.
+    Colour colour_at(double x, double y) const;
+
+    // What the control shows.
+    std::array<int, 3> bar_value{255, 255, 255};
+    std::array<std::string, 3> degree_caption{"255", "255", "255"};
+    std::array<Colour, 3> PicRGB{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+    Colour Label1_BackColor = RGB(192, 192, 192);
+    Colour BackColor = SystemButtonFace;
+    bool palette_painted = false;
+    std::array<Colour, StripSteps> black_strip{};
+    std::array<Colour, StripSteps> white_strip{};
+    int StripsEnabled = 1;
+
+  private:
+    void SelectColour(Colour& c);
+    void bar_changed(int channel);
+
+    const Platform* platform_;
+};
+
+}  // namespace kalder

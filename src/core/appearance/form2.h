@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/appearance/col_pik.h"
+#include "core/appearance/scheme_store.h"
+#include "core/controls/box_control.h"
+
+namespace kalder {
+
+class Platform;
+
+// What the Options dialog shares with the main window: it works directly on the colour table
+// and hands the chosen scheme back through the scheme name.
+struct SchemeHost {
+    SchemeTable& ColourTable;
+    std::string& SchemeName;
+    const std::string& SchemeStorePath;
+    // The main window's background, the "default.col" preview's colour.
+    const Colour& main_background;
+    // The main window's trigger: reload the named scheme and paint with it.
+    std::function<void()> press_Command2;
+};
+
+// Model of the Options dialog: choose, preview, derive, add, replace, delete and apply colour
+// schemes of the store. Questions and notices go through the system's message box.
+class Form2 {
+  public:
+    static constexpr int ContrastMin = -100;
+    static constexpr int ContrastMax = 300;
+    static constexpr int ContrastDesign = 100;
+
+    Form2(Platform& platform, SchemeHost host);
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+
+    // Handlers.
+    void Form_Activate();
+    void List1_MouseUp();
+    // The contrast bar moved; a change while its tag is "X" does nothing.
+    void set_ContrastV(int value);
+    void ShowSch_MouseUp() { View(); }
+    void AddSch_MouseUp();
+    void RepSch_MouseUp();
+    void DelSch_MouseUp();
+    void Command1_MouseUp();
+    void Command2_MouseUp();
+
+    // The list's selected text, "" when nothing is selected.
+    std::string selected_text() const;
+    // Fills the list from the store's lines by the listing rule; nothing selected.
+    void fill_list(const std::vector<std::string>& store_lines);
+
+    std::string Caption = "Kalder Options";
+    bool Visible = false;
+    Colour BackColor = SystemButtonFace;
+    std::string Frame1_Caption = "Color Scheme";
+    Colour Frame1_BackColor = SystemButtonFace;
+    Colour List1_BackColor = SystemWindow;
+    std::vector<std::string> List1;
+    int ListIndex = -1;
+    int ContrastV = ContrastDesign;
+    std::string ContrastV_Tag;
+    ColPik ColPik1;
+    BoxControl ShowSch, RepSch, DelSch, AddSch, Command1, Command2;
+
+    // Runs whenever a handler changed what the dialog shows (the view repaints).
+    std::function<void()> changed;
+
+  private:
+    void View();
+    // Fills the table from the named block (no +32/-32 rule); "default.col" copies the main
+    // window's background. base receives slot 2, or 0 when the scheme is not found.
+    void LoadSchemePreview(const std::string& name, Colour& base);
+    void PaintOptionsDialog();
+    void paint_controls();
+    std::array<BoxControl*, 6> buttons() { return {&Command1, &Command2, &ShowSch, &AddSch, &DelSch, &RepSch}; }
+    void message(const std::string& text);
+    bool ask(const std::string& text);
+    // The table's slots as plain colours, ready to be written.
+    SchemeTable plain_table() const;
+    // The store rewritten whole with the block under the header replaced or (empty) dropped;
+    // nothing when it could not be read, was cut short or could not be written.
+    std::optional<std::vector<std::string>> rewrite_store(const std::string& header, const std::vector<std::string>& block);
+
+    Platform& platform_;
+    SchemeHost host_;
+};
+
+}  // namespace kalder
