@@ -19,6 +19,8 @@ class InstantPlatform : public Platform {
     void show_help_form(Form4&) override {}
     void show_about_form(AboutForm&) override {}
     void close_other_windows() override {}
+    void show_options_form(Form2&) override {}
+    Colour translate_colour(Colour colour) const override { return colour; }
     std::string input_box(const std::string&, const std::string&, const std::string&) override {
         return "";
     }

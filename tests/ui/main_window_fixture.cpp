@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 #include "ui/app/board_view.h"
@@ -9,6 +10,9 @@ namespace kalder::ui {
 void MainWindowFixture::SetUp() {
     folder = make_test_folder();
     platform.program_folder_override = folder.string() + "/";
+    // The shipped scheme store, copied beside the program by the build.
+    std::filesystem::copy_file(
+        QCoreApplication::applicationDirPath().toStdString() + "/all.col", folder / "all.col");
 }
 
 void MainWindowFixture::TearDown() {

@@ -20,10 +20,10 @@ int scaled(int channel, float factor) {
 }  // namespace
 
 const std::array<Colour, 16> ColPik::Palette = {
-    RGB(0, 0, 0),     RGB(0, 0, 128),     RGB(0, 128, 0),   RGB(0, 128, 128),
-    RGB(128, 0, 0),   RGB(128, 0, 128),   RGB(128, 128, 0), RGB(192, 192, 192),
+    RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
+    RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
     RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
-    RGB(255, 0, 0),   RGB(255, 0, 255),   RGB(255, 255, 0), RGB(255, 255, 255)};
+    RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255)};
 
 ColPik::Box ColPik::palette_box(int number) {
     const int row = number / 4;

@@ -90,8 +90,7 @@ void DeriveScheme(Colour base, int contrast, SchemeTable& table) {
 }
 
 double relative_luminance(Colour c) {
-    return 0.2126 * linear(red_of(c)) + 0.7152 * linear(green_of(c)) +
-           0.0722 * linear(blue_of(c));
+    return 0.2126 * linear(red_of(c)) + 0.7152 * linear(green_of(c)) + 0.0722 * linear(blue_of(c));
 }
 
 double contrast_ratio(Colour a, Colour b) {

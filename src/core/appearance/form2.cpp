@@ -23,8 +23,8 @@ bool starts_with_ignoring_case(const std::string& entry, const std::string& pref
     return entry.size() >= prefix.size() && lower(entry.substr(0, prefix.size())) == lower(prefix);
 }
 
-void place(BoxControl& button, int left, int top, int width, int height,
-           const std::string& caption, const std::string& tip) {
+void place(BoxControl& button, int left, int top, int width, int height, const std::string& caption,
+           const std::string& tip) {
     button.move(left, top, width, height);
     button.set_Font(Font{"Arial", 7.5, false, false});
     button.set_Caption(caption);
@@ -81,7 +81,6 @@ void Form2::paint_controls() {
     const SchemeTable& table = host_.ColourTable;
     BackColor = Frame1_BackColor = List1_BackColor = table[2];
     for (BoxControl* button : buttons()) button->set_BackColor(table[4]);
-    if (changed) changed();
 }
 
 void Form2::PaintOptionsDialog() {
@@ -157,7 +156,6 @@ void Form2::AddSch_MouseUp() {
         return;
     }
     fill_list(*lines);
-    if (changed) changed();
     message("Color Scheme: " + name + " added");
 }
 
@@ -194,7 +192,6 @@ void Form2::DelSch_MouseUp() {
         return;
     }
     fill_list(*lines);
-    if (changed) changed();
     message("Color Scheme: " + h + " deleted");
 }
 
@@ -206,7 +203,6 @@ void Form2::Command1_MouseUp() {
 
 void Form2::Command2_MouseUp() {
     Visible = false;
-    if (changed) changed();
 }
 
 void Form2::message(const std::string& text) {

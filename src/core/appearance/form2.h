@@ -68,9 +68,6 @@ class Form2 {
     ColPik ColPik1;
     BoxControl ShowSch, RepSch, DelSch, AddSch, Command1, Command2;
 
-    // Runs whenever a handler changed what the dialog shows (the view repaints).
-    std::function<void()> changed;
-
   private:
     void View();
     // Fills the table from the named block (no +32/-32 rule); "default.col" copies the main
@@ -78,14 +75,17 @@ class Form2 {
     void LoadSchemePreview(const std::string& name, Colour& base);
     void PaintOptionsDialog();
     void paint_controls();
-    std::array<BoxControl*, 6> buttons() { return {&Command1, &Command2, &ShowSch, &AddSch, &DelSch, &RepSch}; }
+    std::array<BoxControl*, 6> buttons() {
+        return {&Command1, &Command2, &ShowSch, &AddSch, &DelSch, &RepSch};
+    }
     void message(const std::string& text);
     bool ask(const std::string& text);
     // The table's slots as plain colours, ready to be written.
     SchemeTable plain_table() const;
     // The store rewritten whole with the block under the header replaced or (empty) dropped;
     // nothing when it could not be read, was cut short or could not be written.
-    std::optional<std::vector<std::string>> rewrite_store(const std::string& header, const std::vector<std::string>& block);
+    std::optional<std::vector<std::string>> rewrite_store(const std::string& header,
+                                                          const std::vector<std::string>& block);
 
     Platform& platform_;
     SchemeHost host_;

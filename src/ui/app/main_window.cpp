@@ -204,6 +204,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
+// The menu bar and its menus in the scheme's colour; a system colour leaves the platform's look.
+void MainWindow::paint_menus() {
+    if (is_system_colour(form_.MenuBackColor)) {
+        menuBar()->setStyleSheet(QString());
+        return;
+    }
+    const QColor back = to_qcolor(form_.MenuBackColor);
+    const QColor text = readable_text_qcolor(form_.MenuBackColor);
+    menuBar()->setStyleSheet(
+        QStringLiteral("QMenuBar, QMenu { background: %1; color: %2; }"
+                       "QMenuBar::item:selected, QMenu::item:selected { background: %3; }")
+            .arg(back.name(), text.name(), back.darker(125).name()));
+}
+
 void MainWindow::sync() {
     const double scale = board_->scale();
     for (auto& [name, view] : buttons_) view->sync(scale);
@@ -235,10 +249,7 @@ void MainWindow::sync() {
             }
         }
     }
-    const QColor menu_colour = to_qcolor(form_.ColourTable[3]);
-    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: %1; color: white; }"
-                                            "QMenuBar::item:selected { background: %2; }")
-                                 .arg(menu_colour.name(), menu_colour.lighter(140).name()));
+    paint_menus();
     board_->update();
 }
 

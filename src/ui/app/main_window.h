@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
     void rescale(int steps, bool chosen);
     PixelSize outer_size_at(int steps) const;
     QRect available_area() const;
+    void paint_menus();
 
     Form1& form_;
     BoardView* board_;

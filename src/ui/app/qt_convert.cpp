@@ -1,5 +1,7 @@
 #include "ui/app/qt_convert.h"
 
+#include "core/appearance/colour_scheme.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPalette>
@@ -34,6 +36,14 @@ QColor system_colour(Colour reference) {
 QColor to_qcolor(Colour colour) {
     if (is_system_colour(colour)) return system_colour(colour);
     return QColor(red_of(colour), green_of(colour), blue_of(colour));
+}
+
+Colour to_colour(const QColor& colour) {
+    return RGB(colour.red(), colour.green(), colour.blue());
+}
+
+QColor readable_text_qcolor(Colour back) {
+    return to_qcolor(readable_text_on(to_colour(to_qcolor(back))));
 }
 
 QFont to_qfont(const Font& font, double scale) {

@@ -18,6 +18,10 @@ constexpr double TwipsPerPixel = 15.0;
 
 // A core colour; system colour references are taken from the application palette.
 QColor to_qcolor(Colour colour);
+// A colour as the plain colour value it shows.
+Colour to_colour(const QColor& colour);
+// The program's dark text where it stays readable on `back`, else its light text.
+QColor readable_text_qcolor(Colour back);
 // Point sizes are turned into pixels at 96 dpi times scale, so a window scales as a whole.
 QFont to_qfont(const Font& font, double scale = 1.0);
 // A place given in twips, in pixels at 96 dpi.

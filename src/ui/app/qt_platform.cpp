@@ -17,6 +17,7 @@
 #include "core/help/about_form.h"
 #include "core/msgbox/msg_style.h"
 #include "ui/app/qt_convert.h"
+#include "ui/appearance/form2_view.h"
 #include "ui/controls/file_dialog.h"
 #include "ui/help/about_form_view.h"
 #include "ui/help/form4_view.h"
@@ -85,6 +86,18 @@ void QtPlatform::close_other_windows() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != parent_ && window->isVisible()) window->close();
     }
+}
+
+void QtPlatform::show_options_form(Form2& form) {
+    render();
+    show_form2_modal(form, parent_, [this] { render(); });
+}
+
+// The window system's colours are the application palette's, as the views paint them.
+Colour QtPlatform::translate_colour(Colour colour) const {
+    constexpr Colour LastSystemColour = 0x80000018u;
+    if (!is_system_colour(colour)) return colour;
+    return colour <= LastSystemColour ? to_colour(to_qcolor(colour)) : 0;
 }
 
 std::string QtPlatform::input_box(const std::string& prompt, const std::string& title,

@@ -31,6 +31,8 @@ class QtPlatform : public Platform {
     void show_help_form(Form4& form) override;
     void show_about_form(AboutForm& form) override;
     void close_other_windows() override;
+    void show_options_form(Form2& form) override;
+    Colour translate_colour(Colour colour) const override;
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override;
     std::string file_name_dialog(const FileNameRequest& request) override;

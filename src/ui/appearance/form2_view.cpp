@@ -1,0 +1,174 @@
+#include "ui/appearance/form2_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include "core/appearance/form2.h"
+#include "ui/app/qt_convert.h"
+#include "ui/appearance/col_pik_view.h"
+#include "ui/controls/box_control_view.h"
+
+namespace kalder::ui {
+
+namespace {
+
+constexpr int ClientWidth = 4020, ClientHeight = 4080;
+// Controls in the frame are placed relative to it.
+constexpr int FrameLeft = 60, FrameTop = 90, FrameWidth = 3915, FrameHeight = 3180;
+
+QRect pixels(int left, int top, int width, int height) {
+    const auto px = [](double twips) { return static_cast<int>(twips / TwipsPerPixel + 0.5); };
+    return {px(left), px(top), px(left + width) - px(left), px(top + height) - px(top)};
+}
+
+QRect in_frame(int left, int top, int width, int height) {
+    return pixels(FrameLeft + left, FrameTop + top, width, height);
+}
+
+}  // namespace
+
+Form2View::Form2View(Form2& form, QWidget* parent)
+    : QDialog(parent),
+      form_(form),
+      picker_(new ColPikView(form.ColPik1, this)),
+      contrast_(new QScrollBar(Qt::Horizontal, this)),
+      list_(new QListWidget(this)) {
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(pixels(0, 0, ClientWidth, ClientHeight).size());
+    picker_->place(FrameLeft + 90, FrameTop + 270);
+    picker_->on_changed = [this] { handled(); };
+
+    contrast_->setRange(Form2::ContrastMin, Form2::ContrastMax);
+    contrast_->setSingleStep(5);
+    contrast_->setPageStep(20);
+    contrast_->setGeometry(in_frame(96, 1944, 2028, 228));
+    connect(contrast_, &QScrollBar::valueChanged, this, [this](int value) {
+        form_.set_ContrastV(value);
+        handled();
+    });
+
+    list_->setGeometry(in_frame(2232, 240, 1590, 2835));
+    list_->setFont(to_qfont(Font{"Courier New", 9.75, false, false}));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->viewport()->installEventFilter(this);
+    connect(list_, &QListWidget::currentRowChanged, this,
+            [this](int row) { form_.ListIndex = row; });
+
+    const std::pair<BoxControl*, QRect> placed[] = {
+        {&form_.ShowSch, in_frame(120, 2340, 990, 330)},
+        {&form_.RepSch, in_frame(1110, 2340, 990, 330)},
+        {&form_.DelSch, in_frame(120, 2700, 990, 330)},
+        {&form_.AddSch, in_frame(1110, 2700, 990, 330)},
+        {&form_.Command1, pixels(1050, 3480, 1005, 330)},
+        {&form_.Command2, pixels(2055, 3480, 1005, 330)}};
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i] = new BoxControlView(*placed[i].first, this);
+        buttons_[i]->setObjectName(QString::fromStdString(placed[i].first->Caption()));
+        buttons_[i]->setFocusPolicy(Qt::StrongFocus);
+        connect(buttons_[i], &BoxControlView::released, this, &Form2View::handled);
+    }
+}
+
+BoxControlView* Form2View::button(const QString& name) const {
+    for (BoxControlView* view : buttons_) {
+        if (view->objectName() == name) return view;
+    }
+    return nullptr;
+}
+
+void Form2View::handled() {
+    sync();
+    if (on_changed) on_changed();
+    if (!form_.Visible && isVisible()) accept();
+}
+
+void Form2View::sync() {
+    setWindowTitle(QString::fromStdString(form_.Caption));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, to_qcolor(form_.BackColor));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    QPalette list_palette = list_->palette();
+    list_palette.setColor(QPalette::Base, to_qcolor(form_.List1_BackColor));
+    // Names stay readable on a dark scheme's background.
+    list_palette.setColor(QPalette::Text, readable_text_qcolor(form_.List1_BackColor));
+    list_->setPalette(list_palette);
+    QStringList names;
+    for (const std::string& name : form_.List1) names << QString::fromStdString(name);
+    QStringList shown;
+    for (int row = 0; row < list_->count(); ++row) shown << list_->item(row)->text();
+    {
+        const QSignalBlocker quiet(list_);
+        if (shown != names) {
+            list_->clear();
+            list_->addItems(names);
+        }
+        list_->setCurrentRow(form_.ListIndex);
+    }
+    {
+        const QSignalBlocker quiet(contrast_);
+        contrast_->setValue(form_.ContrastV);
+    }
+    picker_->sync();
+    for (BoxControlView* button : buttons_) button->sync(1.0);
+    update();
+}
+
+void Form2View::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    const QColor back = to_qcolor(form_.Frame1_BackColor);
+    painter.fillRect(pixels(FrameLeft, FrameTop, FrameWidth, FrameHeight), back);
+    painter.setPen(readable_text_qcolor(form_.Frame1_BackColor));
+    painter.setFont(to_qfont(Font{"Arial", 8.25, false, false}));
+    const QRect frame = pixels(FrameLeft, FrameTop + 90, FrameWidth, FrameHeight - 90);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    const QString caption = QString::fromStdString(form_.Frame1_Caption);
+    const QRect caption_box(frame.left() + 6, frame.top() - 7,
+                            painter.fontMetrics().horizontalAdvance(caption) + 6, 14);
+    painter.fillRect(caption_box, back);
+    painter.drawText(caption_box, Qt::AlignCenter, caption);
+}
+
+// A release anywhere on the list previews what it selects.
+bool Form2View::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        form_.ListIndex = list_->currentRow();
+        form_.List1_MouseUp();
+        handled();
+        return false;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// The frame's close button and Escape leave as Exit does.
+void Form2View::reject() {
+    form_.Command2_MouseUp();
+    QDialog::reject();
+}
+
+void Form2View::run() {
+    sync();
+    exec();
+}
+
+void show_form2_modal(Form2& form, QWidget* parent, const std::function<void()>& on_changed) {
+    const auto run = [&](Form2View& view) {
+        view.on_changed = on_changed;
+        form.Visible = true;
+        form.Form_Activate();
+        view.run();
+    };
+    if (parent == nullptr) {
+        Form2View once(form);
+        run(once);
+        return;
+    }
+    const auto kept = parent->findChildren<Form2View*>(Qt::FindDirectChildrenOnly);
+    run(kept.isEmpty() ? *new Form2View(form, parent) : *kept.first());
+}
+
+}  // namespace kalder::ui
