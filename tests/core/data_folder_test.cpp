@@ -8,7 +8,7 @@ namespace {
 class DataFolderTest : public Form1Test {
   protected:
     DataFolderTest() {
-        folder.write("all.col", "xp.col\r\n");
+        folder.write("all.col", XpSchemeBlock);
         folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody));
         platform.user_data = folder.file("home/.local/share/kalder");
     }
@@ -26,7 +26,7 @@ TEST_F(DataFolderTest, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserData
     platform.read_only_folders = {folder.slash()};
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
     EXPECT_EQ(data_file("all.col") + data_file("puzzles.kdr"),
-              "xp.col\r\n" + puzzle_line(1, 3, SampleBody));
+              XpSchemeBlock + puzzle_line(1, 3, SampleBody));
     folder.write("home/.local/share/kalder/puzzles.kdr", "mine\r\n");
     folder.write("puzzles.kdr", "shipped anew\r\n");
     folder.write("kalder.htm", "<p>new help</p>");

@@ -2,8 +2,9 @@
 
 #include "core/appearance/config_file.h"
 #include "core/appearance/default_scheme.h"
-#include "core/base/data_folder.h"
 #include "core/appearance/scheme_store.h"
+#include "core/base/atomic_file.h"
+#include "core/base/data_folder.h"
 #include "core/base/vb_number.h"
 #include "core/game/collection_file.h"
 
@@ -122,6 +123,7 @@ void Form1::Form_Load() {
     ProgramFolder = choose_data_folder(platform_);
     TempCollectionPath = ProgramFolder + "kaldertemp.tmp";
     SchemeStorePath = ProgramFolder + "all.col";
+    remove_stale_temporary_files(SchemeStorePath);
     form2.fill_list(read_scheme_store(SchemeStorePath).value_or(std::vector<std::string>{}));
     Config config;
     ReadcfgFile(
