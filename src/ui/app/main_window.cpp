@@ -212,10 +212,14 @@ void MainWindow::paint_menus() {
     }
     const QColor back = to_qcolor(form_.MenuBackColor);
     const QColor text = readable_text_qcolor(form_.MenuBackColor);
+    // Entries that do nothing yet stay greyed, halfway between the text and the background.
+    const QColor greyed((back.red() + text.red()) / 2, (back.green() + text.green()) / 2,
+                        (back.blue() + text.blue()) / 2);
     menuBar()->setStyleSheet(
         QStringLiteral("QMenuBar, QMenu { background: %1; color: %2; }"
-                       "QMenuBar::item:selected, QMenu::item:selected { background: %3; }")
-            .arg(back.name(), text.name(), back.darker(125).name()));
+                       "QMenuBar::item:selected, QMenu::item:selected { background: %3; }"
+                       "QMenu::item:disabled { color: %4; }")
+            .arg(back.name(), text.name(), back.darker(125).name(), greyed.name()));
 }
 
 void MainWindow::sync() {
