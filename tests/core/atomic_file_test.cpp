@@ -14,7 +14,9 @@
 #include <stdexcept>
 #include <thread>
 
+#include "core/app/form1.h"
 #include "core/appearance/config_file.h"
+#include "core/appearance/form2.h"
 #include "core/collections/remove_line.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
@@ -188,6 +190,41 @@ TEST(KillSafe, AKilledRewriteLeavesTheOldOrTheNewFileWhole) {
                       "05Dec2026 " + total + " " + total + " 0 0 ");
             EXPECT_GE(std::stoll(total), last);
             last = std::stoll(total);
+        });
+    EXPECT_GT(interrupted, 0);
+}
+
+// Killed amid the Options dialog's Replace, the scheme store is the old or the new one whole,
+// and the next start-up clears the rewrite's leftover.
+TEST(KillSafe, AKilledSchemeReplaceLeavesTheOldOrTheNewStoreWhole) {
+    const TempFolder folder(memory_folder());
+    FakePlatform platform;
+    platform.folder = platform.working = folder.slash();
+    SchemeTable tables[2] = {{}, {}};
+    tables[1].fill(RGB(9, 99, 199));
+    std::string stores[2];
+    for (int i : {1, 0}) stores[i] = store_text(scheme_block("xp.col", tables[i]));
+    folder.write("all.col", stores[0]);
+    folder.write("puzzles.kdr", format_puzzle_line(1, 3, "121222332,020306010205040708") + "\r\n");
+    Random random{1};
+    Form1(platform, random).Form_Load();
+    const int interrupted = kill_repeatedly(
+        folder, 1000,
+        [&](const auto& ready) {
+            Form1 form(platform, random);
+            form.Form_Load();
+            form.form2.ListIndex = 0;
+            ready();
+            for (int i = 1;; ++i) {
+                form.ColourTable = tables[i % 2];
+                platform.system_answers = {6, 1};
+                form.form2.RepSch_MouseUp();
+            }
+        },
+        [&] {
+            Form1(platform, random).Form_Load();
+            const std::string text = folder.read("all.col");
+            EXPECT_TRUE(text == stores[0] || text == stores[1]) << text;
         });
     EXPECT_GT(interrupted, 0);
 }

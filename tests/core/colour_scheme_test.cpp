@@ -1,70 +1,37 @@
 #include <gtest/gtest.h>
 
+#include "core/appearance/col_pik.h"
 #include "core/appearance/colour_scheme.h"
 #include "core/appearance/scheme_store.h"
+#include "fake_platform.h"
 
 namespace kalder::testing {
 namespace {
 
-std::vector<std::string> block(const std::string& header, std::vector<std::string> colours) {
-    colours.insert(colours.begin(), header);
-    return colours;
-}
+using Lines = std::vector<std::string>;
 
-// Thirteen colour lines whose slot 2 and slot 4 lines are given; every other slot is 7;8;9.
-std::vector<std::string> colours_with(const std::string& slot2, const std::string& slot4) {
-    std::vector<std::string> lines(13, "7;8;9");
-    lines[2] = slot2;
-    lines[4] = slot4;
-    return lines;
-}
-
-TEST(SchemeStore, ColourLinesReadAsTheStoreHasAlwaysBeenRead) {
-    const struct {
-        std::string line;
-        std::optional<std::array<int, 3>> channels;
-    } cases[] = {
-        {" 255; 128; 0", std::array{255, 128, 0}},
-        {"1;2;3;junk", std::array{1, 2, 3}},
-        {"2.5; 3.5;x", std::array{2, 4, 0}},
-        {"300;3e1;0", std::array{300, 30, 0}},
+// Colour lines read as the store has always been read, a negative or too large number making
+// the block malformed; headers are listed loosely but looked up exactly.
+TEST(SchemeStore, ColourLinesAndHeadersReadAsTheStoreHasAlwaysBeenRead) {
+    const std::pair<std::string, std::optional<std::array<int, 3>>> cases[] = {
+        {" 300; 2.5;3.5;junk", std::array{300, 2, 4}},
+        {"x;;", std::array{0, 0, 0}},
         {"1;2", std::nullopt},
-        {"", std::nullopt},
         {"-1;0;0", std::nullopt},
-        {"0;40000;0", std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(read_colour_fields(c.line), c.channels) << c.line;
+        {"0;40000;0", std::nullopt}};
+    for (const auto& [line, channels] : cases)
+        EXPECT_EQ(read_colour_fields(line), channels) << line;
     EXPECT_EQ(compose_colour({300, 256, 255}), RGB(255, 255, 255));
-}
-
-TEST(SchemeStore, HeadersAreListedLooselyButLookedUpExactly) {
-    const std::vector<std::string> lines{"XP.col", "xp.col ", "no header", "xp.col.bak", "xp.col"};
-    EXPECT_EQ(list_schemes(lines), (std::vector<std::string>{"XP", "xp", "xp", "xp"}));
+    const Lines lines{"XP.col", "xp.col ", "no header", "xp.col.bak", "xp.col"};
+    EXPECT_EQ(list_schemes(lines), (Lines{"XP", "xp", "xp", "xp"}));
     EXPECT_EQ(find_header(lines, "xp.col"), 4u);
     EXPECT_EQ(find_header(lines, "Xp.col"), std::nullopt);
 }
 
-TEST(SchemeStore, BlocksAreWrittenWithSignBlanksAndRewrittenWhole) {
-    SchemeTable table{};
-    table[2] = RGB(255, 128, 0);
-    const auto written = scheme_block("new.col", table);
-    ASSERT_EQ(written.size(), SchemeBlockLines);
-    EXPECT_EQ(written[3], " 255; 128; 0");
-
-    auto store = block("a.col", std::vector<std::string>(13, "1;1;1"));
-    const auto b = block("b.col", std::vector<std::string>(13, "2;2;2"));
-    store.insert(store.end(), b.begin(), b.end());
-    store.insert(store.end(), b.begin(), b.end());
-    const auto dropped = rewrite_blocks(store, "b.col", {});
-    EXPECT_EQ(dropped, block("a.col", std::vector<std::string>(13, "1;1;1")));
-    const auto replaced = rewrite_blocks(store, "b.col", written);
-    ASSERT_TRUE(replaced);
-    EXPECT_EQ(list_schemes(*replaced), (std::vector<std::string>{"a", "new", "new"}));
-    store.pop_back();
-    EXPECT_EQ(rewrite_blocks(store, "b.col", {}), std::nullopt);
-}
-
-TEST(ColourScheme, LoadingLightensSlot3AndDarkensSlot5FromTheirNeighbours) {
+// Loading makes slot 3 slot 2 lightened and slot 5 slot 4 darkened, never reading their own
+// lines; the preview reads every line, so it refuses such a block. A short block fills what it
+// has.
+TEST(ColourScheme, LoadingDerivesSlots3And5AndAShortBlockFillsWhatItHas) {
     const struct {
         std::string slot2, slot4;
         Colour slot3, slot5;
@@ -73,57 +40,43 @@ TEST(ColourScheme, LoadingLightensSlot3AndDarkensSlot5FromTheirNeighbours) {
         {"225;10;40", "100;100;100", RGB(254, 42, 72), RGB(68, 68, 68)},
     };
     for (const auto& c : cases) {
-        auto colours = colours_with(c.slot2, c.slot4);
-        colours[3] = "";  // never read by the load
-        colours[5] = "x";
+        Lines lines(SchemeBlockLines, "7;8;9");
+        lines[0] = "xp.col";
+        std::tie(lines[3], lines[4], lines[5]) = std::tuple(c.slot2, "", c.slot4);
         SchemeTable table{};
-        ASSERT_TRUE(
-            read_scheme_block(block("xp.col", colours), "xp.col", BlockReading::Load, table));
-        EXPECT_EQ(table[3], c.slot3) << c.slot2;
-        EXPECT_EQ(table[5], c.slot5) << c.slot4;
-        EXPECT_EQ(table[12], RGB(7, 8, 9));
-        EXPECT_FALSE(
-            read_scheme_block(block("xp.col", colours), "xp.col", BlockReading::Preview, table));
+        ASSERT_TRUE(read_scheme_block(lines, "xp.col", BlockReading::Load, table));
+        EXPECT_EQ(std::tuple(table[3], table[5], table[12]),
+                  std::tuple(c.slot3, c.slot5, RGB(7, 8, 9)));
+        EXPECT_FALSE(read_scheme_block(lines, "xp.col", BlockReading::Preview, table));
     }
-}
-
-TEST(ColourScheme, AShortBlockFillsTheSlotsItHasAndFails) {
-    auto colours = colours_with("1;2;3", "4;5;6");
-    colours.pop_back();
+    Lines cut(SchemeBlockLines - 1, "7;8;9");
+    cut[0] = "xp.col";
     SchemeTable table{};
     table.fill(RGB(99, 99, 99));
-    EXPECT_FALSE(
-        read_scheme_block(block("xp.col", colours), "xp.col", BlockReading::Preview, table));
-    EXPECT_EQ(table[11], RGB(7, 8, 9));
-    EXPECT_EQ(table[12], RGB(99, 99, 99));
+    EXPECT_FALSE(read_scheme_block(cut, "xp.col", BlockReading::Preview, table));
+    EXPECT_EQ(std::tuple(table[11], table[12]), std::tuple(RGB(7, 8, 9), RGB(99, 99, 99)));
 }
 
+// Slots 3 .. 8 of RGB(200, 100, 50); -100 swaps the dark and the light shades.
 TEST(ColourScheme, DerivedShadesFollowTheContrast) {
     const Colour base = RGB(200, 100, 50);
-    const struct {
-        int contrast;
-        std::array<Colour, 6> slots3to8;
-    } cases[] = {
-        {100,
-         {RGB(72, 1, 1), RGB(168, 68, 18), RGB(136, 36, 1), RGB(244, 228, 178), RGB(232, 132, 82),
-          RGB(244, 164, 114)}},
-        {-100,
-         {RGB(244, 228, 178), RGB(232, 132, 82), RGB(244, 164, 114), RGB(72, 1, 1),
-          RGB(168, 68, 18), RGB(136, 36, 1)}},
+    const std::array<Colour, 6> full = {RGB(72, 1, 1),      RGB(168, 68, 18),  RGB(136, 36, 1),
+                                        RGB(244, 228, 178), RGB(232, 132, 82), RGB(244, 164, 114)};
+    const std::pair<int, std::array<Colour, 6>> cases[] = {
+        {100, full},
+        {-100, {full[3], full[4], full[5], full[0], full[1], full[2]}},
         {0, {base, base, base, base, base, base}},
         {5,
          {RGB(194, 94, 44), RGB(198, 98, 48), RGB(197, 97, 47), RGB(206, 106, 56),
           RGB(202, 102, 52), RGB(203, 103, 53)}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [contrast, shades] : cases) {
         SchemeTable table{};
         table[13] = RGB(5, 5, 5);
-        DeriveScheme(base, c.contrast, table);
-        EXPECT_EQ(table[2], base);
-        for (int slot = 3; slot <= 8; ++slot) {
-            EXPECT_EQ(table[slot], c.slots3to8[slot - 3]) << c.contrast << " slot " << slot;
-        }
-        EXPECT_EQ(table[13], RGB(5, 5, 5));
+        DeriveScheme(base, contrast, table);
+        EXPECT_EQ(std::tuple(table[2], table[13]), std::tuple(base, RGB(5, 5, 5)));
+        for (int slot = 3; slot <= 8; ++slot)
+            EXPECT_EQ(table[slot], shades[slot - 3]) << contrast << " slot " << slot;
     }
 }
 
@@ -131,17 +84,51 @@ TEST(ColourScheme, EveryShippedSchemeKeepsTheCellsReadableAndApartFromLockedOnes
     const auto lines = read_scheme_store(KALDER_DATA_DIR "/all.col");
     ASSERT_TRUE(lines);
     const auto names = list_schemes(*lines);
-    ASSERT_GE(names.size(), 6u);
-    EXPECT_EQ(names.front(), "xp");
+    ASSERT_TRUE(names.size() >= 6 && names.front() == "xp");
     for (const std::string& name : names) {
-        SchemeTable table{};
+        SchemeTable table{}, loaded{};
         ASSERT_TRUE(read_scheme_block(*lines, name + ".col", BlockReading::Preview, table)) << name;
-        SchemeTable loaded{};
         ASSERT_TRUE(read_scheme_block(*lines, name + ".col", BlockReading::Load, loaded));
         EXPECT_EQ(table, loaded) << name << ": the preview differs from the applied scheme";
         // Dark text on open cells at 4.5 : 1 also sets them 3 : 1 apart from locked cells.
         EXPECT_GE(contrast_ratio(LockedBack, table[4]), 4.5) << name;
     }
+}
+
+// Each moved bar raises its event; the strips run from black and from white to the colour,
+// their halves rounded to even; a system colour is selected as the plain colour it stands for.
+TEST(ColPik, WritingTheColourMovesEachBarAndRaisesOneEventPerMovedBar) {
+    FakePlatform platform;
+    ColPik pik(platform);
+    pik.UserControl_Resize();
+    std::vector<Colour> events;
+    pik.SelColor = [&](Colour& c) { events.push_back(c); };
+    const Colour c = RGB(200, 100, 50);
+    pik.set_SchemeColor(c);
+    EXPECT_EQ(events, (std::vector<Colour>{RGB(200, 192, 192), RGB(200, 100, 192), c}));
+    EXPECT_EQ(std::tuple(pik.degree_caption, pik.PicRGB[1]),
+              std::tuple(std::array<std::string, 3>{"200", "100", "50"}, RGB(0, 100, 0)));
+    EXPECT_EQ(
+        (std::array{pik.black_strip[0], pik.black_strip[128], pik.black_strip[256],
+                    pik.white_strip[0], pik.white_strip[128], pik.white_strip[256]}),
+        (std::array{RGB(0, 0, 0), RGB(100, 50, 25), c, RGB(255, 255, 255), RGB(228, 178, 152), c}));
+    events.clear();
+    for (const Colour again : {c, RGB(200, 100, 51), SystemButtonFace, Colour{0x800000FFu}})
+        pik.set_SchemeColor(again);
+    EXPECT_EQ(events, (std::vector<Colour>{RGB(200, 100, 51), RGB(240, 100, 51), RGB(240, 240, 51),
+                                           RGB(240, 240, 240), RGB(0, 240, 240), RGB(0, 0, 240),
+                                           RGB(0, 0, 0)}));
+
+    // A click picks the painted colour; from the strip area down (the palette's bottom row
+    // reaches 5 twips into it) it keeps the strips.
+    const auto click = [&](double x, double y) {
+        pik.UserControl_MouseUp(MouseEvent{RightButton, 0, x, y});
+        return std::tuple(pik.SchemeColor(), events.back(), pik.white_strip.back());
+    };
+    EXPECT_EQ(click(11, 706), std::tuple(RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0)));
+    EXPECT_EQ(click(76, 902), std::tuple(RGB(255, 0, 255), RGB(255, 0, 255), RGB(255, 0, 0)));
+    EXPECT_EQ(click(138, 1000), std::tuple(RGB(128, 0, 0), RGB(128, 0, 0), RGB(255, 0, 0)));
+    EXPECT_EQ(pik.StripsEnabled, 1);
 }
 
 }  // namespace

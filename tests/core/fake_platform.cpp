@@ -65,17 +65,12 @@ std::string FakePlatform::input_box(const std::string& prompt, const std::string
 }
 
 void FakePlatform::show_options_form(Form2& form) {
-    ++options_shown;
-    form.Visible = true;
     form.Form_Activate();
-    if (on_options_form) on_options_form(form);
-    form.Visible = false;
 }
 
 Colour FakePlatform::translate_colour(Colour colour) const {
     if (!is_system_colour(colour)) return colour;
-    const auto found = system_colours.find(colour);
-    return found == system_colours.end() ? 0 : found->second;
+    return colour == SystemButtonFace ? RGB(240, 240, 240) : 0;
 }
 
 void FakePlatform::start_timer(int ms, std::function<void()> on_tick) {

@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -50,12 +49,6 @@ class FakePlatform : public Platform {
     // What every file dialog answers ("" cancels); each moves the working folder, as one may.
     std::string file_answer;
     std::vector<FileNameRequest> file_requests;
-    // Runs while the Options dialog is shown; Exit hides it, as the player would.
-    std::function<void(Form2&)> on_options_form;
-    int options_shown = 0;
-    // System colours stand for these plain colours; others translate to 0.
-    std::map<Colour, Colour> system_colours{{SystemButtonFace, RGB(240, 240, 240)},
-                                            {SystemWindow, RGB(255, 255, 255)}};
 
     // One runs at each wait (inside a Pause) before the timer fires: events during a pause.
     std::deque<std::function<void()>> during_wait;
@@ -81,7 +74,9 @@ class FakePlatform : public Platform {
     void close_other_windows() override;
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override;
+    // Activates the Options dialog and returns, as if Exit were pressed at once.
     void show_options_form(Form2& form) override;
+    // The button face stands for RGB(240, 240, 240); other system colours for none (0).
     Colour translate_colour(Colour colour) const override;
     void start_timer(int ms, std::function<void()> on_tick) override;
     void wait_for_events() override;

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "core/appearance/default_scheme.h"
 #include "core/appearance/form2.h"
-#include "core/appearance/scheme_store.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 std::string block_text(const std::string& header, const std::string& colour_line) {
     std::string text = header + "\r\n";
@@ -19,133 +21,131 @@ std::string block_text(const std::string& header, const std::string& colour_line
 class Form2Test : public Form1Test {
   protected:
     Form2Test() {
-        store = XpSchemeBlock + block_text("Autumn.col", " 200; 100; 50") +
-                block_text("plain.col", " 10; 20; 30");
         folder.write("all.col", store);
         load();
-        platform.messages.clear();
     }
-    Form2& dialog() { return form->form2; }
     void select(const std::string& name) {
-        const auto& list = dialog().List1;
-        dialog().ListIndex =
+        const Lines& list = dialog.List1;
+        dialog.ListIndex =
             static_cast<int>(std::find(list.begin(), list.end(), name) - list.begin());
     }
-    std::vector<std::string> store_lines() const {
-        return read_scheme_store(folder.file("all.col")).value();
+    // Line n of the store's block b.
+    std::string stored(std::size_t b, std::size_t n) const {
+        return read_scheme_store(folder.file("all.col")).value().at(b * SchemeBlockLines + n);
     }
-    std::string store;
+    const std::string store = XpSchemeBlock + block_text("Autumn.col", " 200; 100; 50") +
+                              block_text("plain.col", " 10; 20; 30");
+    Form2& dialog = form->form2;
 };
 
-TEST_F(Form2Test, AddRefusesAPrefixOfAListedNameAndStoresTheRestInLowerCase) {
-    EXPECT_EQ(dialog().List1, (std::vector<std::string>{"xp", "Autumn", "plain"}));
-    platform.input_answers = {"aut", "", "Autumn2"};
-    dialog().AddSch_MouseUp();
-    dialog().AddSch_MouseUp();
-    dialog().AddSch_MouseUp();
-    EXPECT_EQ(platform.system_messages,
-              (std::vector<std::string>{"Color Scheme: aut already exists",
-                                        "Color Scheme: Autumn2 added"}));
-    EXPECT_EQ(platform.input_boxes[0].prompt, "Enter new Color Scheme name");
-    EXPECT_EQ(dialog().List1.back(), "autumn2");
-    const auto lines = store_lines();
-    ASSERT_EQ(lines.size(), 4 * SchemeBlockLines);
-    EXPECT_EQ(lines[3 * SchemeBlockLines], "autumn2.col");
-    EXPECT_EQ(lines[3 * SchemeBlockLines + 3], " 236; 233; 216");
-}
-
-TEST_F(Form2Test, ReplaceAndDeleteTouchOnlyExactHeadersAndNeverTheActiveScheme) {
-    platform.system_answers = {6, 1, 6, 1, 6, 1, 6, 1};
+// Replace and Delete touch only exact headers and never the active scheme; a rewrite that cannot
+// be written, or whose block is cut short by the end of the store, leaves it byte for byte.
+TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
+    platform.system_answers = {6, 1, 6, 1, 6, 1, 1, 6, 1, 6, 1, 6, 1};
     select("Autumn");
-    dialog().RepSch_MouseUp();  // the header is "Autumn.col": nothing to replace
-    EXPECT_EQ(folder.read("all.col"), store);
+    dialog.RepSch_MouseUp();  // the header is "Autumn.col": nothing to replace
     form->SchemeName = "XP.COL";
     select("xp");
-    dialog().DelSch_MouseUp();
-    EXPECT_EQ(folder.read("all.col"), store);
+    dialog.DelSch_MouseUp();
     select("plain");
+    const std::string in_the_way = folder.file("all.col") + ".new-" + std::to_string(getpid());
+    std::filesystem::create_directory(in_the_way);
+    dialog.RepSch_MouseUp();
+    platform.input_answers = {"fresh"};
+    dialog.AddSch_MouseUp();
+    std::filesystem::remove(in_the_way);
+    EXPECT_EQ(folder.read("all.col"), store);
     form->ColourTable[2] = RGB(1, 2, 3);
-    dialog().RepSch_MouseUp();
-    EXPECT_EQ(store_lines()[2 * SchemeBlockLines + 3], " 1; 2; 3");
-    dialog().DelSch_MouseUp();
-    EXPECT_EQ(store_lines().size(), 2 * SchemeBlockLines);
-    EXPECT_EQ(dialog().List1, (std::vector<std::string>{"xp", "Autumn"}));
+    dialog.RepSch_MouseUp();
+    EXPECT_EQ(stored(2, 3), " 1; 2; 3");
+    dialog.DelSch_MouseUp();
+    EXPECT_EQ(folder.read("all.col"), store.substr(0, store.find("plain.col")));
+    EXPECT_EQ(dialog.List1, (Lines{"xp", "Autumn"}));
+    const std::string cut = XpSchemeBlock.substr(0, XpSchemeBlock.size() - 13);
+    folder.write("all.col", cut);
+    form->SchemeName = "plain.col";
+    select("xp");
+    dialog.DelSch_MouseUp();
+    EXPECT_EQ(folder.read("all.col"), cut);
     EXPECT_EQ(platform.system_messages,
-              (std::vector<std::string>{
-                  "Replace color scheme: Autumn", "Color Scheme: autumn.col replaced",
-                  "Delete color scheme: xp", "Cannot delete currently active Color Scheme",
-                  "Replace color scheme: plain", "Color Scheme: plain.col replaced",
-                  "Delete color scheme: plain", "Color Scheme: plain.col deleted"}));
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        EXPECT_EQ(entry.path().filename().string().find("new"), std::string::npos) << entry;
+              (Lines{"Replace color scheme: Autumn", "Color Scheme: autumn.col replaced",
+                     "Delete color scheme: xp", "Cannot delete currently active Color Scheme",
+                     "Replace color scheme: plain", "Error in updating Color Scheme:\r\nplain.col",
+                     "Error in adding Color Scheme:\r\nfresh.col", "Replace color scheme: plain",
+                     "Color Scheme: plain.col replaced", "Delete color scheme: plain",
+                     "Color Scheme: plain.col deleted", "Delete color scheme: xp",
+                     "Error in updating Color Scheme:\r\nxp.col"}));
+}
+
+// The stored block, or with the bar moved its derived scheme; "Default" copies the plain colour
+// of the window's (system) background, which Add then writes under a new name in lower case
+// (a prefix of a listed name is refused).
+TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgroundAndAddsIt) {
+    select("Autumn");
+    dialog.List1_MouseUp();
+    EXPECT_EQ(std::tuple(form->ColourTable[3], dialog.BackColor, dialog.Frame1_Caption),
+              std::tuple(RGB(200, 100, 50), RGB(200, 100, 50), "Color Scheme: Autumn"));
+    dialog.set_ContrastV(120);
+    select("plain");
+    dialog.List1_MouseUp();
+    EXPECT_EQ(std::tuple(dialog.ContrastV, form->ColourTable[4]), std::tuple(100, RGB(1, 1, 1)));
+    form->BackColor = SystemButtonFace;
+    dialog.List1 = {"Default"};
+    select("Default");
+    dialog.List1_MouseUp();
+    EXPECT_EQ(std::tuple(form->ColourTable[2], form->ColourTable[3]),
+              std::tuple(RGB(240, 240, 240), LockedBack));
+    platform.input_answers = {"def", "", "Grey"};
+    for (int i = 0; i < 3; ++i) dialog.AddSch_MouseUp();
+    EXPECT_EQ(platform.input_boxes[0].prompt, "Enter new Color Scheme name");
+    EXPECT_EQ(dialog.List1.back() + stored(3, 0) + stored(3, 3), "greygrey.col 240; 240; 240");
+    dialog.List1.push_back("gone");
+    select("gone");
+    dialog.List1_MouseUp();
+    EXPECT_EQ(form->SchemeName, "default.col");
+    EXPECT_EQ(platform.system_messages,
+              (Lines{"Color Scheme: def already exists", "Color Scheme: Grey added",
+                     "Color Scheme: gone.col not found"}));
+}
+
+// A scheme paints the window and its cells and, unless its name holds DEFAULT, the menus; the
+// message box's text stays readable on it.
+TEST_F(Form2Test, OnlySchemesNotNamedDefaultColourTheMenusAndTheMessageTextStaysReadable) {
+    folder.write("all.col", store + block_text("my DeFault.col", "100;0;0"));
+    const struct {
+        const char* name;
+        Colour back, cells, menus, text;
+    } steps[] = {
+        {"plain.col", RGB(10, 20, 30), RGB(10, 20, 30), RGB(42, 52, 62), LockedFore},
+        {"my DeFault.col", RGB(100, 0, 0), RGB(100, 0, 0), RGB(42, 52, 62), LockedFore},
+        {"xp.col", RGB(236, 233, 216), RGB(204, 201, 184), RGB(254, 254, 248), LockedBack}};
+    for (const auto& step : steps) {
+        form->SchemeName = step.name;
+        form->Command2_Click();
+        EXPECT_EQ(std::tuple(form->BackColor, form->CellD[1].BackColor, form->MenuBackColor,
+                             form->msg_form.text_colour),
+                  std::tuple(step.back, step.cells, step.menus, step.text))
+            << step.name;
     }
 }
 
-TEST_F(Form2Test, AFailedRewriteLeavesTheStoreByteForByte) {
-    platform.system_answers = {6, 1, 1, 6, 1};
-    select("plain");
-    std::filesystem::create_directory(folder.file("all.col") + ".new-" + std::to_string(getpid()));
-    dialog().RepSch_MouseUp();
-    platform.input_answers = {"fresh"};
-    dialog().AddSch_MouseUp();
-    std::filesystem::remove(folder.file("all.col") + ".new-" + std::to_string(getpid()));
-    EXPECT_EQ(folder.read("all.col"), store);
-    // A block cut short by the end of the store is not rewritten either.
-    const std::string cut = store.substr(0, store.size() - 13);
-    folder.write("all.col", cut);
-    dialog().DelSch_MouseUp();
-    EXPECT_EQ(folder.read("all.col"), cut);
-    EXPECT_EQ(platform.system_messages,
-              (std::vector<std::string>{
-                  "Replace color scheme: plain", "Error in updating Color Scheme:\r\nplain.col",
-                  "Error in adding Color Scheme:\r\nfresh.col", "Delete color scheme: plain",
-                  "Error in updating Color Scheme:\r\nplain.col"}));
-}
-
-TEST_F(Form2Test, PreviewShowsTheStoredBlockOrWithAMovedBarItsDerivedScheme) {
-    select("Autumn");
-    dialog().List1_MouseUp();
-    EXPECT_EQ(form->ColourTable[3], RGB(200, 100, 50));
-    EXPECT_EQ(dialog().Frame1_Caption, "Color Scheme: Autumn");
-    EXPECT_EQ(dialog().BackColor, RGB(200, 100, 50));
-    dialog().set_ContrastV(120);
-    select("plain");
-    dialog().List1_MouseUp();
-    EXPECT_EQ(dialog().ContrastV, 100);
-    EXPECT_EQ(form->ColourTable[4], RGB(1, 1, 1)) << "10, 20, 30 darkened by 32";
-    dialog().List1.push_back("gone");
-    select("gone");
-    dialog().List1_MouseUp();
-    EXPECT_EQ(platform.system_messages.back(), "Color Scheme: gone.col not found");
-    EXPECT_EQ(form->SchemeName, "default.col");
-}
-
-TEST_F(Form2Test, TheDefaultPreviewTakesThePlainColourOfASystemBackground) {
-    form->BackColor = SystemButtonFace;
-    dialog().List1.push_back("Default");
-    select("Default");
-    dialog().List1_MouseUp();
-    EXPECT_EQ(form->ColourTable[2], RGB(240, 240, 240));
-    EXPECT_EQ(form->ColourTable[3], LockedBack);
-    platform.input_answers = {"grey"};
-    dialog().AddSch_MouseUp();
-    EXPECT_EQ(store_lines()[3 * SchemeBlockLines + 3], " 240; 240; 240");
-}
-
-TEST_F(Form2Test, ApplyPaintsTheMainWindowInTheListedSchemeAndExitKeepsTheTable) {
-    platform.on_options_form = [this](Form2& shown) {
-        select("plain");
-        shown.Command1_MouseUp();
-        shown.Command2_MouseUp();
-    };
-    form->menu_Click("mnuoptions");
-    EXPECT_EQ(platform.options_shown, 1);
-    EXPECT_FALSE(dialog().Visible);
-    EXPECT_EQ(form->SchemeName, "plain.col");
-    EXPECT_EQ(form->BackColor, RGB(10, 20, 30));
-    EXPECT_EQ(form->MenuBackColor, RGB(42, 52, 62));
-    EXPECT_EQ(form->CellD[1].BackColor, RGB(10, 20, 30));
-    EXPECT_EQ(form->msg_form.text_colour, LockedFore) << "dark text on a dark box is unreadable";
+TEST_F(Form1Test, AnAbsentSchemeIsToldAndWithoutAStoreTheGameKeepsItsColoursAndAddMakesOne) {
+    folder.write("kalder.cfg", "12-05-2026 14:02:31\r\nnone.col\r\n\r\n 1 \r\n");
+    load();
+    EXPECT_EQ(std::tuple(platform.message_texts().front(), form->SchemeName),
+              std::tuple("Colour Scheme: none.col not found", "default.col"));
+    std::filesystem::remove(folder.file("all.col"));
+    configure("", 1);
+    platform.messages.clear();
+    restart();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("all.col"), std::string::npos);
+    EXPECT_EQ(std::tuple(form->ColourTable, form->SchemeName, form->form2.List1.size()),
+              std::tuple(default_colour_table(), "xp.col", 0u));
+    platform.input_answers = {"Mine"};
+    form->form2.AddSch_MouseUp();
+    EXPECT_EQ(form->form2.List1, Lines{"mine"});
+    EXPECT_EQ(folder.read("all.col").substr(0, 10), "mine.col\r\n");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ void MainWindowFixture::SetUp() {
     folder = make_test_folder();
     platform.program_folder_override = folder.string() + "/";
     // The shipped scheme store, copied beside the program by the build.
-    std::filesystem::copy_file(
-        QCoreApplication::applicationDirPath().toStdString() + "/all.col", folder / "all.col");
+    std::filesystem::copy_file(QCoreApplication::applicationDirPath().toStdString() + "/all.col",
+                               folder / "all.col");
 }
 
 void MainWindowFixture::TearDown() {

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHelpEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +21,9 @@
 #include "core/help/form4.h"
 #include "main_window_fixture.h"
 #include "ui/app/board_view.h"
+#include "ui/app/qt_convert.h"
+#include "ui/appearance/form2_view.h"
+#include "ui/controls/box_control_view.h"
 #include "ui/help/about_form_view.h"
 #include "ui/help/form4_view.h"
 #include "ui/scores/scores_box_view.h"
@@ -266,6 +271,32 @@ TEST_F(MainWindowFixture, TheShippedCollectionStartsSmallAndReachesAnyPuzzleByNu
     form->menu_Click("mnuscores");
     window->sync();
     save_screenshot_if_asked(*window, "screenshot-scores.png");
+}
+
+// "dark", picked in the Options list and applied, repaints the window, its menu bar and cells.
+TEST_F(MainWindowTest, OptionsApplyRepaintsTheWindowItsMenuBarAndCells) {
+    when_modal([](QWidget& modal) {
+        auto& dialog = dynamic_cast<Form2View&>(modal);
+        for (QListWidgetItem* row : dialog.list()->findItems("dark", Qt::MatchExactly)) {
+            QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
+                              dialog.list()->visualItemRect(row).center());
+        }
+        EXPECT_EQ(dialog.form().Frame1_Caption, "Color Scheme: dark");
+        QTest::mouseClick(dialog.button("Apply"), Qt::LeftButton);
+        save_screenshot_if_asked(dialog, "screenshot-options.png");
+        QTest::mouseClick(dialog.button("Exit"), Qt::LeftButton);
+    });
+    form->menu_Click("mnuoptions");
+    const SchemeTable& table = form->ColourTable;
+    const CellLabel& cell = form->CellD[1];
+    BoardView* board = window->board_view();
+    const QRect box = board->to_pixels(cell.Left, cell.Top, cell.Width, cell.Height);
+    const QImage picture = board->grab().toImage();
+    EXPECT_EQ(std::tuple(form->SchemeName, table[2], picture.pixelColor(2, 40),
+                         window->menuBar()->grab().toImage().pixelColor(2, 2),
+                         picture.pixelColor(box.topLeft() + QPoint(4, 4))),
+              std::tuple("dark.col", RGB(40, 44, 52), to_qcolor(table[2]), to_qcolor(table[3]),
+                         to_qcolor(table[4])));
 }
 
 }  // namespace
