@@ -68,8 +68,8 @@ bool Form1::make_move(Move move) {
 
 // A hidden cell (a line with fewer cells than the board) is no neighbour to point at.
 void Form1::CellD_MouseMove(int index, const MouseEvent&) {
-    if (SolverBusy || SourceCell < 1 || !board.on_board(index) || !CellD[index].Visible) return;
-    if (!are_adjacent(SourceCell, index, board.GridSize)) return;
+    if (SolverBusy || !are_adjacent(SourceCell, index, board.GridSize) || !CellD[index].Visible)
+        return;
     // Only the cell the line points at offers "+1".
     if (TargetCell != index && board.on_board(TargetCell)) CellD[TargetCell].ToolTipText.clear();
     TargetCell = index;

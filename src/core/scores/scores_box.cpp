@@ -84,13 +84,11 @@ void ScoresBox::count(int counter) {
     SaveScoreFile();
 }
 
-void ScoresBox::set_WonSession(bool value) {
-    won_ = value;
+void ScoresBox::set_WonSession(bool) {
     count(2);
 }
 
-void ScoresBox::set_DrawnSession(bool value) {
-    drawn_ = value;
+void ScoresBox::set_DrawnSession(bool) {
     count(3);
 }
 

@@ -30,9 +30,7 @@ class ScoresBox {
     const std::string& total(int counter) const { return total_.at(counter); }
 
     // Assigning any value counts one result of that kind.
-    bool WonSession() const { return won_; }
     void set_WonSession(bool value);
-    bool DrawnSession() const { return drawn_; }
     void set_DrawnSession(bool value);
     bool LostSession() const { return lost_; }
     void set_LostSession(bool value);
@@ -66,7 +64,7 @@ class ScoresBox {
     Platform& platform_;
     std::array<std::string, 5> session_{"", "0", "0", "0", "0"};
     std::array<std::string, 5> total_{"", "0", "0", "0", "0"};
-    bool won_ = false, drawn_ = false, lost_ = false;
+    bool lost_ = false;
     Colour back_colour_ = 0;
     std::string frame_caption_;
     bool write_failure_told_ = false;
