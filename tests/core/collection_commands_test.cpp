@@ -60,6 +60,25 @@ TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
               "Puzzles 2, 3 of the file\r\n" + path + "\r\ncannot be shown");
 }
 
+// Stepping wraps over damage at either end of the file; ten lines are named in full.
+TEST_F(CollectionCommandsTest, SteppingOverDamageWrapsAndNamesTenLinesInFull) {
+    const std::string bad = "00002,3,12\r\n";
+    std::vector<std::string> lines(13, bad);
+    lines[1] = Lines[0];
+    lines[12] = Lines[2];
+    const std::string path = collection(lines, "e.kdr");
+    show(path, 2);
+    std::string seen;
+    for (const int arrow : {2, 2, 0}) {
+        form->arrows_MouseUp(arrow, MouseEvent{LeftButton});
+        seen += form->PuzNum.Text + "|";
+    }
+    EXPECT_EQ(seen, "P# 13 of 13|P# 2 of 13|P# 13 of 13|");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "Puzzles 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 of the file\r\n" +
+                                             path + "\r\ncannot be shown");
+}
+
 // The puzzle as loaded, not as played, numbered one past the file's lines; a file that cannot
 // be written is said so; the collection in play counts a puzzle added to it at once.
 TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
