@@ -58,6 +58,7 @@ TEST_F(HelpAboutTest, HelpStepsInThePageFollowsItsSizeAndIsReused) {
     form->mnuhelp_Click();
     EXPECT_EQ(std::tuple(form->help_form.get(), help.Visible), std::tuple(&help, true));
     help.Form_Unload();
+    EXPECT_EQ(std::tuple(help.Loaded, help.Visible), std::tuple(false, false));
     form->mnuhelp_Click();
     EXPECT_EQ(std::tuple(form->help_form->Loaded, form->help_form->Visible, platform.help_shows),
               std::tuple(true, true, 3));
