@@ -85,10 +85,17 @@ TEST_F(Form1Test, TheArrowPointsFromSourceToTargetDuringThePause) {
         EXPECT_EQ(std::tuple(image.Visible, image.Left, image.Top), std::tuple(true, c.left, c.top))
             << c.target;
     }
-    bool arrow_seen = false;
-    platform.during_wait.push_back([&] { arrow_seen = form->Up.Visible; });
+    std::string seen;
+    const auto arrows = [&] {
+        seen += std::string(form->Up.Visible ? "U" : "") + (form->Down.Visible ? "D" : "") + "|";
+    };
+    platform.during_wait = {[&] {
+                                arrows();
+                                move(6, 9);
+                            },
+                            arrows};
     move(5, 2);
-    EXPECT_TRUE(arrow_seen);
+    EXPECT_EQ(seen, "U|D|") << "a move in another's pause shows its own arrow alone";
 }
 
 // The line follows the pointer over shown neighbours only; the tips tell what the selection

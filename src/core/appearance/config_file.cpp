@@ -66,8 +66,8 @@ class Reader {
         }
         skip_delimiter();
     }
+    // At the end, text_[at_] is the string's closing null, which is no delimiter.
     void skip_delimiter() {
-        if (at_ >= text_.size()) return;
         if (text_[at_] == ',') {
             ++at_;
             return;

@@ -60,7 +60,6 @@ class Solver {
                 }
             }
             if (owe_[k] > open_neighbours) return false;
-            if (!position_.locked(k) && giver_count_[k] == 0) return false;
         }
         for (int t = 1; t <= cells; ++t) {
             if (!position_.locked(t) && !augment_from(t)) return false;
