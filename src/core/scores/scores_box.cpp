@@ -88,10 +88,6 @@ void ScoresBox::set_WonSession(bool) {
     count(2);
 }
 
-void ScoresBox::set_DrawnSession(bool) {
-    count(3);
-}
-
 void ScoresBox::set_LostSession(bool value) {
     lost_ = value;
     count(4);

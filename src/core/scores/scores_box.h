@@ -31,7 +31,6 @@ class ScoresBox {
 
     // Assigning any value counts one result of that kind.
     void set_WonSession(bool value);
-    void set_DrawnSession(bool value);
     bool LostSession() const { return lost_; }
     void set_LostSession(bool value);
 
