@@ -122,6 +122,8 @@ TEST(BatchToolsTest, CollectionToolChecksItsCommandLineAndRuns) {
     TempFolder folder;
     folder.write("c.kdr", puzzle_line(1, 3, SampleBody));
     folder.write("random2.kdr", "old\r\nlines\r\n");
+    std::filesystem::create_directory(folder.file("sub"));
+    folder.write("sub/r3.kdr", puzzle_line(1, 3, SampleBody));
     const std::string m = folder.file("m.kdr"), random2 = folder.file("random2.kdr");
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
         {{"multicreate", "--count", "0", m}, 2, ""},
@@ -130,6 +132,7 @@ TEST(BatchToolsTest, CollectionToolChecksItsCommandLineAndRuns) {
         {{"randomize"}, 2, ""},
         {{"reseq", folder.file("c.kdr"), "more"}, 2, ""},
         {{"remdups", "--folder", folder.slash()}, 1, ""},
+        {{"remdups", "--folder", folder.file("sub")}, 0, ""},
         {{"randomize", "--help"}, 0, ""},
         {{"--help"}, 0, ""},
         {{"reseq", folder.file("c.kdr")}, 0, folder.file("c-r.kdr") + " done\n"},

@@ -65,6 +65,7 @@ std::string FakePlatform::input_box(const std::string& prompt, const std::string
 }
 
 void FakePlatform::show_options_form(Form2& form) {
+    ++options_shows;
     form.Form_Activate();
 }
 

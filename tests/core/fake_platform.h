@@ -37,6 +37,7 @@ class FakePlatform : public Platform {
     // Runs while the About box is up, after its activation; when unset, "OK" is clicked.
     std::function<void(AboutForm&)> on_about;
     int about_shows = 0;
+    int options_shows = 0;
 
     // Answers for coming input boxes; when empty the box is cancelled ("").
     std::deque<std::string> input_answers;

@@ -72,8 +72,9 @@ TEST_F(Form1Test, AReadOnlyInstallStillPlaysAndTellsOncePerFile) {
 // The board is centred below the top bar, cells row by row; a smaller board hides the cells of
 // a larger one, and the cell maps answer 0 off the board.
 TEST_F(Form1Test, TheLayoutHoldsForEverySize) {
-    EXPECT_EQ(std::tuple(form->Caption, form->Width, form->Height),
-              std::tuple("Kalder", 4935, 6090));
+    EXPECT_EQ(
+        std::tuple(form->Caption, form->Width, form->Height, form->Score1.Left, form->Score1.Top),
+        std::tuple("Kalder", 4935, 6090, 700, 650));
     for (int n = MaxGridSize; n >= MinGridSize; --n) {
         form->board.GridSize = n;
         form->LayoutBoard();
@@ -137,6 +138,7 @@ TEST_F(Form1Test, TheKalderMenuActs) {
     form->Score1.Command1_MouseUp(MouseEvent{RightButton});
     EXPECT_FALSE(form->Score1.Visible) << "its Close button hides it again";
     EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.options_shows, 0);
     platform.message_answers = {7, -1, 6};
     for (int i = 0; i < 2; ++i) form->menu_Click("mnuexit");
     EXPECT_EQ(std::tuple(folder.read("kalder.cfg"), ended), std::tuple("untouched", 0));
