@@ -76,11 +76,14 @@ TEST_F(Form1Test, ArrowsAndTheNumberBoxReachEveryPuzzle) {
         const char* typed;
         int expected;
     } cases[] = {
-        {1, 0, LeftButton, "", 10},     {10, 2, LeftButton, "", 1},  {5, 0, LeftButton, "", 4},
-        {5, 2, LeftButton, "", 6},      {5, 0, RightButton, "", 1},  {5, 2, RightButton, "", 10},
-        {5, 0, MiddleButton, "", 5},    {5, 2, MiddleButton, "", 5}, {3, Typed, 0, "7", 7},
-        {3, Typed, 0, "10", 10},        {3, Typed, 0, "1", 1},       {3, Typed, 0, " 2.5 ", 2},
-        {3, Typed, 0, "11", 3},         {3, Typed, 0, "0", 3},       {3, Typed, 0, "-2", 3},
+        {1, 0, LeftButton, "", 10},     {10, 2, LeftButton, "", 1},
+        {5, 0, LeftButton, "", 4},      {2, 0, LeftButton, "", 1},
+        {5, 2, LeftButton, "", 6},      {5, 0, RightButton, "", 1},
+        {5, 2, RightButton, "", 10},    {5, 0, MiddleButton, "", 5},
+        {5, 2, MiddleButton, "", 5},    {3, Typed, 0, "7", 7},
+        {3, Typed, 0, "10", 10},        {3, Typed, 0, "1", 1},
+        {3, Typed, 0, " 2.5 ", 2},      {3, Typed, 0, "11", 3},
+        {3, Typed, 0, "0", 3},          {3, Typed, 0, "-2", 3},
         {3, Typed, 0, "P# 7 of 10", 3}, {3, Typed, '4', "4", 3},  // only Enter acts
     };
     for (const auto& c : cases) {
