@@ -159,14 +159,22 @@ void Form2::AddSch_MouseUp() {
     message("Color Scheme: " + name + " added");
 }
 
-void Form2::RepSch_MouseUp() {
+std::optional<std::string> Form2::confirmed_header(const std::string& none_selected,
+                                                   const std::string& question) {
     const std::string s = selected_text();
     if (s.empty()) {
-        message("Select a color scheme to replace");
-        return;
+        message(none_selected);
+        return std::nullopt;
     }
-    if (!ask("Replace color scheme: " + s)) return;
-    const std::string h = lower(s) + ".col";
+    if (!ask(question + s)) return std::nullopt;
+    return lower(s) + ".col";
+}
+
+void Form2::RepSch_MouseUp() {
+    const auto header =
+        confirmed_header("Select a color scheme to replace", "Replace color scheme: ");
+    if (!header) return;
+    const std::string& h = *header;
     if (!rewrite_store(h, scheme_block(h, plain_table()))) {
         message("Error in updating Color Scheme:\r\n" + h);
         return;
@@ -175,13 +183,10 @@ void Form2::RepSch_MouseUp() {
 }
 
 void Form2::DelSch_MouseUp() {
-    const std::string s = selected_text();
-    if (s.empty()) {
-        message("Select a color scheme to delete");
-        return;
-    }
-    if (!ask("Delete color scheme: " + s)) return;
-    const std::string h = lower(s) + ".col";
+    const auto header =
+        confirmed_header("Select a color scheme to delete", "Delete color scheme: ");
+    if (!header) return;
+    const std::string& h = *header;
     if (h == lower(host_.SchemeName)) {
         message("Cannot delete currently active Color Scheme");
         return;

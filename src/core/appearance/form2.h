@@ -80,6 +80,11 @@ class Form2 {
     }
     void message(const std::string& text);
     bool ask(const std::string& text);
+    // The header of the listed scheme the player chose and confirmed by answering `question`
+    // followed by its name; nothing, after saying `none_selected`, when none is chosen, and
+    // nothing when the answer is No.
+    std::optional<std::string> confirmed_header(const std::string& none_selected,
+                                                const std::string& question);
     // The table's slots as plain colours, ready to be written.
     SchemeTable plain_table() const;
     // The store rewritten whole with the block under the header replaced or (empty) dropped;
