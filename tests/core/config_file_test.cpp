@@ -63,11 +63,12 @@ TEST_F(ConfigFileTest, ReadsTheThreeSettingsOrFallsBackAndWritesThemBack) {
         EXPECT_EQ(messages.size(), bad ? 1u : 0u) << c.file;
         EXPECT_EQ(folder.read("kalder.cfg"), bad ? written : c.file);
     }
-    EXPECT_EQ(messages, std::vector<std::string>{"vbcritical+vbok: Configuration file:\r\n" +
-                                                 folder.file("kalder.cfg") +
-                                                 "\r\ncould not be accessed, new file will be created"});
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "vbcritical+vbok: Configuration file:\r\n" + folder.file("kalder.cfg") +
+                            "\r\ncould not be accessed, new file will be created"});
     save(folder.slash(), Config{"blue.col", "/tmp/x y.kdr", 17});
-    EXPECT_EQ(folder.read("kalder.cfg"), "12-05-2026 14:02:31\r\nblue.col\r\n/tmp/x y.kdr\r\n 17 \r\n");
+    EXPECT_EQ(folder.read("kalder.cfg"),
+              "12-05-2026 14:02:31\r\nblue.col\r\n/tmp/x y.kdr\r\n 17 \r\n");
     EXPECT_EQ(read(folder.slash()), std::tuple("blue.col", "/tmp/x y.kdr", 17));
     EXPECT_EQ(messages.size(), 1u);
 }
@@ -82,7 +83,8 @@ TEST_F(ConfigFileTest, AFailedWriteIsToldAndLeavesTheOldFileWhole) {
                                 "kalder.cfg\r\ncould not be accessed, options not saved";
     EXPECT_EQ(messages, std::vector<std::string>(2, unsaved));
     folder.write("kalder.cfg", "old\r\nxp.col\r\nold.kdr\r\n 2 \r\n");
-    std::filesystem::create_directory(folder.path() / ("kalder.cfg.new-" + std::to_string(getpid())));
+    std::filesystem::create_directory(folder.path() /
+                                      ("kalder.cfg.new-" + std::to_string(getpid())));
     save(folder.slash(), Config{"new.col", "new.kdr", 3});
     EXPECT_EQ(folder.read("kalder.cfg"), "old\r\nxp.col\r\nold.kdr\r\n 2 \r\n");
     EXPECT_EQ(messages.size(), 3u);
