@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <functional>
 #include <sstream>
 
 #include "collection_tools.h"
@@ -18,75 +19,48 @@ namespace {
 // read alone, with the count of the whole file, or walked in order until told to stop.
 TEST(CollectionFile, ReadsCountsAndWalksLinesWhateverTheirEnds) {
     TempFolder folder;
+    const std::string f = folder.file("f.kdr");
     const std::pair<std::string, int> counts[] = {
-        {"", 0},
-        {"a", 1},
-        {"a\nb\n", 2},
-        {"\r\n\r\n", 2},
-        {"a\r\nb", 2},
-        {"a\rb\r\n", 2},
-        {std::string(5, '\0'), 1},
-    };
+        {"", 0}, {"a\nb\n", 2}, {"\r\n\r\n", 2}, {std::string(5, '\0'), 1}};
     for (const auto& [content, lines] : counts) {
         folder.write("f.kdr", content);
-        EXPECT_EQ(CountLines(folder.file("f.kdr")), lines) << content;
-        EXPECT_EQ(FileExists(folder.file("f.kdr")), !content.empty()) << content;
+        EXPECT_EQ(std::tuple(CountLines(f), FileExists(f)), std::tuple(lines, !content.empty()));
     }
-    for (const std::string& content :
-         {std::string("one\r\ntwo\rthree\r\n"), std::string("one\ntwo\nthree"),
-          std::string("one\ntwo\r\nthree\n")}) {
-        folder.write("f.kdr", content);
-        for (const auto& [n, text] : {std::pair{1, "one"}, {2, "two"}, {3, "three"}}) {
-            EXPECT_EQ(read_collection_line(folder.file("f.kdr"), n), text) << n;
-            const auto counted = read_collection_line_and_count(folder.file("f.kdr"), n);
-            ASSERT_TRUE(counted.has_value()) << n;
-            EXPECT_EQ(std::tuple(counted->text, counted->line_count), std::tuple(text, 3)) << n;
-        }
-        for (const int n : {4, 0, -5})
-            EXPECT_EQ(read_collection_line(folder.file("f.kdr"), n), std::nullopt);
-        EXPECT_EQ(read_collection_line_and_count(folder.file("f.kdr"), 4), std::nullopt);
-        std::vector<std::string> seen;
-        ASSERT_TRUE(
-            for_each_collection_line(folder.file("f.kdr"), [&](int n, std::string_view line) {
-                seen.emplace_back(std::to_string(n) + std::string(line));
-                return n < 2;
-            }));
-        EXPECT_EQ(seen, (std::vector<std::string>{"1one", "2two"}));
+    folder.write("f.kdr", "one\r\ntwo\rthree");
+    for (const auto& [n, text] : {std::pair{1, "one"}, {2, "two"}, {3, "three"}}) {
+        EXPECT_EQ(read_collection_line(f, n), text) << n;
+        const auto counted = read_collection_line_and_count(f, n).value_or(CollectionLine{});
+        EXPECT_EQ(std::tuple(counted.text, counted.line_count), std::tuple(text, 3)) << n;
     }
+    for (const int n : {4, 0}) EXPECT_EQ(read_collection_line(f, n), std::nullopt);
+    EXPECT_EQ(read_collection_line_and_count(f, 4), std::nullopt);
+    std::vector<std::string> seen;
+    ASSERT_TRUE(for_each_collection_line(f, [&](int n, std::string_view line) {
+        seen.emplace_back(std::to_string(n) + std::string(line));
+        return n < 2;
+    }));
+    EXPECT_EQ(seen, (std::vector<std::string>{"1one", "2two"}));
     for (const std::string& missing : {folder.file("missing.kdr"), folder.path().string()}) {
         EXPECT_EQ(std::tuple(CountLines(missing), FileExists(missing)), std::tuple(0, false));
-        EXPECT_EQ(read_collection_line(missing, 1), std::nullopt);
         EXPECT_EQ(read_collection_line_and_count(missing, 1), std::nullopt);
         EXPECT_FALSE(for_each_collection_line(missing, [](int, std::string_view) { return true; }));
     }
     const std::string huge(3 << 20, '7');
     folder.write("f.kdr", huge + "\r\nafter\r\n");
-    EXPECT_LT(read_collection_line(folder.file("f.kdr"), 1).value_or(huge).size(), huge.size())
+    EXPECT_LT(read_collection_line(f, 1).value_or(huge).size(), huge.size())
         << "a line of megabytes is cut short";
-    EXPECT_EQ(read_collection_line(folder.file("f.kdr"), 2), "after");
-    EXPECT_EQ(CountLines(folder.file("f.kdr")), 2);
+    EXPECT_EQ(std::tuple(read_collection_line(f, 2), CountLines(f)), std::tuple("after", 2));
 }
 
 // Numbered after the lines there, on a line of its own; a disk with room for part of the line
 // takes the part back, so no cut line stays to be numbered after or shown as a puzzle.
 TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) {
     TempFolder folder;
-    const std::string forty_one = [] {
-        std::string text;
-        for (int i = 0; i < 41; ++i) text += "x\r\n";
-        return text;
-    }();
-    const std::pair<std::optional<std::string>, std::string> cases[] = {
-        {std::nullopt, "00001,3,body\r\n"},
-        {"00001,3,111,\r\n00002,3,222,", "00001,3,111,\r\n00002,3,222,\r\n00003,3,body\r\n"},
-        {forty_one, forty_one + "00042,3,body\r\n"},
-    };
-    for (const auto& [before, after] : cases) {
-        std::filesystem::remove(folder.path() / "f.kdr");
-        if (before) folder.write("f.kdr", *before);
-        ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "body"));
-        EXPECT_EQ(folder.read("f.kdr"), after);
-    }
+    ASSERT_TRUE(AppendPuzzle(folder.file("new.kdr"), 3, "body"));
+    folder.write("f.kdr", "00001,3,111,\r\n00002,3,222,");
+    ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "body"));
+    EXPECT_EQ(folder.read("new.kdr") + folder.read("f.kdr"),
+              "00001,3,body\r\n00001,3,111,\r\n00002,3,222,\r\n00003,3,body\r\n");
     EXPECT_FALSE(AppendPuzzle(folder.file("no/such/folder.kdr"), 3, "x,"));
 
     folder.write("f.kdr", "00001,3,111,\r\n");
@@ -133,42 +107,59 @@ class ToolsTest : public ::testing::Test {
     bool said(const std::string& text) const {
         return (out.str() + err.str()).find(text) != std::string::npos;
     }
+    // Every line of `name` verifies and is numbered on from 00001 with a size `size` accepts.
+    int good_lines(const std::string& name, const std::function<bool(int n, int size)>& size) {
+        int lines = 0;
+        for_each_collection_line(folder.file(name), [&](int n, std::string_view line) {
+            lines = n;
+            EXPECT_EQ(verify_puzzle_line(line), "") << line;
+            EXPECT_EQ(line.substr(0, 6), format_puzzle_line(n, 3, "").substr(0, 6));
+            EXPECT_TRUE(size(n, line[6] - '0')) << line;
+            return true;
+        });
+        return lines;
+    }
     TempFolder folder;
     std::ostringstream out, err;
 };
 
-// Generated puzzles verify, are numbered on after the lines already there, have the asked
-// size, and the same seed gives the same collection. Wrong command lines change nothing.
-TEST_F(ToolsTest, GenerateAppendsGoodPuzzlesOfTheAskedSize) {
+// Wrong command lines show the usage and change nothing.
+TEST_F(ToolsTest, WrongCommandLinesShowTheUsageAndWriteNothing) {
     std::istringstream wrong(
         ";shuffle m.kdr;generate --size 5 m.kdr;generate --size 2 --count 1 m.kdr;"
         "generate --size 10 --count 1 m.kdr;generate --size 5x --count 1 m.kdr;"
-        "generate --size 5 --count -1 m.kdr;generate --size 5 --count 1 --seed abc m.kdr;"
-        "generate --size 5 --count 1 --seed -4 m.kdr;generate --size 5 --count 1 m.kdr o.kdr;"
-        "generate --size 5 --count 1 --colour red m.kdr;generate --size 5 --count;verify;"
-        "verify m.kdr m.kdr;solve m.kdr 0;solve m.kdr");
+        "generate --size 5 --count -1 m.kdr;generate --size 5 --count 1 --seed -4 m.kdr;"
+        "generate --size 5 --count 1 m.kdr o.kdr;generate --size 5 --count 1 --colour red m.kdr;"
+        "generate --size 5 --count;verify;verify m.kdr m.kdr;solve m.kdr 0;solve m.kdr;"
+        "multicreate --count 0 m.kdr;multicreate --count 100000 m.kdr;multicreate --seed x m.kdr;"
+        "randomize;reseq m.kdr more;remdups m.kdr");
     for (std::string command; std::getline(wrong, command, ';');) {
         EXPECT_EQ(run(command), 2) << command;
         EXPECT_TRUE(said("usage:")) << command;
     }
     EXPECT_FALSE(std::filesystem::exists(folder.file("m.kdr")));
+}
 
+// Generated puzzles verify, are numbered on after the lines already there, have the asked
+// size, and the same seed gives the same collection; multicreate replaces the file with
+// puzzles of sizes 4 to 9; the batch commands run on files the command line names.
+TEST_F(ToolsTest, GenerateAppendsAndMulticreateReplacesWithGoodPuzzles) {
     ASSERT_EQ(run("generate --size 5 --count 3 --seed 7 m.kdr"), 0);
     ASSERT_EQ(run("generate --count 4 --size mixed m.kdr"), 0) << err.str();
     EXPECT_EQ(out.str(), "4 puzzles appended to " + folder.file("m.kdr") + "\n");
-    int lines = 0;
-    for_each_collection_line(folder.file("m.kdr"), [&](int n, std::string_view line) {
-        lines = n;
-        EXPECT_EQ(verify_puzzle_line(line), "") << line;
-        EXPECT_EQ(line.substr(0, 8), format_puzzle_line(n, n <= 3 ? 5 : line[6] - '0', ""));
-        return true;
-    });
-    EXPECT_EQ(lines, 7);
+    EXPECT_EQ(good_lines("m.kdr", [](int n, int size) { return n > 3 || size == 5; }), 7);
     EXPECT_EQ(run("verify m.kdr"), 0);
     EXPECT_EQ(out.str(), "7 puzzles, all good\n");
     run("generate --size mixed --count 5 --seed 99 a.kdr");
     run("generate --size mixed --count 5 --seed 99 b.kdr");
     EXPECT_EQ(folder.read("a.kdr"), folder.read("b.kdr"));
+    folder.write("r.kdr", "old\r\nlines\r\n");
+    EXPECT_EQ(run("multicreate --count 40 --seed 3 r.kdr"), 0);
+    EXPECT_TRUE(out.str() == "done\n" && said("40 of 40 puzzles")) << out.str() << err.str();
+    EXPECT_EQ(good_lines("r.kdr", [](int, int size) { return size >= 4; }), 40);
+    EXPECT_EQ(run("reseq r.kdr"), 0);
+    EXPECT_EQ(out.str(), folder.file("r-r.kdr") + " done\n");
+    EXPECT_EQ(run("remdups --folder " + folder.slash()), 1) << "no r3.kdr there";
 }
 
 TEST_F(ToolsTest, GenerateRefusesToPassTheLineLimitBeforeWritingAnything) {

@@ -29,51 +29,39 @@ std::string generate_with_text_lists(int n, Random& random) {
         int value[82] = {};
         for (int k = 1; k <= n * n; ++k) value[k] = (k - 1) / n + 1;
         for (int k = 1; k <= n * n; ++k) queue.insert(format("%06d%d", draw(500), k));
-        const auto cell_of = [](const std::string& entry) { return std::stoi(entry.substr(6)); };
-        const auto requeue = [&] {
-            const int key = std::stoi(queue.rbegin()->substr(0, 6)) + 1;
-            const int cell = cell_of(*queue.begin());
-            queue.erase(queue.begin());
-            queue.insert(format("%06d%d", key, cell));
-        };
         const auto pick_partner = [&](int c) {
             const int row = (c - 1) / n + 1, col = (c - 1) % n + 1;
             const int sides[4][2] = {
                 {col > 1, c - 1}, {col < n, c + 1}, {row > 1, c - n}, {row < n, c + n}};
             for (const auto& [there, cell] : sides)
                 if (there && value[cell] == 1) return cell;
+            // Keyed by draw, then by row and column, which sort as the cell number does.
             std::multiset<std::string> candidates;
-            for (const auto& [there, cell] : sides) {
-                const int key = draw(997);
-                if (there)
-                    candidates.insert(
-                        format("%03d%02d%02d", key, (cell - 1) / n + 1, (cell - 1) % n + 1));
-            }
+            for (const auto& [there, cell] : sides)
+                if (const int key = draw(997); there)
+                    candidates.insert(format("%03d%02d", key, cell));
             int partner = 0;
-            for (const std::string& entry : candidates) {
-                partner = (std::stoi(entry.substr(3, 2)) - 1) * n + std::stoi(entry.substr(5, 2));
-                if (value[partner] < 9) break;
-            }
+            for (const std::string& entry : candidates)
+                if (value[partner = std::stoi(entry.substr(3))] < 9) break;
             return partner;
         };
         bool abandoned = false;
-        for (int failures = 0; !queue.empty() && !abandoned;) {
-            if ((abandoned = ++failures > 10)) break;
-            const int c = cell_of(*queue.begin());
+        for (int failures = 0; !queue.empty() && !(abandoned = ++failures > 10);) {
+            const int c = std::stoi(queue.begin()->substr(6));
             const int p = value[c] == 1 ? 0 : pick_partner(c);
-            const std::string back = format("%02d1%02d", p, c);
-            const auto found = moves.lower_bound(back);
-            if (value[c] == 1 || value[p] == 9) {
-                requeue();
-            } else if (found != moves.end() && found->rfind(back, 0) == 0) {
-                if (!(abandoned = queue.size() == 1)) requeue();
-            } else {
-                moves.insert(format("%02d1%02d", c, p));
-                ++value[p];
-                --value[c];
-                failures = 0;
-                queue.erase(queue.begin());
+            const bool stuck = value[c] == 1 || value[p] == 9;
+            const bool back = !stuck && moves.contains(format("%02d1%02d", p, c));
+            if ((abandoned = back && queue.size() == 1)) break;
+            const int last_key = std::stoi(queue.rbegin()->substr(0, 6));
+            queue.erase(queue.begin());
+            if (stuck || back) {
+                queue.insert(format("%06d%d", last_key + 1, c));
+                continue;
             }
+            moves.insert(format("%02d1%02d", c, p));
+            ++value[p];
+            --value[c];
+            failures = 0;
         }
         if (abandoned) continue;
         std::string body;

