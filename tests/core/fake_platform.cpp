@@ -12,10 +12,7 @@ namespace kalder::testing {
 int FakePlatform::system_message_box(const std::string& text, const std::string&,
                                      const std::string&) {
     system_messages.push_back(text);
-    if (system_answers.empty()) return 7;
-    const int answer = system_answers.front();
-    system_answers.pop_front();
-    return answer;
+    return take_answer(system_answers, 7);
 }
 
 bool FakePlatform::folder_writable(const std::string& path) const {
@@ -30,7 +27,6 @@ void FakePlatform::show_help_form(Form4& form) {
 }
 
 void FakePlatform::show_about_form(AboutForm& form) {
-    ++about_shows;
     form.Form_Activate();
     if (on_about) {
         on_about(form);
@@ -58,10 +54,7 @@ std::tm FakePlatform::local_time() const {
 std::string FakePlatform::input_box(const std::string& prompt, const std::string& title,
                                     const std::string& default_text) {
     input_boxes.push_back({prompt, title, default_text});
-    if (input_answers.empty()) return "";
-    std::string answer = input_answers.front();
-    input_answers.pop_front();
-    return answer;
+    return take_answer(input_answers, std::string());
 }
 
 void FakePlatform::show_options_form(Form2& form) {

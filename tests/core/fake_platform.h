@@ -9,6 +9,15 @@
 
 namespace kalder::testing {
 
+// The front of a queue of scripted answers, taken; `fallback` when it is empty.
+template <typename T>
+T take_answer(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) return fallback;
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
 // A message the game showed through the message-box window.
 struct ShownMessage {
     std::string text;
@@ -36,7 +45,6 @@ class FakePlatform : public Platform {
     int help_shows = 0;
     // Runs while the About box is up, after its activation; when unset, "OK" is clicked.
     std::function<void(AboutForm&)> on_about;
-    int about_shows = 0;
     int options_shows = 0;
 
     // Answers for coming input boxes; when empty the box is cancelled ("").
@@ -59,10 +67,8 @@ class FakePlatform : public Platform {
     // Folders that refuse new files, and the user's data folder.
     std::vector<std::string> read_only_folders;
     std::string user_data = "./user-data/";
-    std::string exe = "kalder";
     double clock_seconds = 12 * 3600.0;
     bool busy = false;
-    int process_events_calls = 0;
     // Runs each time pending events are let run.
     std::function<void()> on_process_events;
 
@@ -82,7 +88,6 @@ class FakePlatform : public Platform {
     void start_timer(int ms, std::function<void()> on_tick) override;
     void wait_for_events() override;
     void process_events() override {
-        ++process_events_calls;
         if (on_process_events) on_process_events();
     }
     void set_busy_pointer(bool on) override { busy = on; }
@@ -92,7 +97,7 @@ class FakePlatform : public Platform {
     // 5 December 2026, at the fake clock's time of day.
     std::tm local_time() const override;
     std::string program_folder() const override { return folder; }
-    std::string executable_name() const override { return exe; }
+    std::string executable_name() const override { return "kalder"; }
     std::string working_folder() const override { return working; }
     bool folder_writable(const std::string& path) const override;
     std::string user_data_folder() const override { return user_data; }

@@ -18,11 +18,7 @@ void FakePlatform::show_message_form(MsgForm& form) {
     // The hook may have answered the box itself.
     if (!form.visible) return;
 
-    int answer = 0;
-    if (!message_answers.empty()) {
-        answer = message_answers.front();
-        message_answers.pop_front();
-    }
+    const int answer = take_answer(message_answers, 0);
     if (answer == -1) {
         form.close_from_frame();
         return;

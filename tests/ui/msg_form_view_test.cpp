@@ -12,7 +12,7 @@ namespace {
 
 // The buttons of the style show in order, edge to edge and centred on the outer width (so off
 // the client's centre by at most the frame), in a box that grows with its text. A click, the
-// keys (the first button has the focus, arrows and Tab move it, Space and Enter press, Escape
+// keys (the first button has the focus, arrows move it, Space and Enter press, Escape
 // closes as the frame does: the last button) answer the code; the one dialog is kept.
 TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
     QWidget host;
@@ -28,13 +28,8 @@ TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
     } cases[] = {
         {"vbquestion+vbyesno", "Reset current\r\npuzzle?", {}, "Yes No", 7},
         {"vbyesno", "Done", {Qt::Key_Return}, "Yes No", 6},
-        {"vbyesnocancel",
-         "Done",
-         {Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter},
-         "Yes No Cancel",
-         2},
-        {"vbyesnocancel", "Done", {Qt::Key_Left, Qt::Key_Space}, "Yes No Cancel", 2},
-        {"vbyesnocancel", "Done", {Qt::Key_Tab, Qt::Key_Space}, "Yes No Cancel", 7},
+        {"vbyesnocancel", "?", {Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter}, "Yes No Cancel", 2},
+        {"vbyesnocancel", "?", {Qt::Key_Left, Qt::Key_Space}, "Yes No Cancel", 2},
         {"vbhappy+vbyesno", std::string(120, 'W'), {Qt::Key_Escape}, "Yes No", 7},
     };
     std::vector<int> widths;
