@@ -1,43 +1,8 @@
 #include "fake_platform.h"
 
-#include <algorithm>
 #include <sstream>
 
-#include "core/appearance/form2.h"
-#include "core/help/about_form.h"
-#include "core/help/form4.h"
-
 namespace kalder::testing {
-
-int FakePlatform::system_message_box(const std::string& text, const std::string&,
-                                     const std::string&) {
-    system_messages.push_back(text);
-    return take_answer(system_answers, 7);
-}
-
-bool FakePlatform::folder_writable(const std::string& path) const {
-    return std::find(read_only_folders.begin(), read_only_folders.end(), path) ==
-           read_only_folders.end();
-}
-
-void FakePlatform::show_help_form(Form4& form) {
-    help_form = &form;
-    ++help_shows;
-    form.Form_Activate();
-}
-
-void FakePlatform::show_about_form(AboutForm& form) {
-    form.Form_Activate();
-    if (on_about) {
-        on_about(form);
-    } else {
-        form.aboutok.release(MouseEvent{});
-    }
-}
-
-void FakePlatform::close_other_windows() {
-    if (help_form != nullptr && help_form->Loaded) help_form->Form_Unload();
-}
 
 std::tm FakePlatform::local_time() const {
     std::tm time{};
@@ -51,52 +16,24 @@ std::tm FakePlatform::local_time() const {
     return time;
 }
 
-std::string FakePlatform::input_box(const std::string& prompt, const std::string& title,
-                                    const std::string& default_text) {
-    input_boxes.push_back({prompt, title, default_text});
-    return take_answer(input_answers, std::string());
-}
-
-void FakePlatform::show_options_form(Form2& form) {
-    ++options_shows;
-    form.Form_Activate();
-}
-
-Colour FakePlatform::translate_colour(Colour colour) const {
-    if (!is_system_colour(colour)) return colour;
-    return colour == SystemButtonFace ? RGB(240, 240, 240) : 0;
-}
-
-void FakePlatform::start_timer(int ms, std::function<void()> on_tick) {
-    timer_tick_ = std::move(on_tick);
-    timer_due_ = clock_seconds + ms / 1000.0;
-}
-
 void FakePlatform::wait_for_events() {
-    if (!during_wait.empty()) {
-        auto action = std::move(during_wait.front());
-        during_wait.pop_front();
-        action();
-    }
+    if (!during_wait.empty()) take_answer(during_wait, {})();
     if (timer_tick_) {
         clock_seconds = std::max(clock_seconds, timer_due_);
-        auto tick = std::move(timer_tick_);
-        timer_tick_ = nullptr;
-        tick();
+        std::exchange(timer_tick_, nullptr)();
     }
 }
 
 TextExtent FakePlatform::measure_text(const Font&, const std::string& text) const {
     std::istringstream lines(text);
     std::string line;
-    TextExtent extent;
-    int count = 0;
+    TextExtent extent{0, 0};
     while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.ends_with('\r')) line.pop_back();
         extent.width = std::max(extent.width, static_cast<int>(line.size()) * 100);
-        ++count;
+        extent.height += 200;
     }
-    extent.height = std::max(count, 1) * 200;
+    extent.height = std::max(extent.height, 200);
     return extent;
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/appearance/form2.h"
 #include "core/base/platform.h"
+#include "core/help/about_form.h"
+#include "core/help/form4.h"
 
 namespace kalder::testing {
 
@@ -40,9 +44,8 @@ class FakePlatform : public Platform {
     std::deque<int> system_answers;
     std::vector<std::string> system_messages;
 
-    // The help window shown last, and how often one was shown. Showing activates it.
+    // The help window shown last. Showing activates it.
     Form4* help_form = nullptr;
-    int help_shows = 0;
     // Runs while the About box is up, after its activation; when unset, "OK" is clicked.
     std::function<void(AboutForm&)> on_about;
     int options_shows = 0;
@@ -73,19 +76,42 @@ class FakePlatform : public Platform {
     std::function<void()> on_process_events;
 
     void show_message_form(MsgForm& form) override;
-    int system_message_box(const std::string& text, const std::string& title,
-                           const std::string& style) override;
-    void show_help_form(Form4& form) override;
-    void show_about_form(AboutForm& form) override;
+    int system_message_box(const std::string& text, const std::string&,
+                           const std::string&) override {
+        system_messages.push_back(text);
+        return take_answer(system_answers, 7);
+    }
+    void show_help_form(Form4& form) override {
+        help_form = &form;
+        form.Form_Activate();
+    }
+    void show_about_form(AboutForm& form) override {
+        form.Form_Activate();
+        on_about ? on_about(form) : form.aboutok.release(MouseEvent{});
+    }
     // Closes the help window from its frame, as the window system would.
-    void close_other_windows() override;
+    void close_other_windows() override {
+        if (help_form != nullptr && help_form->Loaded) help_form->Form_Unload();
+    }
     std::string input_box(const std::string& prompt, const std::string& title,
-                          const std::string& default_text) override;
+                          const std::string& default_text) override {
+        input_boxes.push_back({prompt, title, default_text});
+        return take_answer(input_answers, std::string());
+    }
     // Activates the Options dialog and returns, as if Exit were pressed at once.
-    void show_options_form(Form2& form) override;
+    void show_options_form(Form2& form) override {
+        ++options_shows;
+        form.Form_Activate();
+    }
     // The button face stands for RGB(240, 240, 240); other system colours for none (0).
-    Colour translate_colour(Colour colour) const override;
-    void start_timer(int ms, std::function<void()> on_tick) override;
+    Colour translate_colour(Colour colour) const override {
+        if (!is_system_colour(colour)) return colour;
+        return colour == SystemButtonFace ? RGB(240, 240, 240) : 0;
+    }
+    void start_timer(int ms, std::function<void()> on_tick) override {
+        timer_tick_ = std::move(on_tick);
+        timer_due_ = clock_seconds + ms / 1000.0;
+    }
     void wait_for_events() override;
     void process_events() override {
         if (on_process_events) on_process_events();
@@ -99,7 +125,9 @@ class FakePlatform : public Platform {
     std::string program_folder() const override { return folder; }
     std::string executable_name() const override { return "kalder"; }
     std::string working_folder() const override { return working; }
-    bool folder_writable(const std::string& path) const override;
+    bool folder_writable(const std::string& path) const override {
+        return std::ranges::find(read_only_folders, path) == read_only_folders.end();
+    }
     std::string user_data_folder() const override { return user_data; }
     void set_working_folder(const std::string& folder) override { working = folder; }
     std::string file_name_dialog(const FileNameRequest& request) override {

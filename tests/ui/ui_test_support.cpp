@@ -2,12 +2,8 @@
 
 #include <unistd.h>
 #include <QApplication>
-#include <QTest>
 #include <QTimer>
 #include <atomic>
-
-#include "ui/controls/box_control_view.h"
-#include "ui/msgbox/msg_form_view.h"
 
 namespace kalder::ui {
 
@@ -28,14 +24,6 @@ void when_modal(std::function<void(QWidget&)> act) {
         act(*modal);
     };
     QTimer::singleShot(20, *poll);
-}
-
-void answer_next_message_box(QString* seen) {
-    when_modal([seen](QWidget& modal) {
-        auto& view = dynamic_cast<MsgFormView&>(modal);
-        *seen = view.text_label()->text();
-        QTest::mouseClick(view.button(0), Qt::LeftButton);
-    });
 }
 
 void save_screenshot_if_asked(QWidget& widget, const std::string& name) {

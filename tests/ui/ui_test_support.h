@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -23,9 +22,6 @@ std::filesystem::path make_test_folder();
 
 // Runs act on the next modal window as soon as it is up.
 void when_modal(std::function<void(QWidget&)> act);
-
-// When the next message box opens, records its text in *seen and clicks its first button.
-void answer_next_message_box(QString* seen);
 
 // Saves a picture of the widget to $KALDER_SCREENSHOT_DIR/name when that variable is set.
 void save_screenshot_if_asked(QWidget& widget, const std::string& name);
