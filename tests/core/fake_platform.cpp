@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 
 #include <sstream>
+#include <utility>
 
 namespace kalder::testing {
 
