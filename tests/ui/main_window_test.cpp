@@ -139,10 +139,23 @@ TEST_F(MainWindowTest, TheHelpWindowAndTheAboutBoxFollowTheirModels) {
               std::tuple(true, false));
 }
 
-// "dark", picked in the Options list (reached through the menu bar) and applied, repaints the
-// window, its menu bar and cells.
-TEST_F(MainWindowTest, OptionsApplyRepaintsTheWindowItsMenuBarAndCells) {
+// Both menus as the model builds them, with only the working commands enabled. "dark", picked
+// in the Options list (reached through the menu bar) and applied, repaints the window, its menu
+// bar and cells.
+TEST_F(MainWindowTest, TheMenusShowTheModelsEntriesAndOptionsRepaintsTheWindow) {
     start_on_two_puzzles();
+    QStringList shown;
+    for (QAction* menu : window->menuBar()->actions()) {
+        shown << menu->text() + ":";
+        for (QAction* entry : menu->menu()->actions()) {
+            shown << (entry->isSeparator() ? QStringLiteral("-")
+                      : entry->isEnabled() ? entry->text()
+                                           : "(" + entry->text() + ")");
+        }
+    }
+    EXPECT_EQ(shown.join(' ').toStdString(),
+              "Kalder: Options Scores - Help About - Cancel - Exit "
+              "Puzzle: Solve - Load Save Delete - Cancel");
     when_modal([](QWidget& modal) {
         auto& dialog = dynamic_cast<Form2View&>(modal);
         for (QListWidgetItem* row : dialog.list()->findItems("dark", Qt::MatchExactly)) {
