@@ -97,7 +97,6 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
               std::tuple(RGB(240, 240, 240), LockedBack));
     platform.input_answers = {"def", "", "Grey"};
     for (int i = 0; i < 3; ++i) dialog.AddSch_MouseUp();
-    EXPECT_EQ(platform.input_boxes[0].prompt, "Enter new Color Scheme name");
     EXPECT_EQ(dialog.List1.back() + stored(3, 0) + stored(3, 3), "greygrey.col 240; 240; 240");
     dialog.List1.push_back("gone");
     select("gone");

@@ -1,20 +1,9 @@
 #include "ui_test_support.h"
 
-#include <unistd.h>
 #include <QApplication>
 #include <QTimer>
-#include <atomic>
 
 namespace kalder::ui {
-
-std::filesystem::path make_test_folder() {
-    static std::atomic<int> counter{0};
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("kalder-ui-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 void when_modal(std::function<void(QWidget&)> act) {
     auto poll = std::make_shared<std::function<void()>>();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -17,8 +16,6 @@ class TestPlatform : public QtPlatform {
     std::string working_folder() const override { return program_folder_override; }
     std::string executable_name() const override { return "kalder"; }
 };
-
-std::filesystem::path make_test_folder();
 
 // Runs act on the next modal window as soon as it is up.
 void when_modal(std::function<void(QWidget&)> act);
