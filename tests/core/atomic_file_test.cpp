@@ -9,14 +9,16 @@
 #include <set>
 
 #include "core/appearance/config_file.h"
+#include "core/base/data_folder.h"
 #include "core/collections/remove_line.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
 #include "core/scores/score_codec.h"
 #include "core/scores/scores_box.h"
-#include "fake_platform.h"
-#include "temp_folder.h"
+#include "form1_fixture.h"
 
+// The game's own files: rewritten whole, read back or replaced by defaults, found in the folder
+// they belong in, and whole after the game is killed amid a rewrite.
 namespace kalder::testing {
 namespace {
 
@@ -63,16 +65,171 @@ TEST(AtomicFile, ReplacesTheWholeFileKeepingModeAndLinksOrLeavesWhatWasThere) {
                                       "real", "taken", "victim"}));
 }
 
+// A blank scheme is the default one; blanks around a name go; a comma ends the scheme name (the
+// rest of its line is the collection), quotes keep commas; a number that is no number reads as
+// 0. A file that cannot be read falls back to the defaults, is told and written anew; where
+// nothing can be written the defaults stay in memory and each attempt tells once.
+TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTellsWhy) {
+    platform.clock_seconds = 14 * 3600 + 2 * 60 + 31;
+    std::vector<std::string> messages;
+    const MessageFn record = [&](const std::string& text, const std::string& style) {
+        messages.push_back(style + ": " + text);
+        return 1;
+    };
+    const auto read = [&](const std::string& folder_path) {
+        Config config{"old", "old", 99};
+        ReadcfgFile(folder_path, config, record, platform.local_time());
+        return std::tuple(config.SchemeName, config.CollectionPath, config.PuzzleNumber);
+    };
+    // The file, then what it reads as; no scheme: the file cannot be read.
+    const std::tuple<const char*, const char*, const char*, int> cases[] = {
+        {"stamp\n  \n/home/p/mine.kdr\n 3 \n", "default.col", "/home/p/mine.kdr", 3},
+        {"stamp\r\nxp.col\r\npuzzles.kdr\r\nseventeen\r\n", "xp.col", "puzzles.kdr", 0},
+        {"stamp\r\n  \"my, scheme.col\"\r\na, b.kdr\r\n -4 \r\n", "my, scheme.col", "a, b.kdr", -4},
+        {"stamp\r\n  xp.col  ,rest.kdr\r\n 5 \r\nignored\r\n", "xp.col", "rest.kdr", 5},
+        {"", nullptr, nullptr, 1},
+        {"stamp\r\nxp.col\r\npuzzles.kdr\r\n", nullptr, nullptr, 1},
+        {"stamp\r\nxp.col\r\npuzzles.kdr\r\n -99999999999 \r\n", nullptr, nullptr, 1},
+    };
+    const std::string written = "12-05-2026 14:02:31\r\nxp.col\r\npuzzles.kdr\r\n 1 \r\n";
+    for (const auto& [file, scheme, collection, number] : cases) {
+        messages.clear();
+        folder.write("kalder.cfg", file);
+        const bool bad = scheme == nullptr;
+        EXPECT_EQ(read(folder.slash()),
+                  std::tuple(bad ? "xp.col" : scheme, bad ? "puzzles.kdr" : collection, number))
+            << file;
+        EXPECT_EQ(messages.size(), bad ? 1u : 0u) << file;
+        EXPECT_EQ(folder.read("kalder.cfg"), bad ? written : file);
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "vbcritical+vbok: Configuration file:\r\n" + folder.file("kalder.cfg") +
+                            "\r\ncould not be accessed, new file will be created"});
+    messages.clear();
+    const std::string nowhere = folder.file("no/such/folder/");
+    EXPECT_EQ(read(nowhere), std::tuple("xp.col", "puzzles.kdr", 1));
+    SavecfgFile(nowhere, Config{"a.col", "b.kdr", 3}, record, platform.local_time());
+    const std::string unsaved = "vbok+vberror: Configuration file:\r\n" + nowhere +
+                                "kalder.cfg\r\ncould not be accessed, options not saved";
+    EXPECT_EQ(messages, std::vector<std::string>(2, unsaved));
+}
+
+// A writable program folder keeps everything; a read-only one sends the files to the user's
+// data folder, seeded once (the player's copies are never seeded over, the help page follows
+// the installed one), where the game starts and saves with only the note that the configuration
+// is new; with nowhere to write the program folder serves.
+TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolder) {
+    folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody));
+    platform.user_data = folder.file("home/.local/share/kalder");
+    const auto data_file = [&](const std::string& name) {
+        return folder.read("home/.local/share/kalder/" + name);
+    };
+    EXPECT_EQ(choose_data_folder(platform), folder.slash());
+    EXPECT_FALSE(std::filesystem::exists(platform.user_data));
+    platform.read_only_folders = {folder.slash()};
+    EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
+    EXPECT_EQ(data_file("all.col") + data_file("puzzles.kdr"),
+              XpSchemeBlock + puzzle_line(1, 3, SampleBody));
+    const std::string mine = puzzle_line(SampleBody, 7);
+    folder.write("home/.local/share/kalder/puzzles.kdr", mine);
+    folder.write("puzzles.kdr", "shipped anew\r\n");
+    folder.write("kalder.htm", "<p>new help</p>");
+    choose_data_folder(platform);
+    EXPECT_EQ(data_file("puzzles.kdr") + data_file("kalder.htm"), mine + "<p>new help</p>");
+    load();
+    const std::string data = platform.user_data + "/";
+    EXPECT_EQ(std::tuple(form->ProgramFolder, form->CollectionPath, form->TempCollectionPath,
+                         platform.messages.size(), folder.read("kalder.cfg")),
+              std::tuple(data, data + "puzzles.kdr", data + "kaldertemp.tmp", 1u, ""));
+    EXPECT_NE(data_file("kalder.cfg").find("puzzles.kdr"), std::string::npos);
+
+    platform.user_data = folder.file("locked");
+    platform.read_only_folders.push_back(platform.user_data + "/");
+    EXPECT_EQ(choose_data_folder(platform), folder.slash());
+    platform.user_data = folder.file("all.col/kalder");
+    EXPECT_EQ(choose_data_folder(platform), folder.slash()) << "a file where the folder should go";
+}
+
+// A build tree's folder holds its files itself, and then a share folder beside is not used.
+TEST_F(Form1Test, AProgramInstalledInBinFindsItsFilesInShare) {
+    platform.folder = folder.file("bin") + "/";
+    std::filesystem::create_directories(platform.folder);
+    std::filesystem::create_directories(folder.file("share/kalder"));
+    folder.write("share/kalder/puzzles.kdr", puzzle_line(1, 3, SampleBody));
+    EXPECT_TRUE(
+        std::filesystem::equivalent(choose_data_folder(platform), folder.file("share/kalder")));
+    folder.write("bin/puzzles.kdr", puzzle_line(1, 3, SampleBody));
+    EXPECT_EQ(choose_data_folder(platform), platform.folder);
+}
+
+// The score file's one line, decoded; it must end CR LF.
+std::string plain_score_file(const TempFolder& folder) {
+    const std::string encoded = folder.read("kalder.sco");
+    EXPECT_EQ(encoded.substr(encoded.size() - 2), "\r\n");
+    return DecodeScoreText(encoded.substr(0, encoded.size() - 2));
+}
+
+// Games, won and lost: this session's, then in total.
+std::string shown(const ScoresBox& box) {
+    std::string text;
+    for (const int i : {1, 2, 4}) text += box.session(i) + " ";
+    for (const int i : {1, 2, 4}) text += box.total(i) + " ";
+    return text;
+}
+
+// Each result counts a game and its kind, in the session and in total, and rewrites the file
+// dated today. Pieces that are no number count from zero, huge ones stop at the largest count,
+// missing ones keep what was shown, other pieces are written back as they read. A new session
+// starts from zero; Clear, with either button, asks first. A failed rewrite keeps the old file.
+TEST_F(Form1Test, TheScoresCountResultsForTheSessionAndInTotalAndClearOnYes) {
+    // The plain file before the session ("" for none), games won and lost, then what is shown and
+    // what is saved ("" for the file as it was).
+    const std::tuple<std::string, int, int, const char*, std::string> cases[] = {
+        {"", 0, 0, "0 0 0 0 0 0 ", "05Dec2026 0 0 0 0 0 0 "},
+        {"01Jan2026 ab 7x 0 -- ", 0, 1, "1 0 1 1 7x 1 ", "05Dec2026 1 7x 0 1 "},
+        {"01Jan2026 5 4", 0, 0, "0 0 0 5 4 8 ", "01Jan2026 5 4"},
+        {"01Jan2026 99999999999999999999 " + std::string(400, '9') + " 0 -99999999999999999999 ", 1,
+         1, "2 1 1 9223372036854775807 9223372036854775807 -9223372036854775807 ",
+         "05Dec2026 9223372036854775807 9223372036854775807 0 -9223372036854775807 "},
+        {"01Jan2026 10 7 0 3 ", 2, 1, "3 2 1 13 9 4 ", "05Dec2026 13 9 0 4 "},
+    };
+    for (const auto& [file, won, lost, expected, saved] : cases) {
+        SCOPED_TRACE(file);
+        std::filesystem::remove(folder.path() / "kalder.sco");
+        if (!file.empty()) folder.write("kalder.sco", EncodeScoreText(file) + "\r\n");
+        ScoresBox box(platform);
+        box.ShowScoreLine("x 8 8 8 8 ");
+        box.start();
+        for (int i = 0; i < won; ++i) box.set_WonSession(i == 0);  // any value counts
+        for (int i = 0; i < lost; ++i) box.set_LostSession(true);
+        EXPECT_EQ(std::tuple(shown(box), plain_score_file(folder)),
+                  std::tuple(expected, saved.empty() ? file : saved));
+    }
+    ScoresBox restarted(platform);
+    restarted.start();
+    platform.system_answers = {7, 6};
+    restarted.Command2_MouseUp(MouseEvent{RightButton});
+    EXPECT_EQ(shown(restarted), "0 0 0 13 9 4 ");
+    restarted.Command2_MouseUp(MouseEvent{LeftButton});
+    EXPECT_EQ(std::tuple(platform.system_messages, shown(restarted), plain_score_file(folder)),
+              std::tuple(std::vector<std::string>(2, "Clear ALL scores"), "0 0 0 0 0 0 ",
+                         "05Dec2026 0 0 0 0 0 "));
+    // A folder in the way of the temporary file makes every rewrite fail: told once, counted on.
+    fs::create_directory(folder.path() / temporary("kalder.sco"));
+    std::vector<std::string> told;
+    restarted.on_write_failed = [&](const std::string& path) { told.push_back(path); };
+    for (int i = 0; i < 2; ++i) restarted.set_WonSession(true);
+    EXPECT_EQ(std::tuple(restarted.total(2), plain_score_file(folder), told),
+              std::tuple("2", "05Dec2026 0 0 0 0 0 ", std::vector{folder.file("kalder.sco")}));
+}
+
 // A stand-in for write() that plays a script: EINTR, a short write, no progress or an error.
 std::vector<int> script;
-std::string landed;
-ssize_t scripted_write(int, const void* data, std::size_t size) {
+ssize_t scripted_write(int, const void*, std::size_t size) {
     const int step = script.empty() ? static_cast<int>(size) : script.front();
     if (!script.empty()) script.erase(script.begin());
-    if (step < 0) errno = -step;
-    const std::size_t taken = std::min<std::size_t>(std::max(step, 0), size);
-    landed.append(static_cast<const char*>(data), taken);
-    return step < 0 ? -1 : static_cast<ssize_t>(taken);
+    errno = -step;
+    return step < 0 ? -1 : std::min<ssize_t>(step, size);
 }
 
 TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrors) {
@@ -80,33 +237,28 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrors) {
         {{-EINTR, -EINTR}, true}, {{3, 1, -EINTR, 2}, true}, {{4, 0}, false}, {{5, -EIO}, false}};
     for (const auto& [steps, whole] : cases) {
         script = steps;
-        landed.clear();
-        const bool written = write_all(-1, "0123456789", scripted_write);
-        EXPECT_EQ(std::tuple(written, landed == "0123456789"), std::tuple(whole, whole))
+        EXPECT_EQ(write_all(-1, "0123456789", scripted_write), whole)
             << ::testing::PrintToString(steps);
     }
 }
 
 // Runs `work` in a child process and kills it with SIGKILL a number of microseconds spread
-// below `within` after the child calls the `ready` it is given (so slow set-up cannot eat the
-// window), 200 times, calling `check` after each kill. Returns how many kills left a temporary
-// file beside the targets, which `check` (going through start-up) must have cleared.
+// below `within` after the child calls the `ready` it is given (it stops there until let go, so
+// slow set-up cannot eat the window), 200 times, calling `check` after each kill. Returns how many
+// kills left a temporary file beside the targets, which `check` (going through start-up) must have
+// cleared.
 template <typename Work, typename Check>
 int kill_repeatedly(const TempFolder& folder, int within, Work work, Check check) {
     int interrupted = 0;
     const std::size_t targets = entries(folder).size();
     for (int i = 0; i < 200; ++i) {
-        int ready[2] = {-1, -1};
-        EXPECT_EQ(pipe(ready), 0);
         const pid_t child = fork();
         if (child == 0) {
-            work([&] { (void)!write(ready[1], "!", 1); });
+            work([] { raise(SIGSTOP); });
             _exit(0);
         }
-        close(ready[1]);
-        char byte;
-        (void)!read(ready[0], &byte, 1);
-        close(ready[0]);
+        waitpid(child, nullptr, WUNTRACED);  // stopped once set up
+        kill(child, SIGCONT);
         usleep(i * 7919 % within);
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
@@ -132,31 +284,28 @@ TEST(KillSafe, AKilledRewriteLeavesTheOldOrTheNewFileWhole) {
     const std::string texts[] = {save(0), save(1)};
     folder.write("kalder.sco", EncodeScoreText("05Dec2026 0 0 0 0 ") + "\r\n");
     long long last = 0;
-    const int interrupted = kill_repeatedly(
-        folder, 1000,
-        [&](const auto& ready) {
-            ScoresBox box(platform);
-            box.start();
-            ready();
-            for (int i = 0;; ++i) {
-                save(i);
-                box.set_WonSession(true);
-            }
-        },
-        [&] {
-            Config read;
-            ReadcfgFile(folder.slash(), read, silent, platform.local_time());
-            const std::string text = folder.read("kalder.cfg");
-            EXPECT_TRUE(text == texts[0] || text == texts[1]) << text;
-            ScoresBox box(platform);
-            box.start();
-            const std::string total = box.total(1), encoded = folder.read("kalder.sco");
-            EXPECT_EQ(DecodeScoreText(encoded.substr(0, encoded.size() - 2)),
-                      "05Dec2026 " + total + " " + total + " 0 0 ");
-            EXPECT_GE(std::stoll(total), last);
-            last = std::stoll(total);
-        });
-    EXPECT_GT(interrupted, 0);
+    const auto rewriting = [&](const auto& ready) {
+        ScoresBox box(platform);
+        box.start();
+        ready();
+        for (int i = 0;; ++i) {
+            save(i);
+            box.set_WonSession(true);
+        }
+    };
+    const auto old_or_new = [&] {
+        Config read;
+        ReadcfgFile(folder.slash(), read, silent, platform.local_time());
+        const std::string text = folder.read("kalder.cfg");
+        EXPECT_TRUE(text == texts[0] || text == texts[1]) << text;
+        ScoresBox box(platform);
+        box.start();
+        const std::string total = box.total(1);
+        EXPECT_EQ(plain_score_file(folder), "05Dec2026 " + total + " " + total + " 0 0 ");
+        EXPECT_GE(std::stoll(total), last);
+        last = std::stoll(total);
+    };
+    EXPECT_GT(kill_repeatedly(folder, 1000, rewriting, old_or_new), 0);
 }
 
 TEST(KillSafe, AKilledAppendLeavesOnlyWholeLines) {
@@ -179,18 +328,16 @@ TEST(KillSafe, AKilledAppendLeavesOnlyWholeLines) {
 
 // Killed amid deletes, the collection is the old or the new one whole: its last lines, in order.
 // The clean-up at the next delete takes only the leftovers of this file by ended processes
-// (this one's own id counts as ended), never those of a running one or names merely alike.
+// (this one's own id counts as ended; no process has id 999999999), never those of a running
+// one or names merely alike.
 TEST(KillSafe, AKilledDeleteLeavesTheCollectionWholeAndItsLeftoverIsCleared) {
     const TempFolder folder(memory_folder());
     const std::string path = folder.file("c.kdr");
     std::string whole;
     for (int n = 1; n <= 40; ++n) whole += format_puzzle_line(n, 3, "1,2") + "\r\n";
     folder.write("c.kdr", whole);
-    const pid_t ended = fork();
-    if (ended == 0) _exit(0);
-    waitpid(ended, nullptr, 0);
-    for (const std::string& name :
-         {temporary("c.kdr", getppid()), temporary("b.kdr", ended), std::string("c.kdr.new-12x")})
+    for (const std::string& name : {temporary("c.kdr", getppid()), temporary("b.kdr", 999999999),
+                                    std::string("c.kdr.new-12x")})
         folder.write(name, "kept");
     const auto deleting = [&](const auto& ready) {
         ready();
@@ -208,8 +355,7 @@ TEST(KillSafe, AKilledDeleteLeavesTheCollectionWholeAndItsLeftoverIsCleared) {
 
 // Run by a user who may write the folder but not read the file: root reads everything, so a
 // root test run drops to "nobody" in the child process that plays.
-TEST(ScoreFile, AnUnreadableFileIsNeverWrittenOverAndIsToldOnce) {
-    TempFolder folder;
+TEST_F(Form1Test, AnUnreadableScoreFileIsNeverWrittenOverAndIsToldOnce) {
     const std::string stored = EncodeScoreText("01Jan2026 1000 900 0 100 ") + "\r\n";
     folder.write("kalder.sco", stored);
     fs::permissions(folder.path(), fs::perms::all);
@@ -217,8 +363,6 @@ TEST(ScoreFile, AnUnreadableFileIsNeverWrittenOverAndIsToldOnce) {
     EXPECT_EXIT(
         {
             if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
-            FakePlatform platform;
-            platform.working = folder.slash();
             ScoresBox box(platform);
             int told = 0;
             box.on_read_failed = box.on_write_failed = [&](const std::string&) { ++told; };

@@ -14,22 +14,19 @@ namespace kalder::testing {
 namespace {
 
 // The puzzles of a written collection (everything after the number), sorted unless asked not
-// to; its lines must end CR LF and be numbered from 00001.
+// to; its lines end CR LF.
 std::vector<std::string> puzzles_of(const std::string& text, bool sorted = true) {
     std::vector<std::string> puzzles;
     std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        EXPECT_EQ(std::tuple(line.back(), std::stoi(line.substr(0, 5))),
-                  std::tuple('\r', static_cast<int>(puzzles.size()) + 1))
-            << line;
+    for (std::string line; std::getline(stream, line);)
         puzzles.push_back(line.substr(5, line.size() - 6));
-    }
     if (sorted) std::sort(puzzles.begin(), puzzles.end());
     return puzzles;
 }
 
 // Randomize and Reseq write every puzzle renumbered beside the collection and leave it as it
-// is; RemDups drops only a number repeating the line before, then shuffles the rest.
+// is; RemDups drops only a number repeating the line before, then shuffles the rest. A file
+// that cannot be read is named and nothing is written.
 TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
     std::string collection;
     for (int i = 1; i <= 5; ++i)
@@ -43,68 +40,110 @@ TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
         EXPECT_EQ(puzzles_of(folder.read(name)), puzzles_of(collection)) << name;
     EXPECT_EQ(std::tuple(folder.read("puzzles.kdr"), form->CollectionPath),
               std::tuple(collection, folder.file("puzzles.kdr")));
+    form->Command3_Click();
     folder.write("r3.kdr", "00001,3,a,b\r\n00001,3,c,d\r\n00002,3,e,f\r\n00001,3,g,h\r\n");
     form->Command3_Click();
     EXPECT_EQ(std::tuple(folder.read("r4.kdr"), puzzles_of(folder.read("r5.kdr"))),
               std::tuple("00001,3,a,b\r\n00002,3,e,f\r\n00001,3,g,h\r\n",
                          std::vector<std::string>{",3,a,b", ",3,e,f", ",3,g,h"}));
+    form->CollectionPath = folder.file("none.kdr");
+    form->Command5_Click();
+    const std::string unread = " is missing or cannot be read; nothing was written";
     EXPECT_EQ(platform.system_messages,
-              (std::vector<std::string>{folder.file("puzzles-x.kdr") + " done",
-                                        folder.file("puzzles-r.kdr") + " done",
-                                        "done, will now create random from r4 to r5", "3 done"}));
+              (std::vector<std::string>{
+                  folder.file("puzzles-x.kdr") + " done", folder.file("puzzles-r.kdr") + " done",
+                  folder.file("r3.kdr") + unread, "done, will now create random from r4 to r5",
+                  "3 done", folder.file("none.kdr") + unread}));
+    EXPECT_EQ(batch_output_name("/home/a.b/c", "-x.kdr"), "/home/a.b/c-x.kdr") << "no extension";
 }
 
-// Each failure names the file and writes nothing; short lines are left out and counted. A
-// collection may hold MaxCollectionLines puzzles, and not one more; all of them come out mixed
-// (one generator drawn on, so lines handled together still get keys of their own) and none is
-// lost past what a 16-bit count could hold.
-TEST(BatchToolsTest, MissingInputsAndShortLinesAreReportedAndManyLinesShuffled) {
-    TempFolder folder;
+// A left click replaces the temporary collection with the one new puzzle of the size in play,
+// shown busy while it is made and repainted once made, from memory, even where the file cannot
+// be written.
+// A right click asks for the size until it fits: 2.5 and 9.5 round to 2 and 10; blanks before
+// the number do not matter; 6.5 goes to the even 6; 9 fits. Cancelling changes nothing. The box
+// offers the size in play.
+TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
+    folder.write("puzzles.kdr", puzzle_line(SampleBody));
+    load();
+    platform.messages.clear();
+    const auto create = [&](int button) { form->cmdcreate_MouseUp(MouseEvent{button}); };
+    // What the temporary collection's only puzzle shows: its number, the board, the path.
+    const auto shown_new = [&] {
+        std::string cells;
+        for (int k = 0; k < form->board.CellCount; ++k)
+            cells += (k > 0 ? " " : "") + form->PuzzleBody.substr(k, 1);
+        return std::tuple(form->PuzNum.Text, board() == cells ? "new puzzle" : board(),
+                          form->CollectionPath);
+    };
+    using Shown = std::tuple<std::string, bool>;  // at each repaint: the number, busy
+    std::vector<Shown> while_made;
+    platform.on_process_events = [&] { while_made.emplace_back(form->PuzNum.Text, platform.busy); };
+    for (int i = 0; i < 2; ++i) create(LeftButton);
+    EXPECT_EQ(std::pair(while_made.front(), while_made.back()),
+              std::pair(Shown{"Creating ...", true}, Shown{"P# 1 of 1", false}));
+    const std::string file = folder.read("kaldertemp.tmp");
+    EXPECT_EQ(std::tuple(file, verify_puzzle_line(file.substr(0, file.size() - 2)),
+                         platform.message_texts(), platform.input_boxes.empty(), platform.busy),
+              std::tuple("00001,3," + form->PuzzleBody + "\r\n", "",
+                         std::vector<std::string>(2, "Created puzzle"), true, false));
+    for (const std::string path : {"no-such-folder/kaldertemp.tmp", "kaldertemp.tmp"}) {
+        form->TempCollectionPath = folder.file(path);
+        create(LeftButton);
+        EXPECT_EQ(shown_new(), std::tuple("P# 1 of 1", "new puzzle", folder.file(path)));
+    }
+    const std::pair<std::deque<std::string>, int> cases[] = {
+        {{"12", "two", "2.5", "9.5", "  5 "}, 5}, {{"9"}, 9}, {{"6.5"}, 6}, {{}, 6}};
+    for (const auto& [answers, size] : cases) {
+        const std::string body = form->PuzzleBody;
+        const std::size_t asked_before = platform.input_boxes.size();
+        platform.input_answers = answers;
+        create(RightButton);
+        EXPECT_EQ(std::tuple(form->board.GridSize, form->board.CellCount, form->Gsize.Caption,
+                             platform.input_boxes.size() - asked_before, form->PuzzleBody != body),
+                  std::tuple(size, size * size, std::to_string(size),
+                             std::max<std::size_t>(1, answers.size()), !answers.empty()));
+    }
+    EXPECT_EQ(platform.input_boxes.back(),
+              (FakePlatform::InputBox{"Enter Grid Size (3 to 9)", "Creat Puzzle", "6"}));
+    EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,6,");
+}
+
+// A collection may hold MaxCollectionLines puzzles, and not one more; all of them come out
+// mixed (one generator drawn on, so lines handled together still get keys of their own), none
+// lost past what a 16-bit count could hold, cut to their four fields; short lines are left out
+// and counted. A file that cannot be written is named.
+TEST(BatchToolsTest, ShuffleTakesAFullCollectionAndReportsWhatItCannotDo) {
+    const TempFolder folder(memory_folder());
     Random random(1);
     std::vector<std::string> said, failed;
     const BatchReport report{[&](const std::string& t) { said.push_back(t); },
                              [&](const std::string& t) { failed.push_back(t); }};
-    EXPECT_FALSE(remove_repeated_numbers(folder.slash(), random, report));
-    EXPECT_FALSE(
-        shuffle_collection(folder.file("none.kdr"), folder.file("out.kdr"), random, report));
     EXPECT_FALSE(multi_create(folder.file("no/such/folder.kdr"), 3, random, nullptr, report));
-    ASSERT_EQ(failed.size(), 3u);
-    EXPECT_EQ(std::tuple(failed[0].find(folder.file("r3.kdr")) != std::string::npos,
-                         failed[1].find(folder.file("none.kdr")) != std::string::npos, said.empty(),
-                         std::distance(std::filesystem::directory_iterator(folder.path()), {})),
-              std::tuple(true, true, true, 0));
-    folder.write("in.kdr", "00007,3,a,b,extra\r\n00008,3\r\n\r\n00009,4,c,d\r\n");
-    EXPECT_TRUE(shuffle_collection(folder.file("in.kdr"), folder.file("out.kdr"), random, report));
-    EXPECT_EQ(
-        std::tuple(puzzles_of(folder.read("out.kdr")), said.back()),
-        std::tuple(std::vector<std::string>{",3,a,b", ",4,c,d"},
-                   folder.file("out.kdr") + " done, 2 lines with fewer than four fields skipped"));
-    std::vector<std::string> puzzles;
-    std::string full;
-    for (int i = 0; i < MaxCollectionLines; ++i) {
-        puzzles.push_back(",4," + std::to_string(i) + ",m");
-        full += "00000" + puzzles.back() + "\r\n";
-    }
+    std::string full = "00008,3\r\n\r\n";  // two lines too short to keep
+    for (int i = 0; i < MaxCollectionLines; ++i)
+        full += "00000,4," + std::to_string(i) + (i == 0 ? ",m,extra\r\n" : ",m\r\n");
     const std::string big = folder.file("big.kdr"), mixed = folder.file("big-x.kdr");
     folder.write("big.kdr", full + "00000,3,a,b\r\n");
     EXPECT_FALSE(shuffle_collection(big, mixed, random, report));
-    EXPECT_EQ(std::tuple(failed.back(), std::filesystem::exists(mixed)),
-              std::tuple(big + " holds more than 99999 puzzles; nothing was written", false));
+    EXPECT_EQ(failed, (std::vector<std::string>{
+                          folder.file("no/such/folder.kdr") + " could not be written",
+                          big + " holds more than 99999 puzzles; nothing was written"}));
+    EXPECT_FALSE(std::filesystem::exists(mixed));
     folder.write("big.kdr", full);
     ASSERT_TRUE(shuffle_collection(big, mixed, random, report));
+    EXPECT_EQ(said, std::vector<std::string>{mixed +
+                                             " done, 2 lines with fewer than four fields skipped"});
     const auto shuffled = puzzles_of(folder.read("big-x.kdr"), false);
+    std::vector<bool> seen(MaxCollectionLines);
     int in_place = 0;
-    for (std::size_t i = 0; i < std::min(shuffled.size(), puzzles.size()); ++i)
-        in_place += shuffled[i] == puzzles[i];
-    EXPECT_LT(in_place, 100) << "barely shuffled";
-    std::sort(puzzles.begin(), puzzles.end());
-    EXPECT_EQ(puzzles_of(folder.read("big-x.kdr")), puzzles);
-}
-
-TEST(BatchToolsTest, OutputNameReplacesOnlyTheFileNamesLastExtension) {
-    EXPECT_EQ(
-        batch_output_name("/home/a.b/c", "-x.kdr") + " " + batch_output_name("c.old.txt", "-x.kdr"),
-        "/home/a.b/c-x.kdr c.old-x.kdr");
+    for (std::size_t i = 0; i < shuffled.size(); ++i) {
+        const int n = std::stoi(shuffled[i].substr(3));
+        ASSERT_TRUE(shuffled[i].ends_with(",m") && !seen.at(n)) << shuffled[i];
+        seen[n] = true;
+        in_place += n == static_cast<int>(i);
+    }
+    EXPECT_EQ(std::tuple(shuffled.size(), in_place < 100), std::tuple(seen.size(), true));
 }
 
 }  // namespace

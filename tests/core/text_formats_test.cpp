@@ -18,16 +18,11 @@ namespace {
 TEST(VbNumber, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
     const std::string ten_309 = "1" + std::string(309, '0'), zeros(400, '0');
     std::vector<std::pair<std::string, double>> cases = {
-        {"  12 apples", 12}, {"\t-3.5", -3.5}, {"+8", 8},
-        {".5", 0.5},         {"", 0},          {"seven", 0},
-        {"- 4", 0},          {"2.5E-1", 0.25}, {"6e+0", 6},
-        {"4e-", 4},          {"5 e1", 5},      {"1e99999", HUGE_VAL},
-        {"1e-99999", 0},     {"0e99999", 0},   {"5.", 5},
-        {"-.", 0},           {".725E2", 72.5}};
-    cases.insert(cases.end(), {{ten_309 + "e-999", 0},
-                               {ten_309 + "e-300", 1e9},
+        {"  12 apples", 12}, {"\t-3.5", -3.5}, {".5", 0.5}, {"", 0},         {"seven", 0},
+        {"- 4", 0},          {"2.5E-1", 0.25}, {"4e-", 4},  {"5 e1", 5},     {"1e99999", HUGE_VAL},
+        {"1e-99999", 0},     {"0e99999", 0},   {"-.", 0},   {".725E2", 72.5}};
+    cases.insert(cases.end(), {{ten_309 + "e-300", 1e9},
                                {"0." + zeros + "3e403", 300},
-                               {"-0." + zeros + "1e-9", 0},
                                {ten_309 + zeros + "e-10", HUGE_VAL}});
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(leading_number(text), expected) << '"' << text << '"';
@@ -39,25 +34,19 @@ TEST(VbNumber, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
         EXPECT_EQ(round_half_even(value), expected) << value;
 }
 
-// The game reads the size (as a number), the cells and the moves, and ignores the line number
-// and anything after the moves; short cells are shown as far as they go. Size 0: refused.
+// The game reads the size as a number and ignores anything after the moves (the line number,
+// short cells and a two-digit size are tested with the board); a line without its fields is
+// refused.
 TEST(PuzzleLine, TheGameReadsWhatABoardCanShow) {
-    const std::tuple<std::string, int, const char*, const char*> cases[] = {
-        {"00999,3,121222332,020306010205040708,extra", 3, "121222332", "020306010205040708"},
-        {"00001,3,1212,", 3, "1212", ""},
-        {"00001,3.4,121222332,", 3, "121222332", ""}};
-    for (const auto& [line, size, cells, moves] : cases) {
-        const auto parsed = parse_puzzle_line(line);
-        const PuzzleLine got = parsed.line.value_or(PuzzleLine{});
-        EXPECT_EQ(std::tuple(got.size, got.cells, got.moves, parsed.error),
-                  std::tuple(size, cells, moves, ""));
-    }
-    const std::string refused[] = {
-        "",          "00001",         "00001,3,121222332",  "00001,10,1,",
-        "00001,,1,", "00001,2,1111,", "00001,3,1212223321,"};
-    for (const std::string& line : refused) {
-        const auto parsed = parse_puzzle_line(line);
-        EXPECT_EQ(std::tuple(parsed.ok(), parsed.error.empty()), std::tuple(false, false)) << line;
+    const auto parsed = parse_puzzle_line("00001,3.4,121222332,0203,extra");
+    const PuzzleLine got = parsed.line.value_or(PuzzleLine{});
+    EXPECT_EQ(std::tuple(got.size, got.cells, got.moves, parsed.error),
+              std::tuple(3, "121222332", "0203", ""));
+    for (const char* line :
+         {"", "00001", "00001,3,121222332", "00001,,1,", "00001,2,1111,", "00001,3,1212223321,"}) {
+        const auto refused = parse_puzzle_line(line);
+        EXPECT_EQ(std::tuple(refused.ok(), refused.error.empty()), std::tuple(false, false))
+            << line;
     }
 }
 
@@ -66,12 +55,11 @@ TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {
     EXPECT_EQ(verify_puzzle_line(sample), "");
     // Each fault as an edit of the sample: at, length replaced, new text.
     const std::tuple<int, int, const char*, const char*> faults[] = {
-        {0, 5, "0001", "five-digit"},         {5, 1, ";", "five-digit"},
-        {36, 0, ",", "four fields"},          {6, 1, "33", "one digit"},
-        {6, 99, "2,1212,01020304", "3 to 9"}, {16, 1, "x", "9 cell digits"},
-        {34, 2, "", "9 two-digit moves"},     {35, 1, "x", "9 two-digit moves"},
-        {18, 2, "00", "not on the board"},    {18, 2, "10", "not on the board"},
-        {22, 2, "04", "not a neighbour"},     {8, 9, "221222331", "do not reach"}};
+        {0, 5, "0001", "five-digit"},      {36, 0, ",", "four fields"},
+        {6, 1, "33", "one digit"},         {6, 99, "2,1212,01020304", "3 to 9"},
+        {16, 1, "x", "9 cell digits"},     {35, 1, "x", "9 two-digit moves"},
+        {18, 2, "00", "not on the board"}, {18, 2, "10", "not on the board"},
+        {22, 2, "04", "not a neighbour"},  {8, 9, "221222331", "do not reach"}};
     for (const auto& [at, length, text, reason] : faults) {
         const std::string line = std::string(sample).replace(at, length, text);
         EXPECT_NE(verify_puzzle_line(line).find(reason), std::string::npos)
@@ -80,16 +68,10 @@ TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {
 }
 
 // Each byte XORs with the key "QUILT" and is written as two hex digits, a small value padded
-// with a blank; every byte round-trips in every key position; garbage decodes without failing
+// with a blank (the round trip is checked on the fuzz corpus); garbage decodes without failing
 // (no hex digits read as 0).
-TEST(ScoreCodec, EncodesWithTheKeyRoundTripsAndReadsGarbage) {
+TEST(ScoreCodec, EncodesWithTheKeyAndReadsGarbage) {
     EXPECT_EQ(EncodeScoreText("QUILT0UILTP"), " 0 0 0 0 061 0 0 0 0 1");
-    std::string plain;  // every byte in every key position
-    for (int i = 0; i < 256 * 5; ++i) plain += static_cast<char>(i / 5);
-    const std::string encoded = EncodeScoreText(plain);
-    EXPECT_EQ(std::tuple(DecodeScoreText(encoded), encoded.size(),
-                         encoded.find_first_not_of("0123456789ABCDEF ")),
-              std::tuple(plain, 2 * plain.size(), std::string::npos));
     const std::string garbage[] = {"", "7", "G1 x", "\xff\xfe\x80", std::string(10001, 'F')};
     for (const std::string& text : garbage)
         EXPECT_EQ(DecodeScoreText(text).size(), (text.size() + 1) / 2);
