@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app/form1.h"
+#include "core/game/puzzle_line.h"
 #include "fake_platform.h"
 #include "temp_folder.h"
 
@@ -16,9 +17,7 @@ namespace kalder::testing {
 inline const std::string SampleBody = "121222332,020306010205040708";
 
 inline std::string puzzle_line(int number, int size, const std::string& body) {
-    std::string prefix = std::to_string(number);
-    prefix.insert(0, 5 - prefix.size(), '0');
-    return prefix + "," + std::to_string(size) + "," + body + "\r\n";
+    return format_puzzle_line(number, size, body) + "\r\n";
 }
 
 // A collection line; the size follows from the cells (16 or more: 4 x 4, 25 or more: 5 x 5...).

@@ -76,9 +76,8 @@ TEST_F(UndoResetTest, ResetAsksAndOnlyYesStartsThePuzzleAgain) {
         << "inert while a solution plays";
     form->SolverBusy = false;
     for (const int answer : {7, -1}) reset(answer);
-    ASSERT_EQ(std::pair(board(), platform.messages.size()), std::pair(moved, 2ul));
-    EXPECT_EQ(std::tuple(platform.messages[0].text, platform.messages[0].buttons),
-              std::tuple("Reset current puzzle?", std::vector<std::string>{"Yes", "No"}));
+    EXPECT_EQ(std::pair(board(), platform.message_texts()),
+              std::pair(moved, std::vector<std::string>(2, "Reset current puzzle?")));
     reset(6);
     EXPECT_EQ(std::pair(board(), form->UndoList.size()),
               std::pair(std::string("1 2 1 2 2 2 3 3 2"), 0ul));
@@ -91,26 +90,24 @@ TEST_F(UndoResetTest, ResetAsksAndOnlyYesStartsThePuzzleAgain) {
 // A new puzzle starts again from memory, whatever its folder did with the temporary collection;
 // a read-only install names each file it could not write once.
 TEST_F(Form1Test, ResetOfANewPuzzleStartsItAgainFromMemory) {
-    const struct {
-        bool read_only_folder;
-        const char* temporary_collection_now;  // nullptr leaves it as the game wrote it
-    } cases[] = {{true, nullptr},
-                 {false, nullptr},
-                 {false, "00001,3,121222332,02030601020504070800\r\n"},
-                 {false, ""}};
-    for (const auto& c : cases) {
-        platform.folder = platform.working =
-            c.read_only_folder ? folder.file("read-only/") : folder.slash();
+    // The folder is read-only; the temporary collection as it is now (nullptr: as written).
+    const std::pair<bool, const char*> cases[] = {
+        {true, nullptr},
+        {false, nullptr},
+        {false, "00001,3,121222332,02030601020504070800\r\n"},
+        {false, ""}};
+    for (const auto& [read_only, temporary_collection_now] : cases) {
+        platform.folder = platform.working = read_only ? folder.file("read-only/") : folder.slash();
         platform.messages.clear();
         restart();
         const std::string start = board();
         play_hints(1);
-        if (c.temporary_collection_now) folder.write("kaldertemp.tmp", c.temporary_collection_now);
+        if (temporary_collection_now) folder.write("kaldertemp.tmp", temporary_collection_now);
         platform.message_answers = {6};
         form->cmdreset_MouseUp(MouseEvent{});
         EXPECT_EQ(std::pair(board(), form->PuzNum.Text), std::pair(start, std::string("P# 1 of 1")))
-            << (&c - cases);
-        EXPECT_TRUE(!c.read_only_folder || platform.messages.size() == 4u) << "three files, reset";
+            << read_only << temporary_collection_now;
+        EXPECT_TRUE(!read_only || platform.messages.size() == 4u) << "three files, reset";
     }
 }
 
@@ -120,10 +117,10 @@ TEST_F(Form1Test, ResetOfANewPuzzleStartsItAgainFromMemory) {
 TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
     restart();
     platform.messages.clear();
-    const auto set_board = [&](const std::string& values, const std::string& locks) {
+    const auto set_board = [&](const std::string& values, int open_cell = 0) {
         for (int k = 1; k <= form->board.CellCount; ++k) {
-            form->CellD[k].Caption = std::string(1, values[k - 1]);
-            form->board.CellMark[k] = locks[k - 1] == 'X' ? "X" : "";
+            form->CellD[k].Caption = values.substr(k - 1, 1);
+            form->board.CellMark[k] = k == open_cell ? "" : "X";
         }
         form->CheckSolved();
     };
@@ -131,29 +128,29 @@ TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
                                       puzzle_line("1111222233334444,")};
     const std::string path = collection(lines);
     show(path);
-    set_board("111222333", "XXXXOXXXX");
-    set_board("222111333", "XXXXXXXXX");
+    set_board("111222333", 5);
+    set_board("222111333");
     EXPECT_TRUE(platform.messages.empty()) << "one cell open, then rows out of order";
     show(path);
     move(2, 3);  // not the stored solution's first move, but still solvable
     play_hints(8);
-    ASSERT_EQ(platform.message_texts(), std::vector<std::string>{"Its all done!"});
-    EXPECT_EQ(std::tuple(platform.messages[0].icon_slots, form->PuzNum.Text, board(),
-                         form->Score1.session(1), form->Score1.session(2)),
-              std::tuple(std::vector<int>{5}, "P# 2 of 3", "1 2 1 2 2 2 3 3 2", "1", "1"));
+    EXPECT_EQ(std::tuple(platform.message_texts(), platform.messages.at(0).icon_slots,
+                         form->PuzNum.Text, board(), form->Score1.session(1)),
+              std::tuple(std::vector<std::string>{"Its all done!"}, std::vector<int>{5},
+                         "P# 2 of 3", "1 2 1 2 2 2 3 3 2", "1"));
     show(path, 3);
     lines.push_back(puzzle_line(SampleBody));
     collection(lines);
-    set_board("1111222233334444", std::string(16, 'X'));
+    set_board("1111222233334444");
     EXPECT_EQ(form->PuzNum.Text, "P# 4 of 4") << "a line appended meanwhile";
     platform.messages.clear();
-    set_board("111222333", std::string(9, 'X'));
-    EXPECT_EQ(platform.message_texts(),
-              (std::vector<std::string>{"Its all done!", "Created puzzle"}));
-    EXPECT_EQ(std::tuple(form->CollectionPath, form->board.GridSize, platform.busy),
-              std::tuple(folder.file("kaldertemp.tmp"), 3, false));
+    set_board("111222333");
+    EXPECT_EQ(std::tuple(platform.message_texts(), form->CollectionPath, form->board.GridSize,
+                         platform.busy),
+              std::tuple(std::vector<std::string>{"Its all done!", "Created puzzle"},
+                         folder.file("kaldertemp.tmp"), 3, false));
     show(collection({puzzle_line(SampleBody), "00002,3,12\r\n"}));
-    play_hints(9);
+    set_board("111222333");
     EXPECT_EQ(std::pair(form->CollectionPath, form->Score1.session(2)),
               std::pair(folder.file("kaldertemp.tmp"), std::string("4")))
         << "not the solved board again";
