@@ -42,13 +42,4 @@ std::string Form1Test::board() const {
     return text;
 }
 
-void Form1Test::play_hints(int count) {
-    for (int i = 0; i < count; ++i) {
-        form->hint();
-        ASSERT_GE(form->SourceCell, 1) << "step " << i;
-        ASSERT_EQ(form->CellD[form->TargetCell].ToolTipText, "+1");
-        click(form->TargetCell);
-    }
-}
-
 }  // namespace kalder::testing

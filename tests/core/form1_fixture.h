@@ -60,8 +60,6 @@ class Form1Test : public ::testing::Test {
         click(from);
         click(to);
     }
-    // Plays the move the hint points at, `count` times.
-    void play_hints(int count);
 
     TempFolder folder;
     FakePlatform platform;

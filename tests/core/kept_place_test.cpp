@@ -1,19 +1,7 @@
-#include "core/game/kept_place.h"
-
 #include "form1_fixture.h"
 
 namespace kalder::testing {
 namespace {
-
-TEST(KeptPlaceFormat, ReadsBackWhatItWritesAndRefusesDamage) {
-    const KeptPlace place{"/games/c.kdr", 12, SampleBody, {{5, 2}, {2, 3}}};
-    EXPECT_EQ(parse_kept_place(format_kept_place(place)), place);
-    for (const char* damaged :
-         {"Kalder kept place 2\r\nc.kdr\r\n1\r\n121,\r\n",             // another format
-          "Kalder kept place 1\r\nc.kdr\r\n1\r\n121,\r\n5 -2\r\n"}) {  // a cell below 1
-        EXPECT_EQ(parse_kept_place(damaged), std::nullopt) << damaged;
-    }
-}
 
 // A new session after the last one ended without a word: the configuration still names
 // puzzle 2, as no Exit wrote it. It comes back with its moves and undo history, unless it no

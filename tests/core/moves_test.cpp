@@ -11,18 +11,13 @@ std::string tips(const Form1& form) {
 }
 
 // A cell showing 2 or more gives one unit to a neighbour, which locks; a locked cell may still
-// give. Each move is recorded whole for undo.
+// give. Each move is recorded whole for undo. A click during the arrow's pause starts a fresh
+// selection; the source gives once.
 TEST_F(Form1Test, AMoveGivesOneUnitToANeighbourAndLocksIt) {
     show_body("121222332,");
-    click(1);
-    EXPECT_EQ(form->SourceCell, -1) << "a 1 cannot give";
-    click(2);
-    EXPECT_EQ(std::tuple(form->SourceCell, form->Line1.Visible, form->CellD[2].ToolTipText,
-                         form->Line1.X1, form->Line1.Y2),
-              std::tuple(2, true, "-1", form->CellD[2].Left + 250, form->CellD[2].Top + 250));
-    // A click during the arrow's pause starts a fresh selection; the source gives once.
+    click(1);  // a 1 cannot give: no selection for the next click
     platform.during_wait.push_back([&] { move(3, 5); });
-    click(1);
+    move(2, 1);
     EXPECT_EQ(std::tuple(board(), form->UndoList.front(), form->UndoList.size(),
                          form->CellD[1].BackColor, form->CellD[1].ForeColor, form->SourceCell,
                          form->Line1.Visible, form->Lft.Visible),

@@ -66,30 +66,25 @@ TEST_F(Form1Test, MissingAndDamagedLinesLeaveTheBoardAsItWas) {
 // collection; the random arrow reaches every puzzle.
 TEST_F(Form1Test, ArrowsAndTheNumberBoxReachEveryPuzzle) {
     const std::string path = collection(std::vector<std::string>(10, puzzle_line(SampleBody)));
-    constexpr int Typed = -1;
-    const struct {
-        int from, arrow, button;
-        const char* typed;
-        int expected;
-    } cases[] = {
-        {1, 0, LeftButton, "", 10},  {10, 2, LeftButton, "", 1}, {2, 0, LeftButton, "", 1},
-        {5, 2, LeftButton, "", 6},   {5, 0, RightButton, "", 1}, {5, 2, RightButton, "", 10},
-        {5, 0, MiddleButton, "", 5}, {3, Typed, 0, "10", 10},    {3, Typed, 0, "1", 1},
-        {3, Typed, 0, " 2.5 ", 2},   {3, Typed, 0, "11", 3},     {3, Typed, 0, "P# 7 of 10", 3},
-        {3, Typed, '4', "4", 3},  // only Enter acts
+    const std::tuple<int, int, int, int> clicks[] = {
+        {1, 0, LeftButton, 10},  {10, 2, LeftButton, 1}, {2, 0, LeftButton, 1},
+        {5, 2, LeftButton, 6},   {5, 0, RightButton, 1}, {5, 2, RightButton, 10},
+        {5, 0, MiddleButton, 5},
     };
-    for (const auto& c : cases) {
-        show(path, c.from);
-        if (c.arrow == Typed) {
-            form->PuzNum.Text = c.typed;
-            form->PuzNum_KeyPress(c.button ? c.button : 13);
-        } else {
-            form->arrows_MouseUp(c.arrow, MouseEvent{c.button});
-        }
-        EXPECT_EQ(form->PuzzleNumber, c.expected) << (&c - cases);
-        if (c.button != '4') {
-            EXPECT_EQ(form->PuzNum.Text, "P# " + std::to_string(c.expected) + " of 10");
-        }
+    for (const auto& [from, arrow, button, expected] : clicks) {
+        show(path, from);
+        form->arrows_MouseUp(arrow, MouseEvent{button});
+        EXPECT_EQ(form->PuzNum.Text, "P# " + std::to_string(expected) + " of 10") << from << arrow;
+    }
+    const std::tuple<const char*, int, const char*> typed_keys[] = {
+        {"10", 13, "P# 10 of 10"}, {" 2.5 ", 13, "P# 2 of 10"},      {"11", 13, "P# 3 of 10"},
+        {"4", '4', "4"},           {"P# 7 of 10", 13, "P# 3 of 10"},
+    };
+    for (const auto& [typed, key, shown] : typed_keys) {
+        show(path, 3);
+        form->PuzNum.Text = typed;
+        form->PuzNum_KeyPress(key);
+        EXPECT_EQ(form->PuzNum.Text, shown) << typed;
     }
     std::set<int> seen;
     for (int i = 0; i < 200; ++i) {

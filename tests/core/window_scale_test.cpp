@@ -11,7 +11,7 @@ PixelSize main_window_at(int steps) {
     return {static_cast<int>(326 * scale) + 8, static_cast<int>(382 * scale) + 30};
 }
 
-TEST(WindowScale, OpensAtTheLargestWholeStepWithinFourFifthsOfTheScreen) {
+TEST(WindowScale, OpensAtTheLargestStepWithinFourFifthsOfTheScreenCentredAndOnIt) {
     const std::pair<PixelSize, double> cases[] = {
         {{1280, 1000}, 2.0},  // 794 of 800 pixels high
         {{640, 440}, 1.0},    // never shrunk below the designed size
@@ -23,10 +23,7 @@ TEST(WindowScale, OpensAtTheLargestWholeStepWithinFourFifthsOfTheScreen) {
             << screen.width << " x " << screen.height;
     }
     EXPECT_EQ(fitting_scale_steps(main_window_at, {3840, 2100}, 3), 3) << "a remembered scale";
-}
-
-// Centred on where it was, moved back onto the screen; too big, it keeps its title bar in reach.
-TEST(WindowScale, AScaledWindowStaysCentredAndWhollyOnTheScreen) {
+    // Centred on where it was, moved back onto the screen; too big, its title bar stays in reach.
     const PixelRect screen{0, 0, 1280, 1000};
     EXPECT_EQ(place_window({400, 300, 400, 400}, {500, 500}, screen),
               (PixelRect{350, 250, 500, 500}));
