@@ -5,15 +5,13 @@
 namespace kalder::testing {
 namespace {
 
-class MoveArrowTest : public Form1Test {};
-
 bool overlap(const TwipRect& a, const TwipRect& b) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
 }
 
 // A cell's value, two digits of bold 15 point Arial at most, and the cell's edge around it.
-TEST_F(MoveArrowTest, TheArrowCrossesTheCellsEdgeAndHidesNeitherValue) {
+TEST_F(Form1Test, TheArrowCrossesTheCellsEdgeAndHidesNeitherValue) {
     form->board.GridSize = 5;
     form->LayoutBoard();
     const std::tuple<int, const ImageBox&, ArrowDirection> cases[] = {

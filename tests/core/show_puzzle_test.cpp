@@ -40,15 +40,12 @@ TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
 TEST_F(Form1Test, MissingAndDamagedLinesLeaveTheBoardAsItWas) {
     const std::string path = collection({puzzle_line(SampleBody)});
     show(path);
-    for (const std::string& line :
-         {std::string("00001,12,121222332,02"), std::string("\x00\xff\x01,,\x7f", 7)}) {
-        platform.messages.clear();
-        const std::string bad = collection({puzzle_line(SampleBody), line + "\r\n"}, "bad.kdr");
-        EXPECT_TRUE(form->ShowPuzzle(bad, 2));
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_NE(platform.messages[0].text.find("Puzzle 2 of the file\r\n" + bad + "\r\n"),
-                  std::string::npos);
-    }
+    const std::string bad =
+        collection({puzzle_line(SampleBody), std::string("\x00\xff\x01,,\x7f\r\n", 9)}, "bad.kdr");
+    EXPECT_TRUE(form->ShowPuzzle(bad, 2));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("Puzzle 2 of the file\r\n" + bad + "\r\n"),
+              std::string::npos);
     platform.messages.clear();
     folder.write("empty.kdr", "");
     for (const auto& [file, n] : {std::pair{path, 2},
@@ -114,12 +111,6 @@ TEST_F(Form1Test, NavigationFollowsTheFileAsItIsNow) {
     form->arrows_MouseUp(0, MouseEvent{});
     EXPECT_EQ(std::pair(form->PuzNum.Text, form->board.locked(2)),
               std::pair(std::string("P# 11 of 0"), true));
-    collection(lines(10));
-    show(path, 3);
-    collection(lines(4));
-    form->PuzNum.Text = "9";
-    form->PuzNum_KeyPress(13);
-    EXPECT_EQ(form->PuzNum.Text, "P# 3 of 10") << "a typed line that has gone";
 }
 
 }  // namespace

@@ -12,37 +12,31 @@ namespace {
 TEST_F(Form1Test, StartUpAlwaysFindsAPuzzleToShow) {
     const std::string good = puzzle_line(SampleBody), bad = "00002,12,123\r\n";
     const std::nullopt_t none = std::nullopt;
-    const std::string tmp = "kaldertemp.tmp";
-    const struct {
-        bool configured;  // a configuration names mine.kdr
-        std::optional<std::string> mine, fallback;
-        int number;
-        std::string shown;
-        int size;
-        const char* box;
-        std::size_t messages;
-    } cases[] = {
-        {false, none, none, 1, tmp, 4, "P# 1 of 1", 1},
-        {true, good + puzzle_line("1234123412341234,"), none, 2, "mine.kdr", 4, "P# 2 of 2", 0},
-        {true, "", good + good, 2, "puzzles.kdr", 3, "P# 1 of 2", 0},
-        {true, none, bad + good, 2, tmp, 4, "P# 1 of 1", 1},
-        {true, good, none, 7, "mine.kdr", 3, "P# 1 of 1", 0},
-        {true, good + bad, none, 2, "mine.kdr", 3, "P# 1 of 2", 1},
-        {true, bad + bad, none, 2, tmp, 4, "P# 1 of 1", 2},
-    };
-    for (const auto& c : cases) {
+    // mine.kdr and the default puzzles.kdr (none: no file), the number a configuration naming
+    // mine.kdr gives (0: no configuration); the file shown, its size, the number box, and how
+    // many messages were shown.
+    const std::tuple<std::optional<std::string>, std::optional<std::string>, int, std::string>
+        cases[] = {
+            {none, none, 0, "kaldertemp.tmp 4 P# 1 of 1 1"},
+            {good + puzzle_line("1234123412341234,"), none, 2, "mine.kdr 4 P# 2 of 2 0"},
+            {"", good + good, 2, "puzzles.kdr 3 P# 1 of 2 0"},
+            {none, bad + good, 2, "kaldertemp.tmp 4 P# 1 of 1 1"},
+            {good, none, 7, "mine.kdr 3 P# 1 of 1 0"},
+            {good + bad, none, 2, "mine.kdr 3 P# 1 of 2 1"},
+            {bad + bad, none, 2, "kaldertemp.tmp 4 P# 1 of 1 2"},
+        };
+    for (const auto& [mine, fallback, number, shown] : cases) {
         for (const char* name : {"mine.kdr", "puzzles.kdr", "kalder.cfg", "kaldertemp.tmp"}) {
             std::filesystem::remove(folder.path() / name);
         }
-        if (c.mine) folder.write("mine.kdr", *c.mine);
-        if (c.fallback) folder.write("puzzles.kdr", *c.fallback);
-        if (c.configured) configure(folder.file("mine.kdr"), c.number);
+        if (mine) folder.write("mine.kdr", *mine);
+        if (fallback) folder.write("puzzles.kdr", *fallback);
+        if (number) configure(folder.file("mine.kdr"), number);
         platform.messages.clear();
         restart();
-        EXPECT_EQ(std::tuple(form->CollectionPath, form->board.GridSize, form->PuzNum.Text,
-                             platform.messages.size()),
-                  std::tuple(folder.file(c.shown), c.size, c.box, c.messages))
-            << (&c - cases);
+        EXPECT_EQ(form->CollectionPath + " " + std::to_string(form->board.GridSize) + " " +
+                      form->PuzNum.Text + " " + std::to_string(platform.messages.size()),
+                  folder.slash() + shown);
     }
 }
 
