@@ -11,23 +11,32 @@ std::string tips(const Form1& form) {
 }
 
 // A cell showing 2 or more gives one unit to a neighbour, which locks; a locked cell may still
-// give. Each move is recorded whole for undo. A click during the arrow's pause starts a fresh
-// selection; the source gives once.
+// give. Each move is recorded whole for undo. A move made during another's pause shows its own
+// arrow alone, and the one timer's tick ends both pauses; a click then starts a fresh selection.
 TEST_F(Form1Test, AMoveGivesOneUnitToANeighbourAndLocksIt) {
     show_body("121222332,");
     click(1);  // a 1 cannot give: no selection for the next click
-    platform.during_wait.push_back([&] { move(3, 5); });
+    std::string arrows;
+    const auto seen = [&] {
+        arrows += std::string(form->Lft.Visible ? "L" : "") + (form->Up.Visible ? "U" : "") + "|";
+    };
+    platform.during_wait = {[&] {
+                                seen();
+                                move(6, 3);
+                                click(5);
+                            },
+                            seen};
     move(2, 1);
-    EXPECT_EQ(std::tuple(board(), form->UndoList.front(), form->UndoList.size(),
-                         form->CellD[1].BackColor, form->CellD[1].ForeColor, form->SourceCell,
-                         form->Line1.Visible, form->Lft.Visible),
-              std::tuple("2* 1 1 2 2 2 3 3 2", UndoRecord{2, 2, false, 1, 1}, 1u, LockedBack,
-                         LockedFore, 5, true, false));
+    EXPECT_EQ(std::tuple(arrows, platform.clock_seconds, board(), form->UndoList[1],
+                         form->UndoList.size(), form->CellD[1].BackColor, form->CellD[1].ForeColor,
+                         form->SourceCell, form->Line1.Visible, form->Lft.Visible),
+              std::tuple("L|U|", 43200.5, "2* 1 2* 2 2 1 3 3 2", UndoRecord{2, 2, false, 1, 1}, 2u,
+                         LockedBack, LockedFore, 5, true, false));
     form->Form_MouseUp(MouseEvent{});
     move(5, 4);
     move(4, 7);
     EXPECT_EQ(std::pair(board(), form->UndoList.front()),
-              std::pair(std::string("2* 1 1 2* 1 2 4* 3 2"), UndoRecord{4, 3, true, 7, 3}));
+              std::pair(std::string("2* 1 2* 2* 1 1 4* 3 2"), UndoRecord{4, 3, true, 7, 3}));
 }
 
 TEST_F(Form1Test, RefusedClicksOnlyEndTheSelection) {
@@ -45,44 +54,25 @@ TEST_F(Form1Test, RefusedClicksOnlyEndTheSelection) {
     }
 }
 
-// A move made during another's pause shows its own arrow alone; both pauses wait on the one
-// timer, which the inner one restarts and whose tick ends both.
-TEST_F(Form1Test, AMoveInAnothersPauseShowsItsOwnArrowAlone) {
-    show_body("555555555,");
-    std::string seen;
-    const auto arrows = [&] {
-        seen += std::string(form->Up.Visible ? "U" : "") + (form->Down.Visible ? "D" : "") + "|";
-    };
-    platform.during_wait = {[&] {
-                                arrows();
-                                move(6, 9);
-                            },
-                            arrows};
-    move(5, 2);
-    EXPECT_EQ(std::pair(seen, platform.clock_seconds), std::pair(std::string("U|D|"), 43200.5));
-}
-
 // The line follows the pointer over shown neighbours only; the tips tell what the selection
 // now offers and go when it ends, however it ends.
 TEST_F(Form1Test, TheLineAndTheTipsFollowTheSelection) {
     show_body("121222332,");
     click(5);
-    for (const int over : {6, 9}) form->CellD_MouseMove(over, MouseEvent{});
-    EXPECT_EQ(std::tuple(form->TargetCell, form->Line1.X2),
-              std::tuple(6, form->CellD[6].Left + 250));
-    form->CellD_MouseMove(2, MouseEvent{});
-    form->CellD_MouseMove(4, MouseEvent{});
-    EXPECT_EQ(tips(*form), "|||+1|-1|||||") << "the line left 2 for 4";
-    click(6);
+    for (const int over : {6, 2, 4, 9}) form->CellD_MouseMove(over, MouseEvent{});
+    EXPECT_EQ(std::pair(tips(*form), form->Line1.X2),
+              std::pair(std::string("|||+1|-1|||||"), form->CellD[4].Left + 250))
+        << "the line left 6 and 2 for 4, and 9 is no neighbour";
+    click(4);
     EXPECT_EQ(std::pair(tips(*form), form->SourceCell), std::pair(std::string("|||||||||"), -1))
         << "ended by a move";
-    click(6);
-    form->CellD_MouseMove(3, MouseEvent{});
+    click(4);
+    form->CellD_MouseMove(1, MouseEvent{});
     form->Form_MouseUp(MouseEvent{});
     // The locked source keeps its dark colours, so its light text stays readable.
     EXPECT_EQ(std::tuple(tips(*form), form->SourceCell, form->TargetCell, form->Line1.Visible,
-                         form->CellD[6].BackColor, form->CellD[6].ForeColor,
-                         form->CellD[3].BackColor, form->CellD[3].ForeColor),
+                         form->CellD[4].BackColor, form->CellD[4].ForeColor,
+                         form->CellD[1].BackColor, form->CellD[1].ForeColor),
               std::tuple("|||||||||", -1, -1, false, LockedBack, LockedFore,
                          form->open_cell_colour(), LockedBack))
         << "ended on the background";
