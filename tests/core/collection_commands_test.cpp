@@ -64,10 +64,10 @@ TEST_F(CollectionCommandsTest, SteppingOverDamageWrapsAndNamesTenLinesInFull) {
         form->arrows_MouseUp(arrow, MouseEvent{LeftButton});
         seen += form->PuzNum.Text + "|";
     }
-    EXPECT_EQ(seen, "P# 13 of 13|P# 2 of 13|P# 13 of 13|");
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].text, "Puzzles 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 of the file\r\n" +
-                                             path + "\r\ncannot be shown");
+    EXPECT_EQ(std::tuple(seen, platform.messages.size(), platform.messages.at(0).text),
+              std::tuple("P# 13 of 13|P# 2 of 13|P# 13 of 13|", 2u,
+                         "Puzzles 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 of the file\r\n" + path +
+                             "\r\ncannot be shown"));
 }
 
 // The puzzle as loaded, not as played, numbered one past the file's lines (1 in a new file); a file

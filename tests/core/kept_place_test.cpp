@@ -4,18 +4,15 @@ namespace kalder::testing {
 namespace {
 
 // A new session after the last one ended without a word: the configuration still names
-// puzzle 2, as no Exit wrote it. It comes back with its moves and undo history, unless it no
-// longer fits.
-class KeptPlaceTest : public Form1Test {
-  protected:
-    void SetUp() override {
-        folder.write("c.kdr", puzzle_line(1, 3, SampleBody) + puzzle_line(2, 3, SampleBody));
-        load(folder.file("c.kdr"), 2);
-    }
-    bool fresh() const { return board().find('*') == std::string::npos && form->UndoList.empty(); }
-};
-
-TEST_F(KeptPlaceTest, AKilledSessionComesBackWithItsMovesAndUndoHistory) {
+// puzzle 2, as no Exit wrote it. The puzzle comes back with its moves and undo history, but
+// fresh when the place no longer fits: its line changed, start-up shows another puzzle, or a
+// kept move is one the rule refuses.
+TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits) {
+    const std::string path = collection({puzzle_line(SampleBody), puzzle_line(SampleBody, 2)});
+    const auto fresh = [&] {
+        return board().find('*') == std::string::npos && form->UndoList.empty();
+    };
+    load(path, 2);
     move(5, 2);
     move(2, 3);
     const std::string played = board();
@@ -27,22 +24,13 @@ TEST_F(KeptPlaceTest, AKilledSessionComesBackWithItsMovesAndUndoHistory) {
     form->cmdundo_MouseUp(MouseEvent{});
     restart();
     EXPECT_TRUE(fresh()) << "undone to the start, kept at the start";
-}
-
-TEST_F(KeptPlaceTest, APlaceThatNoLongerFitsIsNotPutBack) {
-    const std::string collection = folder.file("c.kdr");
     const std::pair<std::string, std::string> changes[] = {
-        // The puzzle's line changed in its collection.
-        {"c.kdr",
-         puzzle_line(1, 3, SampleBody) + puzzle_line(2, 3, "121222332,020306010205040709")},
-        // Start-up shows another puzzle.
-        {"kalder.cfg", "12-05-2026 14:02:31\r\nxp.col\r\n" + collection + "\r\n 1 \r\n"},
-        // A move the rule refuses: cell 1 cannot give to cell 9.
-        {"kalder.kpl",
-         "Kalder kept place 1\r\n" + collection + "\r\n2\r\n" + SampleBody + "\r\n1 9\r\n"},
+        {"c.kdr", puzzle_line(SampleBody) + puzzle_line("121222332,020306010205040709", 2)},
+        {"kalder.cfg", "12-05-2026 14:02:31\r\nxp.col\r\n" + path + "\r\n 1 \r\n"},
+        {"kalder.kpl", "Kalder kept place 1\r\n" + path + "\r\n2\r\n" + SampleBody + "\r\n1 9\r\n"},
     };
     for (const auto& [file, content] : changes) {
-        load(collection, 2);
+        load(path, 2);
         move(5, 2);
         folder.write(file, content);
         restart();

@@ -64,8 +64,6 @@ TEST_F(Form1Test, TheLineAndTheTipsFollowTheSelection) {
               std::pair(std::string("|||+1|-1|||||"), form->CellD[4].Left + 250))
         << "the line left 6 and 2 for 4, and 9 is no neighbour";
     click(4);
-    EXPECT_EQ(std::pair(tips(*form), form->SourceCell), std::pair(std::string("|||||||||"), -1))
-        << "ended by a move";
     click(4);
     form->CellD_MouseMove(1, MouseEvent{});
     form->Form_MouseUp(MouseEvent{});
@@ -75,7 +73,7 @@ TEST_F(Form1Test, TheLineAndTheTipsFollowTheSelection) {
                          form->CellD[1].BackColor, form->CellD[1].ForeColor),
               std::tuple("|||||||||", -1, -1, false, LockedBack, LockedFore,
                          form->open_cell_colour(), LockedBack))
-        << "ended on the background";
+        << "ended by a move, then on the background";
     show_body("1212,0102");
     click(4);
     for (const int hidden : {5, 7}) form->CellD_MouseMove(hidden, MouseEvent{});

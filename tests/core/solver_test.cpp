@@ -8,7 +8,7 @@ const char* const Start = "1 2 1 2 2 2 3 3 2";
 // The stored solution replays one step a second from the puzzle's start, each step with its
 // arrow, deaf to every command meanwhile; the solved board shows under "Done", and then the
 // puzzle is back at its start, counted as lost, with no cell selected. With nothing on the
-// board nothing happens.
+// board nothing happens. Solving from here is the same from the position in play.
 TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
     form->mnusolve_Click();
     EXPECT_EQ(std::tuple(platform.messages.size(), form->Score1.total(4)), std::tuple(0u, "0"));
@@ -48,16 +48,24 @@ TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
                          form->SolverBusy, platform.busy, form->CellD[4].ToolTipText,
                          form->SourceCell, form->Score1.session(4), form->Score1.session(1)),
               std::tuple(Start, true, 1, path, false, false, "", -1, "1", "1"));
+    // From the position in play, counted as Solve is; then the board and undo are as they were.
+    move(2, 3);
+    const std::string before = board();
+    const double clock_before = platform.clock_seconds;
+    form->solve_from_here();
+    EXPECT_EQ(std::tuple(platform.clock_seconds - clock_before, form->Score1.session(4), board(),
+                         form->UndoList.size(), form->SolverBusy),
+              std::tuple(8.0, "2", before, 1ul, false))
+        << "eight steps, a second each";
 }
 
-// A last odd character, pairs naming no cell, more pairs than cells, junk bytes.
+// A last odd character, pairs naming no cell and junk bytes, more pairs than cells.
 TEST_F(Form1Test, DamagedMovesAreSkippedAndNeverLeaveTheBoard) {
     show_body(SampleBody);
-    for (const std::string body :
-         {"121222332,0203060102050407089", "121222332,99x30601020504070800",
-          "121222332,02030601020504070802030405",
-          "121222332,\x01\xff"
-          "0306010205"}) {
+    for (const std::string body : {"121222332,0203060102050407089",
+                                   "121222332,99x3\x01\xff"
+                                   "0601020504",
+                                   "121222332,02030601020504070802030405"}) {
         platform.messages.clear();
         form->ShowSolution(body, 1000);
         std::string beyond;

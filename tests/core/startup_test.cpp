@@ -80,10 +80,8 @@ TEST_F(Form1Test, ExitAsksAndOnlyYesSavesAndEnds) {
                          form->Score1.Visible, platform.options_shows, form->msg_form.title),
               std::tuple("untouched", 0, std::vector<std::string>(2, "Exit?"), false, 0, "Kalder"));
     form->menu_Click("mnuexit");
-    EXPECT_EQ(ended, 1);
-    EXPECT_NE(
-        folder.read("kalder.cfg").find("\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n"),
-        std::string::npos);
+    EXPECT_EQ(std::pair(ended, folder.read("kalder.cfg").substr(19)),
+              std::pair(1, "\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n"));
 }
 
 }  // namespace
