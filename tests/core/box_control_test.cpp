@@ -6,16 +6,12 @@
 namespace kalder::testing {
 namespace {
 
-class BoxControlTest : public ::testing::Test {
-  protected:
-    FakePlatform platform;  // 100 twips a character, 200 a line
-    BoxControl button{platform};
-};
-
 // A raised edge (light top and left, dark inset bottom and right), the caption in the written
 // colours and font centred on the height of a "W", the picture (sized in hundredths of a
 // millimetre) near the middle of a top-bar button.
-TEST_F(BoxControlTest, PaintsEdgeCaptionAndPicture) {
+TEST(BoxControlTest, PaintsEdgeCaptionAndPicture) {
+    FakePlatform platform;  // 100 twips a character, 200 a line
+    BoxControl button{platform};
     button.move(0, 0, 1200, 400);
     button.set_Caption("Close");
     button.set_BackColor(RGB(1, 2, 3));
@@ -37,20 +33,6 @@ TEST_F(BoxControlTest, PaintsEdgeCaptionAndPicture) {
     button.set_Picture("undo");
     EXPECT_EQ(std::tuple(p.picture, p.picture_x, p.picture_y, p.picture_width, p.picture_height),
               std::tuple("undo", 12, -3, 360, 360));
-}
-
-// The pressed border shows only while a button is down; a disabled button raises nothing and
-// shows no pressed look.
-TEST_F(BoxControlTest, ShowsThePressedBorderAndTakesNothingWhenDisabled) {
-    int events = 0;
-    button.MouseDown = button.MouseUp = [&](const MouseEvent&) { ++events; };
-    button.press(MouseEvent{RightButton});
-    EXPECT_EQ(button.BorderStyle(), 1);
-    button.release(MouseEvent{RightButton});
-    button.set_Enabled(false);
-    button.press(MouseEvent{});
-    button.release(MouseEvent{});
-    EXPECT_EQ(std::tuple(button.BorderStyle(), events), std::tuple(0, 2));
 }
 
 }  // namespace
