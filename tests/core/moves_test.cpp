@@ -1,3 +1,4 @@
+#include "core/app/move_arrow.h"
 #include "core/game/puzzle_line.h"
 #include "form1_fixture.h"
 
@@ -80,6 +81,31 @@ TEST_F(Form1Test, TheLineAndTheTipsFollowTheSelection) {
     EXPECT_EQ(std::tuple(form->TargetCell, form->Line1.X2, tips(*form)),
               std::tuple(-1, form->CellD[4].Left + 250, "|||-1||||||"))
         << "never at a hidden cell";
+}
+
+bool overlap(const TwipRect& a, const TwipRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// A cell's value, two digits of bold 15 point Arial at most, and the cell's edge around it.
+TEST_F(Form1Test, TheArrowCrossesTheCellsEdgeAndHidesNeitherValue) {
+    form->board.GridSize = 5;
+    form->LayoutBoard();
+    const std::tuple<int, const ImageBox&, ArrowDirection> cases[] = {
+        {14, form->Rght, ArrowDirection::Right},
+        {12, form->Lft, ArrowDirection::Left},
+        {8, form->Up, ArrowDirection::Up},
+        {18, form->Down, ArrowDirection::Down}};
+    for (const auto& [receiver, image, direction] : cases) {
+        form->ShowMoveArrow(13, receiver);
+        const TwipRect glyph = arrow_glyph(image, direction, 500);
+        for (const int cell : {13, receiver}) {
+            const CellLabel& label = form->CellD[cell];
+            EXPECT_TRUE(overlap(glyph, {label.Left, label.Top, 500, 500})) << receiver;
+            EXPECT_FALSE(overlap(glyph, {label.Left + 83, label.Top + 143, 334, 214})) << receiver;
+        }
+    }
 }
 
 // Two top-row cells showing 1 that give only to each other wait for each other for ever.

@@ -5,16 +5,12 @@ namespace {
 
 class UndoResetTest : public Form1Test {
   protected:
-    void SetUp() override {
-        path = collection({puzzle_line(SampleBody), puzzle_line("991111111,")});
-        show(path);
-    }
+    void SetUp() override { show_body(SampleBody); }
     void undo() { form->cmdundo_MouseUp(MouseEvent{}); }
     void reset(int answer) {
         platform.message_answers = {answer};
         form->cmdreset_MouseUp(MouseEvent{});
     }
-    std::string path;
 };
 
 // Undo takes moves back one at a time with their locks and colours, a 10 whole; redo puts them
@@ -39,7 +35,7 @@ TEST_F(UndoResetTest, UndoAndRedoRetraceTheMoves) {
     form->redo();
     EXPECT_EQ(std::pair(form->UndoList.size(), form->RedoList.empty()), std::pair(1ul, true))
         << "a new move forgets what was undone";
-    show(path, 2);
+    show_body("991111111,");
     move(1, 2);
     move(2, 3);
     undo();
@@ -69,7 +65,7 @@ TEST_F(UndoResetTest, ResetAsksAndOnlyYesStartsThePuzzleAgain) {
     EXPECT_EQ(std::pair(board(), form->UndoList.size()),
               std::pair(std::string("1 2 1 2 2 2 3 3 2"), 0ul));
     move(5, 2);
-    collection({});
+    collection({}, "one.kdr");
     reset(6);
     EXPECT_EQ(board(), moved) << "a line that has gone keeps the board";
 }
