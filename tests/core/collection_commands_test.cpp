@@ -24,18 +24,6 @@ class CollectionCommandsTest : public Form1Test {
     }
 };
 
-// Only "save" in any letter case asks for a file to save; the working folder survives the
-// dialog; cancelling says nothing.
-TEST_F(CollectionCommandsTest, TheDialogIsAskedAsSetAndCancellingDoesNothing) {
-    choose("mnuload");
-    choose("mnusave");
-    form->gf1.GetFileName("SaVe");
-    std::string kinds;
-    for (const FileNameRequest& asked : platform.file_requests) kinds += asked.save ? 'S' : 'L';
-    EXPECT_EQ(std::tuple(kinds, platform.working, platform.messages.size()),
-              std::tuple("LSS", folder.slash(), 0u));
-}
-
 // A file without a first puzzle to show is refused and the previous one is shown again from
 // its start.
 TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
@@ -48,7 +36,8 @@ TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
     }
     folder.write("d.txt", Lines[1] + "00002,3,12\r\n\r\n" + Lines[0]);
     EXPECT_EQ(choose("mnuload", path), "Loaded file:\r\n" + path + "\r\n 4 puzzles");
-    EXPECT_EQ(form->PuzNum.Text + form->CellD[1].Caption, "P# 1 of 44");
+    EXPECT_EQ(std::pair(form->PuzNum.Text + form->CellD[1].Caption, platform.file_requests[0].save),
+              std::pair(std::string("P# 1 of 44"), false));
 }
 
 // Stepping wraps over damage at either end of the file; ten lines are named in full.
@@ -70,9 +59,16 @@ TEST_F(CollectionCommandsTest, SteppingOverDamageWrapsAndNamesTenLinesInFull) {
                              "\r\ncannot be shown"));
 }
 
-// The puzzle as loaded, not as played, numbered one past the file's lines (1 in a new file); a file
-// that cannot be written is said so; the collection in play counts a puzzle added to it at once.
+// Only "save" in any letter case asks for a file to save; a cancelled dialog says nothing and
+// the working folder survives it. The puzzle as loaded, not as played, numbered one past the file's
+// lines (1 in a new file); a file that cannot be written is said so; the collection in play counts
+// a puzzle added to it at once.
 TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
+    choose("mnusave");
+    form->gf1.GetFileName("SaVe");
+    EXPECT_EQ(std::tuple(platform.file_requests.at(0).save, platform.file_requests.at(1).save,
+                         platform.working, platform.messages.size()),
+              std::tuple(true, true, folder.slash(), 0u));
     move(2, 1);
     const std::string path = folder.file("new.kdr"), bad = folder.file("no/such/folder.kdr");
     EXPECT_EQ(choose("mnusave", path), "Puzzle number 1 added to file:\r\n" + path);

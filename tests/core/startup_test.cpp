@@ -90,25 +90,23 @@ PixelSize main_window_at(int steps) {
     return {static_cast<int>(326 * scale) + 8, static_cast<int>(382 * scale) + 30};
 }
 
-TEST(WindowScale, OpensAtTheLargestStepWithinFourFifthsOfTheScreenCentredAndOnIt) {
-    const std::pair<PixelSize, double> cases[] = {
-        {{1280, 1000}, 2.0},  // 794 of 800 pixels high
-        {{640, 440}, 1.0},    // never shrunk below the designed size
+// The largest step within four fifths of the screen, never below the designed size, unless a
+// scale is remembered; centred on where it was, moved back onto the screen, and when too big,
+// with its title bar in reach.
+TEST(WindowScale, OpensAtTheLargestStepThatFitsCentredAndOnTheScreen) {
+    const auto fitting = [](int width, int height) {
+        const PixelSize room{width, static_cast<int>(height * OpeningHeightShare)};
+        return scale_of_steps(fitting_scale_steps(main_window_at, room));
     };
-    for (const auto& [screen, scale] : cases) {
-        const PixelSize room{screen.width, static_cast<int>(screen.height * OpeningHeightShare)};
-        EXPECT_DOUBLE_EQ(scale_of_steps(fitting_scale_steps(main_window_at, room)), scale)
-            << screen.width << " x " << screen.height;
-    }
-    EXPECT_EQ(fitting_scale_steps(main_window_at, {3840, 2100}, 3), 3) << "a remembered scale";
-    // Centred on where it was, moved back onto the screen; too big, its title bar stays in reach.
+    EXPECT_EQ(std::tuple(fitting(1280, 1000), fitting(640, 440),
+                         fitting_scale_steps(main_window_at, {3840, 2100}, 3)),
+              std::tuple(2.0, 1.0, 3));
     const PixelRect screen{0, 0, 1280, 1000};
-    EXPECT_EQ(place_window({400, 300, 400, 400}, {500, 500}, screen),
-              (PixelRect{350, 250, 500, 500}));
-    EXPECT_EQ(place_window({1000, 700, 200, 200}, {400, 400}, screen),
-              (PixelRect{880, 600, 400, 400}));
-    EXPECT_EQ(place_window({400, 300, 400, 400}, {1400, 1100}, screen),
-              (PixelRect{0, 0, 1400, 1100}));
+    EXPECT_EQ(std::tuple(place_window({400, 300, 400, 400}, {500, 500}, screen),
+                         place_window({1000, 700, 200, 200}, {400, 400}, screen),
+                         place_window({400, 300, 400, 400}, {1400, 1100}, screen)),
+              std::tuple(PixelRect{350, 250, 500, 500}, PixelRect{880, 600, 400, 400},
+                         PixelRect{0, 0, 1400, 1100}));
 }
 
 }  // namespace
