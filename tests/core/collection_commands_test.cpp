@@ -40,10 +40,11 @@ TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
               std::pair(std::string("P# 1 of 44"), false));
 }
 
-// Stepping wraps over damage at either end of the file; ten lines are named in full.
+// Stepping wraps over damage at either end of the file (the last line damaged too); ten lines
+// are named in full.
 TEST_F(CollectionCommandsTest, SteppingOverDamageWrapsAndNamesTenLinesInFull) {
     const std::string bad = "00002,3,12\r\n";
-    std::vector<std::string> lines(13, bad);
+    std::vector<std::string> lines(14, bad);
     lines[1] = Lines[0];
     lines[12] = Lines[2];
     const std::string path = collection(lines, "e.kdr");
@@ -54,7 +55,7 @@ TEST_F(CollectionCommandsTest, SteppingOverDamageWrapsAndNamesTenLinesInFull) {
         seen += form->PuzNum.Text + "|";
     }
     EXPECT_EQ(std::tuple(seen, platform.messages.size(), platform.messages.at(0).text),
-              std::tuple("P# 13 of 13|P# 2 of 13|P# 13 of 13|", 2u,
+              std::tuple("P# 13 of 14|P# 2 of 14|P# 13 of 14|", 2u,
                          "Puzzles 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 of the file\r\n" + path +
                              "\r\ncannot be shown"));
 }

@@ -81,6 +81,14 @@ TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
 // of the window's (system) background, which Add then writes under a new name in lower case
 // (a prefix of a listed name is refused).
 TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgroundAndAddsIt) {
+    std::string buttons;
+    for (const BoxControl* b : {&dialog.ShowSch, &dialog.RepSch, &dialog.DelSch, &dialog.AddSch,
+                                &dialog.Command1, &dialog.Command2})
+        buttons += b->Caption() + ": " + b->ToolTipText + "|";
+    EXPECT_EQ(buttons,
+              "View: View current color setting|Replace: Replace the current color "
+              "scheme|Delete: Delete the color scheme|Add: Add this color scheme|Apply: "
+              "Apply changes|Exit: Exit without applying changes|");
     select("Autumn");
     dialog.List1_MouseUp();
     EXPECT_EQ(std::tuple(form->ColourTable[3], dialog.BackColor, dialog.Frame1_Caption),

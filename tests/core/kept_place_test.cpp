@@ -1,3 +1,4 @@
+#include "core/game/kept_place.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {
@@ -36,6 +37,16 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
         restart();
         EXPECT_TRUE(fresh()) << file;
     }
+}
+
+TEST(KeptPlaceFormat, ReadsBackWhatItWritesAndRefusesDamage) {
+    const KeptPlace place{"/games/c.kdr", 12, SampleBody, {{5, 2}, {2, 3}}};
+    EXPECT_EQ(parse_kept_place(format_kept_place(place)), place);
+    for (const char* damaged : {"Kalder kept place 2\r\nc.kdr\r\n1\r\n121,\r\n",
+                                "Kalder kept place 1\r\nc.kdr\r\n1x\r\n121,\r\n",
+                                "Kalder kept place 1\r\nc.kdr\r\n1\r\n121,\r\n5\r\n",
+                                "Kalder kept place 1\r\nc.kdr\r\n1\r\n121,\r\n5 -2\r\n"})
+        EXPECT_EQ(parse_kept_place(damaged), std::nullopt) << damaged;
 }
 
 }  // namespace

@@ -65,6 +65,9 @@ TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {
         EXPECT_NE(verify_puzzle_line(line).find(reason), std::string::npos)
             << line << " gave: " << verify_puzzle_line(line);
     }
+    // Two top-row 1s that give only to each other would wait for each other for ever.
+    EXPECT_EQ(verify_puzzle_line("00001,3,111222342,020106070803040508"),
+              "no order of the moves can be played");
 }
 
 // Each byte XORs with the key "QUILT" and is written as two hex digits, a small value padded

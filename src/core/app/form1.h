@@ -128,7 +128,7 @@ class Form1 {
     // Shows a cell of the position: caption, lock mark and colours.
     void show_cell(const Position& position, int cell);
     Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
-    WindowLook window_look() const { return {ColourTable[2], open_cell_colour(), LockedBack}; }
+    WindowLook window_look() const { return {ColourTable[2], open_cell_colour()}; }
     void paint_open(int cell);
     void paint_locked(int cell);
     // In the colours its lock mark calls for.

@@ -2,9 +2,7 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <string>
-#include <variant>
 
 #include "core/base/colour.h"
 #include "core/base/font.h"
@@ -35,10 +33,6 @@ struct BoxPainting {
     int picture_width = 0;  // twips
     int picture_height = 0;
 };
-
-// Stored design-time settings of a button, by key ("Caption", "BackColor", ...).
-using PropertyValue = std::variant<bool, double, std::string, Colour>;
-using PropertyBag = std::map<std::string, PropertyValue>;
 
 // Model of the program's own push button: a flat caption, an optional picture and a raised
 // edge in the colours it is given, a pressed look while a mouse button is held, and press and
@@ -80,12 +74,6 @@ class BoxControl {
     // 1 while a mouse button is held on the control, else 0.
     int BorderStyle() const { return border_style_; }
 
-    // Loads stored settings in their fixed order, with the load defaults for absent keys, then
-    // redraws. Only the face name of a stored font is taken; host_font is the container's.
-    void ReadProperties(const PropertyBag& bag, const Font& host_font);
-    // Every setting that differs from its saving default (those need not be stored).
-    PropertyBag WriteProperties(const Font& host_font) const;
-
     // Input from the view; ignored while disabled.
     void press(const MouseEvent& event);
     void release(const MouseEvent& event);
@@ -94,14 +82,10 @@ class BoxControl {
 
     std::function<void(const MouseEvent&)> MouseDown;
     std::function<void(const MouseEvent&)> MouseUp;
-    // Told the name of every property written, so the host knows its layout changed.
-    std::function<void(const std::string&)> PropertyChanged;
 
     const BoxPainting& painting() const { return painting_; }
-    int redraw_count() const { return redraw_count_; }
 
   private:
-    void changed(const std::string& name, bool redraw = true);
     void Redraw();
     void PrintCaption(int offset);
 
@@ -115,7 +99,6 @@ class BoxControl {
     std::string picture_;
     int border_style_ = 0;
     BoxPainting painting_;
-    int redraw_count_ = 0;
 };
 
 }  // namespace kalder

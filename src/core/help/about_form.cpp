@@ -31,9 +31,8 @@ void AboutForm::Form_Activate() {
     BackColor = look.window;
     AboutText.BackColor = look.window;
     Label1.BackColor = look.button;
-    Label1.ForeColor = look.button_text;
     aboutok.set_BackColor(look.button);
-    aboutok.set_ForeColor(look.button_text);
+    aboutok.set_ForeColor(LockedBack);
 }
 
 void AboutForm::aboutok_MouseUp(const MouseEvent&) {
