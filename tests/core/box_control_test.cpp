@@ -8,7 +8,7 @@ namespace {
 
 // A raised edge (light top and left, dark inset bottom and right), the caption in the written
 // colours and font centred on the height of a "W", the picture (sized in hundredths of a
-// millimetre) near the middle of a top-bar button.
+// millimetre) near the middle of a top-bar button; the pressed look lasts while a button is held.
 TEST(BoxControlTest, PaintsEdgeCaptionAndPicture) {
     FakePlatform platform;  // 100 twips a character, 200 a line
     BoxControl button{platform};
@@ -29,6 +29,10 @@ TEST(BoxControlTest, PaintsEdgeCaptionAndPicture) {
                                       {0, 0, 1200, 0, 1},
                                       {1180, 20, 1180, 380, 0},
                                       {20, 380, 1180, 380, 0}}));
+    button.press(MouseEvent{RightButton});
+    const int held = button.BorderStyle();
+    button.release(MouseEvent{RightButton});
+    EXPECT_EQ(std::pair(held, button.BorderStyle()), std::pair(1, 0)) << "pressed only while held";
     button.move(0, 0, 390, 360);
     button.set_Picture("undo");
     EXPECT_EQ(std::tuple(p.picture, p.picture_x, p.picture_y, p.picture_width, p.picture_height),

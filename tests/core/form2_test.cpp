@@ -43,29 +43,29 @@ class Form2Test : public Form1Test {
 TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
     platform.system_answers = {6, 1, 6, 1, 6, 1, 1, 6, 1, 6, 1, 6, 1};
     select("Autumn");
-    dialog.RepSch_MouseUp();  // the header is "Autumn.col": nothing to replace
+    dialog.RepSch.release(MouseEvent{});  // the header is "Autumn.col": nothing to replace
     form->SchemeName = "XP.COL";
     select("xp");
-    dialog.DelSch_MouseUp();
+    dialog.DelSch.release(MouseEvent{});
     select("plain");
     const std::string in_the_way = folder.file("all.col") + ".new-" + std::to_string(getpid());
     std::filesystem::create_directory(in_the_way);
-    dialog.RepSch_MouseUp();
+    dialog.RepSch.release(MouseEvent{});
     platform.input_answers = {"fresh"};
-    dialog.AddSch_MouseUp();
+    dialog.AddSch.release(MouseEvent{});
     std::filesystem::remove(in_the_way);
     EXPECT_EQ(folder.read("all.col"), store);
     form->ColourTable[2] = RGB(1, 2, 3);
-    dialog.RepSch_MouseUp();
+    dialog.RepSch.release(MouseEvent{});
     EXPECT_EQ(stored(2, 3), " 1; 2; 3");
-    dialog.DelSch_MouseUp();
+    dialog.DelSch.release(MouseEvent{});
     EXPECT_EQ(folder.read("all.col"), store.substr(0, store.find("plain.col")));
     EXPECT_EQ(dialog.List1, (Lines{"xp", "Autumn"}));
     const std::string cut = XpSchemeBlock.substr(0, XpSchemeBlock.size() - 13);
     folder.write("all.col", cut);
     form->SchemeName = "plain.col";
     select("xp");
-    dialog.DelSch_MouseUp();
+    dialog.DelSch.release(MouseEvent{});
     EXPECT_EQ(folder.read("all.col"), cut);
     EXPECT_EQ(platform.system_messages,
               (Lines{"Replace color scheme: Autumn", "Color Scheme: autumn.col replaced",
@@ -83,8 +83,10 @@ TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
 TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgroundAndAddsIt) {
     std::string buttons;
     for (const BoxControl* b : {&dialog.ShowSch, &dialog.RepSch, &dialog.DelSch, &dialog.AddSch,
-                                &dialog.Command1, &dialog.Command2})
+                                &dialog.Command1, &dialog.Command2}) {
         buttons += b->Caption() + ": " + b->ToolTipText + "|";
+        EXPECT_EQ(b->GetFont(), (Font{"Arial", 7.5, false, false}));
+    }
     EXPECT_EQ(buttons,
               "View: View current color setting|Replace: Replace the current color "
               "scheme|Delete: Delete the color scheme|Add: Add this color scheme|Apply: "
@@ -93,6 +95,8 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
     dialog.List1_MouseUp();
     EXPECT_EQ(std::tuple(form->ColourTable[3], dialog.BackColor, dialog.Frame1_Caption),
               std::tuple(RGB(200, 100, 50), RGB(200, 100, 50), "Color Scheme: Autumn"));
+    dialog.ShowSch.release(MouseEvent{});  // View: the scheme derived at the contrast shown
+    EXPECT_EQ(form->ColourTable[3], RGB(72, 1, 1));
     dialog.set_ContrastV(120);
     select("plain");
     dialog.List1_MouseUp();
@@ -104,7 +108,7 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
     EXPECT_EQ(std::tuple(form->ColourTable[2], form->ColourTable[3]),
               std::tuple(RGB(240, 240, 240), LockedBack));
     platform.input_answers = {"def", "", "Grey"};
-    for (int i = 0; i < 3; ++i) dialog.AddSch_MouseUp();
+    for (int i = 0; i < 3; ++i) dialog.AddSch.release(MouseEvent{});
     EXPECT_EQ(dialog.List1.back() + stored(3, 0) + stored(3, 3), "greygrey.col 240; 240; 240");
     dialog.List1.push_back("gone");
     select("gone");
@@ -122,13 +126,13 @@ TEST_F(Form2Test, OnlySchemesNotNamedDefaultColourTheMenusAndTheMessageTextStays
     const struct {
         const char* name;
         Colour back, cells, menus, text;
-    } steps[] = {
-        {"plain.col", RGB(10, 20, 30), RGB(10, 20, 30), RGB(42, 52, 62), LockedFore},
-        {"my DeFault.col", RGB(100, 0, 0), RGB(100, 0, 0), RGB(42, 52, 62), LockedFore},
-        {"xp.col", RGB(236, 233, 216), RGB(204, 201, 184), RGB(254, 254, 248), LockedBack}};
+    } steps[] = {{"plain", RGB(10, 20, 30), RGB(10, 20, 30), RGB(42, 52, 62), LockedFore},
+                 {"my DeFault", RGB(100, 0, 0), RGB(100, 0, 0), RGB(42, 52, 62), LockedFore},
+                 {"xp", RGB(236, 233, 216), RGB(204, 201, 184), RGB(254, 254, 248), LockedBack}};
+    dialog.List1 = {"plain", "my DeFault", "xp"};
     for (const auto& step : steps) {
-        form->SchemeName = step.name;
-        form->Command2_Click();
+        select(step.name);
+        dialog.Command1.release(MouseEvent{});  // Apply
         EXPECT_EQ(std::tuple(form->BackColor, form->CellD[1].BackColor, form->MenuBackColor,
                              form->msg_form.text_colour),
                   std::tuple(step.back, step.cells, step.menus, step.text))
@@ -150,7 +154,7 @@ TEST_F(Form1Test, AnAbsentSchemeIsToldAndWithoutAStoreTheGameKeepsItsColoursAndA
     EXPECT_EQ(std::tuple(form->ColourTable, form->SchemeName, form->form2.List1.size()),
               std::tuple(default_colour_table(), "xp.col", 0u));
     platform.input_answers = {"Mine"};
-    form->form2.AddSch_MouseUp();
+    form->form2.AddSch.release(MouseEvent{});
     EXPECT_EQ(form->form2.List1, Lines{"mine"});
     EXPECT_EQ(folder.read("all.col").substr(0, 10), "mine.col\r\n");
 }
