@@ -7,7 +7,7 @@ namespace {
 // A new session after the last one ended without a word: the configuration still names
 // puzzle 2, as no Exit wrote it. The puzzle comes back with its moves and undo history, but
 // fresh when the place no longer fits: its line changed, start-up shows another puzzle, or a
-// kept move is one the rule refuses.
+// kept move is one the rule refuses, or it was kept for another collection.
 TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits) {
     const std::string path = collection({puzzle_line(SampleBody), puzzle_line(SampleBody, 2)});
     const auto fresh = [&] {
@@ -26,9 +26,11 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
     restart();
     EXPECT_TRUE(fresh()) << "undone to the start, kept at the start";
     const std::pair<std::string, std::string> changes[] = {
+        {"kalder.kpl", "Kalder kept place 1\r\n/another.kdr\r\n2\r\n" + SampleBody + "\r\n5 2\r\n"},
         {"c.kdr", puzzle_line(SampleBody) + puzzle_line("121222332,020306010205040709", 2)},
         {"kalder.cfg", "12-05-2026 14:02:31\r\nxp.col\r\n" + path + "\r\n 1 \r\n"},
-        {"kalder.kpl", "Kalder kept place 1\r\n" + path + "\r\n2\r\n" + SampleBody + "\r\n1 9\r\n"},
+        {"kalder.kpl",
+         "Kalder kept place 1\r\n" + path + "\r\n2\r\n121222332,020306010205040709\r\n1 9\r\n"},
     };
     for (const auto& [file, content] : changes) {
         load(path, 2);
