@@ -25,6 +25,10 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
     form->cmdundo_MouseUp(MouseEvent{});
     restart();
     EXPECT_TRUE(fresh()) << "undone to the start, kept at the start";
+    move(4, 7);
+    move(9, 6);  // no solution from here on
+    restart();
+    EXPECT_EQ(form->Gsize.ToolTipText, "No solution from here") << "a dead end comes back marked";
     const std::pair<std::string, std::string> changes[] = {
         {"kalder.kpl", "Kalder kept place 1\r\n/another.kdr\r\n2\r\n" + SampleBody + "\r\n5 2\r\n"},
         {"c.kdr", puzzle_line(SampleBody) + puzzle_line("121222332,020306010205040709", 2)},
