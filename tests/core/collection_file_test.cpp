@@ -110,6 +110,7 @@ TEST_F(ToolsTest, WrongCommandLinesAndRunsPastTheLineLimitWriteNothing) {
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines - 2);
     EXPECT_EQ(run("generate --size 3 --count 2 full.kdr"), 0) << err.str();
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines);
+    EXPECT_FALSE(AppendPuzzle(folder.file("full.kdr"), 3, "1,2")) << "one line past the limit";
 }
 
 // Generated puzzles verify, are numbered on after the lines already there, have the asked

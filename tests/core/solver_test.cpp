@@ -46,14 +46,17 @@ TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
                          form->SolverBusy, platform.busy, form->CellD[4].ToolTipText,
                          form->SourceCell, form->Score1.session(4), form->Score1.session(1)),
               std::tuple(Start, true, 1, folder.file("c.kdr"), false, false, "", -1, "1", "1"));
+    form->ShowSolution("121222233,040102050203080906", 1000);  // the last cell gives too
+    EXPECT_EQ(at_done, "1* 1* 1* 2* 2* 2* 3* 3* 3*");
     // From the position in play, counted as Solve is; then the board and undo are as they were.
     move(2, 3);
+    click(4);  // a selection the replay ends
     const std::string before = board();
     const double clock_before = platform.clock_seconds;
     form->solve_from_here();
     EXPECT_EQ(std::tuple(platform.clock_seconds - clock_before, form->Score1.session(4), board(),
-                         form->UndoList.size(), form->SolverBusy),
-              std::tuple(8.0, "2", before, 1ul, false))
+                         form->UndoList.size(), form->SolverBusy, form->SourceCell),
+              std::tuple(8.0, "2", before, 1ul, false, -1))
         << "eight steps, a second each";
     // A last odd character, pairs naming no cell and junk bytes, more pairs than cells.
     for (const std::string body : {"121222332,0203060102050407089",
