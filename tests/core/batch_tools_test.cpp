@@ -41,10 +41,11 @@ TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
     EXPECT_EQ(std::tuple(folder.read("puzzles.kdr"), form->CollectionPath),
               std::tuple(collection, folder.file("puzzles.kdr")));
     form->Command3_Click();
-    folder.write("r3.kdr", "00001,3,a,b\r\n00001,3,c,d\r\n00002,3,e,f\r\n00001,3,g,h\r\n");
+    folder.write("r3.kdr",
+                 "00001,3,a,b\r\n00001,3,c,d\r\n00002,3,e,f\r\n00001,3,g,h\r\n00009,3\r\n");
     form->Command3_Click();
     EXPECT_EQ(std::tuple(folder.read("r4.kdr"), puzzles_of(folder.read("r5.kdr"))),
-              std::tuple("00001,3,a,b\r\n00002,3,e,f\r\n00001,3,g,h\r\n",
+              std::tuple("00001,3,a,b\r\n00002,3,e,f\r\n00001,3,g,h\r\n00009,3\r\n",
                          std::vector<std::string>{",3,a,b", ",3,e,f", ",3,g,h"}));
     form->CollectionPath = folder.file("none.kdr");
     form->Command5_Click();
@@ -53,7 +54,8 @@ TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
               (std::vector<std::string>{
                   folder.file("puzzles-x.kdr") + " done", folder.file("puzzles-r.kdr") + " done",
                   folder.file("r3.kdr") + unread, "done, will now create random from r4 to r5",
-                  "3 done", folder.file("none.kdr") + unread}));
+                  "3 done, 1 line with fewer than four fields skipped",
+                  folder.file("none.kdr") + unread}));
     EXPECT_EQ(batch_output_name("/home/a.b/c", "-x.kdr"), "/home/a.b/c-x.kdr") << "no extension";
 }
 

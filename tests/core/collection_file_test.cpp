@@ -26,6 +26,8 @@ TEST(CollectionFile, ReadsAndCountsLinesWhateverTheirEnds) {
               std::tuple("three", "two", 3, std::nullopt));
     folder.write("f.kdr", std::string(5, '\0'));
     EXPECT_EQ(std::tuple(CountLines(f), FileExists(f)), std::tuple(1, true));
+    folder.write("f.kdr", "\nfirst line empty");
+    EXPECT_EQ(CountLines(f), 2);
     for (const std::string& missing : {folder.file("missing.kdr"), folder.path().string()})
         EXPECT_EQ(std::tuple(CountLines(missing), FileExists(missing)), std::tuple(0, false));
     const std::string huge(3 << 20, '7');

@@ -18,7 +18,8 @@ TEST(SchemeStore, ColourLinesAndHeadersReadAsTheStoreHasAlwaysBeenRead) {
         {"x;;", std::array{0, 0, 0}},
         {"1;2", std::nullopt},
         {"-1;0;0", std::nullopt},
-        {"0;40000;0", std::nullopt}};
+        {"0;32767;0", std::array{0, 32767, 0}},
+        {"0;32768;0", std::nullopt}};
     for (const auto& [line, channels] : cases)
         EXPECT_EQ(read_colour_fields(line), channels) << line;
     EXPECT_EQ(compose_colour({300, 256, 255}), RGB(255, 255, 255));
@@ -73,7 +74,8 @@ TEST(ColourScheme, DerivedShadesFollowTheContrast) {
         SchemeTable table{};
         table[13] = RGB(5, 5, 5);
         DeriveScheme(base, contrast, table);
-        EXPECT_EQ(std::tuple(table[2], table[13]), std::tuple(base, RGB(5, 5, 5)));
+        EXPECT_EQ(std::tuple(table[0], table[1], table[2], table[13]),
+                  std::tuple(RGB(1, 1, 1), RGB(240, 240, 240), base, RGB(5, 5, 5)));
         for (int slot = 3; slot <= 8; ++slot)
             EXPECT_EQ(table[slot], shades[slot - 3]) << contrast << " slot " << slot;
     }

@@ -72,8 +72,8 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         form->mnuabout_Click();
         const AboutForm& about = *form->about_form;
         EXPECT_EQ(std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
-                             about.Label1.BackColor),
-                  std::tuple(false, i < 2, RGB(9, 8, i), RGB(200, 100, i)));
+                             about.Label1.BackColor, about.aboutok.Caption()),
+                  std::tuple(false, i < 2, RGB(9, 8, i), RGB(200, 100, i), "OK"));
     }
 }
 

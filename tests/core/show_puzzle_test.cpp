@@ -102,6 +102,9 @@ TEST_F(Form1Test, NavigationFollowsTheFileAsItIsNow) {
     form->arrows_MouseUp(0, MouseEvent{});
     EXPECT_EQ(std::pair(form->PuzNum.Text, form->board.locked(2)),
               std::pair(std::string("P# 11 of 0"), true));
+    collection({"00001,3,12\r\n", "00002,3,12\r\n"});
+    form->arrows_MouseUp(2, MouseEvent{});
+    EXPECT_EQ(form->PuzNum.Text, "P# 11 of 2") << "every line damaged: the puzzle stays";
 }
 
 }  // namespace

@@ -57,11 +57,12 @@ TEST_F(Form1Test, TheLayoutHoldsForEverySize) {
     std::string bar;
     for (const BoxControl* b : {&form->arrows[0], &form->arrows[1], &form->arrows[2],
                                 &form->cmdreset, &form->cmdcreate, &form->cmdundo})
-        bar += std::to_string(b->Left()) + " " + b->ToolTipText + "|";
+        bar += std::to_string(b->Left()) + " " + b->Picture() + " " + b->ToolTipText + "|";
     EXPECT_EQ(bar + form->Gsize.ToolTipText,
-              "60 Previous puzzle, right-click for first puzzle|450 Random puzzle|840 Next "
-              "puzzle, right-click for last puzzle|3165 Reset Puzzle|3555 Create New Puzzle, "
-              "rightclick for options|3945 Undo last move|Grid Size");
+              "60 previous Previous puzzle, right-click for first puzzle|450 random Random "
+              "puzzle|840 next Next puzzle, right-click for last puzzle|3165 reset Reset "
+              "Puzzle|3555 create Create New Puzzle, rightclick for options|3945 undo Undo last "
+              "move|Grid Size");
 }
 
 // Exit saves the place and ends (that No leaves the game running is shown with the help window);
@@ -73,10 +74,10 @@ TEST_F(Form1Test, ExitSavesThePlaceAndEnds) {
     form->EndProgram = [&] { ++ended; };
     folder.write("kalder.cfg", "untouched");
     platform.message_answers = {6};
-    for (const char* name : {"mnucan1", "can2", "mnuexit"}) form->menu_Click(name);
+    for (const char* name : {"mnucan1", "can2", "mnuscores", "mnuexit"}) form->menu_Click(name);
     EXPECT_EQ(std::tuple(ended, folder.read("kalder.cfg").substr(19), platform.messages.back().text,
                          form->Score1.Visible, platform.options_shows, form->msg_form.title),
-              std::tuple(1, "\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n", "Exit?", false,
+              std::tuple(1, "\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n", "Exit?", true,
                          0, "Kalder"));
 }
 
