@@ -207,9 +207,10 @@ TEST_F(Form1Test, TheScoresCountResultsForTheSessionAndInTotalAndClearOnYes) {
     }
     ScoresBox restarted(platform);
     restarted.start();
+    restarted.set_WonSession(true);
     platform.system_answers = {7, 6};
     restarted.Command2_MouseUp(MouseEvent{RightButton});
-    EXPECT_EQ(shown(restarted), "0 0 0 13 9 4 ");
+    EXPECT_EQ(shown(restarted), "1 1 0 14 10 4 ");
     restarted.Command2_MouseUp(MouseEvent{LeftButton});
     EXPECT_EQ(std::tuple(platform.system_messages, shown(restarted), plain_score_file(folder)),
               std::tuple(std::vector<std::string>(2, "Clear ALL scores"), "0 0 0 0 0 0 ",

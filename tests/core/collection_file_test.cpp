@@ -113,6 +113,9 @@ TEST_F(ToolsTest, WrongCommandLinesAndRunsPastTheLineLimitWriteNothing) {
     EXPECT_EQ(run("generate --size 3 --count 2 full.kdr"), 0) << err.str();
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines);
     EXPECT_FALSE(AppendPuzzle(folder.file("full.kdr"), 3, "1,2")) << "one line past the limit";
+    std::filesystem::create_directory(folder.file("r4.kdr"));  // in the way of remdups' output
+    folder.write("r3.kdr", Good);
+    EXPECT_EQ(run("remdups --folder " + folder.path().string()), 1);
 }
 
 // Generated puzzles verify, are numbered on after the lines already there, have the asked

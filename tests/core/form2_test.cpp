@@ -95,6 +95,9 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
     dialog.List1_MouseUp();
     EXPECT_EQ(std::tuple(form->ColourTable[3], dialog.BackColor, dialog.Frame1_Caption),
               std::tuple(RGB(200, 100, 50), RGB(200, 100, 50), "Color Scheme: Autumn"));
+    dialog.ColPik1.UserControl_MouseUp(MouseEvent{LeftButton, 0, 11, 706});  // the palette's red
+    EXPECT_EQ(form->ColourTable[2], RGB(255, 0, 0));
+    dialog.ColPik1.set_SchemeColor(RGB(200, 100, 50));
     dialog.ShowSch.release(MouseEvent{});  // View: the scheme derived at the contrast shown
     EXPECT_EQ(form->ColourTable[3], RGB(72, 1, 1));
     dialog.set_ContrastV(120);

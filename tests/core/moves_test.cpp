@@ -47,6 +47,9 @@ TEST_F(Form1Test, RefusedClicksOnlyEndTheSelection) {
                   std::tuple(before, 1u, -1))
             << source << ">" << target;
     }
+    Position p(3);
+    for (const Move off_board : {Move{1, 10}, Move{0, 1}}) p.give(off_board);
+    EXPECT_EQ(p, Position(3)) << "a cell off the board is never touched";
 }
 
 // The line follows the pointer over shown neighbours only; the tips tell what the selection

@@ -6,10 +6,10 @@ namespace {
 class UndoResetTest : public Form1Test {
   protected:
     void SetUp() override { show_body(SampleBody); }
-    void undo() { form->cmdundo_MouseUp(MouseEvent{}); }
+    void undo() { form->cmdundo.release(MouseEvent{}); }
     void reset(int answer) {
         platform.message_answers = {answer};
-        form->cmdreset_MouseUp(MouseEvent{});
+        form->cmdreset.release(MouseEvent{});
     }
 };
 
