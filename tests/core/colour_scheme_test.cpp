@@ -81,21 +81,6 @@ TEST(ColourScheme, DerivedShadesFollowTheContrast) {
     }
 }
 
-TEST(ColourScheme, EveryShippedSchemeKeepsTheCellsReadableAndApartFromLockedOnes) {
-    const auto lines = read_scheme_store(KALDER_DATA_DIR "/all.col");
-    ASSERT_TRUE(lines);
-    const auto names = list_schemes(*lines);
-    ASSERT_TRUE(names.size() >= 6 && names.front() == "xp");
-    for (const std::string& name : names) {
-        SchemeTable table{}, loaded{};
-        ASSERT_TRUE(read_scheme_block(*lines, name + ".col", BlockReading::Preview, table)) << name;
-        ASSERT_TRUE(read_scheme_block(*lines, name + ".col", BlockReading::Load, loaded));
-        EXPECT_EQ(table, loaded) << name << ": the preview differs from the applied scheme";
-        // Dark text on open cells at 4.5 : 1 also sets them 3 : 1 apart from locked cells.
-        EXPECT_GE(contrast_ratio(LockedBack, table[4]), 4.5) << name;
-    }
-}
-
 // Each moved bar raises its event; the strips run from black and from white to the colour,
 // their halves rounded to even; a system colour is selected as the plain colour it stands for.
 // A click picks the painted colour; from the strip area down (the palette's bottom row reaches
