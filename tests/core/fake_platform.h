@@ -52,11 +52,7 @@ class FakePlatform : public Platform {
 
     // Answers for coming input boxes; when empty the box is cancelled ("").
     std::deque<std::string> input_answers;
-    struct InputBox {
-        std::string prompt, title, default_text;
-        bool operator==(const InputBox&) const = default;
-    };
-    std::vector<InputBox> input_boxes;
+    std::vector<std::string> input_boxes;  // "prompt|title|default text"
 
     // What every file dialog answers ("" cancels); each moves the working folder, as one may.
     std::string file_answer;
@@ -95,7 +91,7 @@ class FakePlatform : public Platform {
     }
     std::string input_box(const std::string& prompt, const std::string& title,
                           const std::string& default_text) override {
-        input_boxes.push_back({prompt, title, default_text});
+        input_boxes.push_back(prompt + "|" + title + "|" + default_text);
         return take_answer(input_answers, std::string());
     }
     // Activates the Options dialog and returns, as if Exit were pressed at once.

@@ -1,36 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "core/msgbox/msg_form.h"
-#include "core/msgbox/msg_style.h"
 #include "fake_platform.h"
 
 namespace kalder::testing {
 namespace {
 
 using Captions = std::vector<std::string>;
-
-// The icon slots, then the buttons with their codes: "0 | Yes6 No7".
-std::string parsed(const char* text) {
-    const MsgStyle style = parse_msg_style(text);
-    std::string shown;
-    for (const int slot : style.icon_slots) shown += std::to_string(slot) + " ";
-    shown += "|";
-    for (const MsgButtonSpec& button : style.buttons) {
-        shown += " " + button.caption + std::to_string(button.code);
-    }
-    return shown;
-}
-
-// Case is ignored, only "+" separates and only blanks are trimmed; tokens match whole.
-TEST(MsgStyle, TokensNameIconsAndButtonsInOrder) {
-    EXPECT_EQ(parsed("   VBQuestion + vbYesNo+vbokonly  "), "0 | Yes6 No7 Ok1");
-    EXPECT_EQ(parsed("vberror,vbok+vbok vbcancel+\tvbok+vbokk+vbquestions+ok+yes"), "|");
-    EXPECT_EQ(parsed("+vbcustom+vbhappy++vbtrash+vbexclamation+vberror+vbinformation+vbprint+"
-                     "vblighton+vbcritical+"),
-              "10 5 6 1 3 2 7 8 4 |");
-    EXPECT_EQ(parsed("vbno+vbyes+vbnormal+vbabortretryignore+vbokcancel+vbretrycancel"),
-              "| No7 Yes6 Ok0 Abort3 Retry4 Ignore5 Ok1 Cancel2 Retry4 Cancel2");
-}
 
 class MsgFormTest : public ::testing::Test {
   protected:
