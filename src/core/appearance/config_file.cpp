@@ -2,12 +2,11 @@
 
 #include <climits>
 #include <cstdio>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "core/base/atomic_file.h"
 #include "core/base/vb_number.h"
+#include "core/base/whole_file.h"
 
 namespace kalder {
 
@@ -80,15 +79,6 @@ class Reader {
     std::size_t at_ = 0;
 };
 
-std::optional<std::string> read_whole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
-}
-
 std::optional<Config> parse(const std::string& text) {
     Reader reader(text);
     Config config;
@@ -123,7 +113,7 @@ void ReadcfgFile(const std::string& program_folder, Config& config, const Messag
                  const std::tm& now) {
     const std::string path = program_folder + FileName;
     remove_stale_temporary_files(path);
-    const auto text = read_whole(path);
+    const auto text = read_whole_file(path);
     if (const auto read = text ? parse(*text) : std::nullopt) {
         config = *read;
         return;

@@ -1,11 +1,10 @@
 #include "core/base/data_folder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "core/base/atomic_file.h"
+#include "core/base/whole_file.h"
 
 namespace kalder {
 
@@ -23,19 +22,11 @@ std::string with_trailing_slash(std::string folder) {
     return folder;
 }
 
-std::optional<std::string> read_whole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 void copy_file(const std::string& from, const std::string& to, bool refresh) {
     std::error_code error;
     if (!refresh && (fs::exists(to, error) || error)) return;
-    const auto content = read_whole(from);
-    if (!content || (refresh && read_whole(to) == content)) return;
+    const auto content = read_whole_file(from);
+    if (!content || (refresh && read_whole_file(to) == content)) return;
     write_file_atomically(to, *content);
 }
 

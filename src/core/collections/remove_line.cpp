@@ -1,22 +1,11 @@
 #include "core/collections/remove_line.h"
 
-#include <fstream>
-#include <iterator>
-#include <optional>
-
 #include "core/base/atomic_file.h"
+#include "core/base/whole_file.h"
 
 namespace kalder {
 
 namespace {
-
-std::optional<std::string> read_whole_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return std::nullopt;
-    return content;
-}
 
 // Where the line after the one starting at `from` starts. Line ends are taken as the reader
 // takes them: CR LF, LF or a lone CR.

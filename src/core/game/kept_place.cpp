@@ -1,8 +1,8 @@
 #include "core/game/kept_place.h"
 
 #include <charconv>
-#include <fstream>
-#include <sstream>
+
+#include "core/base/whole_file.h"
 
 namespace kalder {
 
@@ -66,11 +66,9 @@ std::optional<KeptPlace> parse_kept_place(std::string_view text) {
 }
 
 std::optional<KeptPlace> read_kept_place(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_kept_place(text.str());
+    const auto text = read_whole_file(path);
+    if (!text) return std::nullopt;
+    return parse_kept_place(*text);
 }
 
 }  // namespace kalder
