@@ -1,9 +1,9 @@
 #include "core/appearance/colour_scheme.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
+#include "core/base/text_case.h"
 #include "core/base/vb_number.h"
 
 namespace kalder {
@@ -104,9 +104,7 @@ Colour readable_text_on(Colour back) {
 }
 
 bool names_default(const std::string& scheme_name) {
-    std::string upper = scheme_name;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper.find("DEFAULT") != std::string::npos;
+    return lower_case(scheme_name).find("default") != std::string::npos;
 }
 
 }  // namespace kalder

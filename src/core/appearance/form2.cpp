@@ -1,12 +1,12 @@
 #include "core/appearance/form2.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 #include "core/appearance/colour_scheme.h"
 #include "core/base/atomic_file.h"
 #include "core/base/platform.h"
+#include "core/base/text_case.h"
 
 namespace kalder {
 
@@ -14,13 +14,9 @@ namespace {
 
 constexpr const char* Title = "Kalder";
 
-std::string lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool starts_with_ignoring_case(const std::string& entry, const std::string& prefix) {
-    return entry.size() >= prefix.size() && lower(entry.substr(0, prefix.size())) == lower(prefix);
+    return entry.size() >= prefix.size() &&
+           lower_case(entry.substr(0, prefix.size())) == lower_case(prefix);
 }
 
 void place(BoxControl& button, int left, int top, int width, int height, const std::string& caption,
@@ -114,7 +110,7 @@ void Form2::List1_MouseUp() {
 
 void Form2::LoadSchemePreview(const std::string& name, Colour& base) {
     SchemeTable& table = host_.ColourTable;
-    if (lower(name) == "default.col") {
+    if (lower_case(name) == "default.col") {
         // The main window may paint with a system colour; the scheme gets the plain colour.
         table[2] = platform_.translate_colour(host_.main_background);
         table[4] = table[2];
@@ -142,7 +138,7 @@ void Form2::AddSch_MouseUp() {
         message("Color Scheme: " + name + " already exists");
         return;
     }
-    const std::string h = lower(name) + ".col";
+    const std::string h = lower_case(name) + ".col";
     // A store not there yet is made by the first Add.
     auto lines = read_scheme_store(host_.SchemeStorePath);
     std::error_code ignored;
@@ -167,7 +163,7 @@ std::optional<std::string> Form2::confirmed_header(const std::string& none_selec
         return std::nullopt;
     }
     if (!ask(question + s)) return std::nullopt;
-    return lower(s) + ".col";
+    return lower_case(s) + ".col";
 }
 
 void Form2::RepSch_MouseUp() {
@@ -187,7 +183,7 @@ void Form2::DelSch_MouseUp() {
         confirmed_header("Select a color scheme to delete", "Delete color scheme: ");
     if (!header) return;
     const std::string& h = *header;
-    if (h == lower(host_.SchemeName)) {
+    if (h == lower_case(host_.SchemeName)) {
         message("Cannot delete currently active Color Scheme");
         return;
     }

@@ -1,18 +1,14 @@
 #include "core/controls/fn_dialog.h"
 
-#include <algorithm>
-#include <cctype>
+#include "core/base/text_case.h"
 
 namespace kalder {
 
 FileNameRequest FNDialog::request(const std::string& s) const {
-    std::string mode = s;
-    std::transform(mode.begin(), mode.end(), mode.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     std::string folder = DefaultDir;
     if (folder.empty() || folder.back() != '/') folder += '/';
-    return FileNameRequest{mode == "SAVE", FileTypesName + " (" + FileTypes + ")", FileTypes,
-                           folder, title};
+    return FileNameRequest{lower_case(s) == "save", FileTypesName + " (" + FileTypes + ")",
+                           FileTypes, folder, title};
 }
 
 std::string FNDialog::GetFileName(const std::string& s) const {

@@ -1,8 +1,8 @@
 #include "core/msgbox/msg_style.h"
 
-#include <algorithm>
-#include <cctype>
 #include <map>
+
+#include "core/base/text_case.h"
 
 namespace kalder {
 
@@ -48,9 +48,7 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 MsgStyle parse_msg_style(std::string_view style) {
-    std::string lower(style);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = lower_case(std::string(style));
     MsgStyle result;
     std::string_view rest = lower;
     for (;;) {
