@@ -56,16 +56,12 @@ Form2View::Form2View(Form2& form, QWidget* parent)
     connect(list_, &QListWidget::currentRowChanged, this,
             [this](int row) { form_.ListIndex = row; });
 
-    const std::pair<BoxControl*, QRect> placed[] = {
-        {&form_.ShowSch, in_frame(120, 2340, 990, 330)},
-        {&form_.RepSch, in_frame(1110, 2340, 990, 330)},
-        {&form_.DelSch, in_frame(120, 2700, 990, 330)},
-        {&form_.AddSch, in_frame(1110, 2700, 990, 330)},
-        {&form_.Command1, pixels(1050, 3480, 1005, 330)},
-        {&form_.Command2, pixels(2055, 3480, 1005, 330)}};
+    // In tab order; each view takes its place from its model.
+    BoxControl* const models[] = {&form_.ShowSch, &form_.RepSch,   &form_.DelSch,
+                                  &form_.AddSch,  &form_.Command1, &form_.Command2};
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        buttons_[i] = new BoxControlView(*placed[i].first, this);
-        buttons_[i]->setObjectName(QString::fromStdString(placed[i].first->Caption()));
+        buttons_[i] = new BoxControlView(*models[i], this);
+        buttons_[i]->setObjectName(QString::fromStdString(models[i]->Caption()));
         buttons_[i]->setFocusPolicy(Qt::StrongFocus);
         connect(buttons_[i], &BoxControlView::released, this, &Form2View::handled);
     }
