@@ -88,8 +88,7 @@ void ScoresBox::set_WonSession(bool) {
     count(2);
 }
 
-void ScoresBox::set_LostSession(bool value) {
-    lost_ = value;
+void ScoresBox::set_LostSession(bool) {
     count(4);
 }
 

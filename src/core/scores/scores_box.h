@@ -31,7 +31,6 @@ class ScoresBox {
 
     // Assigning any value counts one result of that kind.
     void set_WonSession(bool value);
-    bool LostSession() const { return lost_; }
     void set_LostSession(bool value);
 
     Colour BackColor() const { return back_colour_; }
@@ -63,7 +62,6 @@ class ScoresBox {
     Platform& platform_;
     std::array<std::string, 5> session_{"", "0", "0", "0", "0"};
     std::array<std::string, 5> total_{"", "0", "0", "0", "0"};
-    bool lost_ = false;
     Colour back_colour_ = 0;
     std::string frame_caption_;
     bool write_failure_told_ = false;
