@@ -69,7 +69,7 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         };
         form->ColourTable[2] = RGB(9, 8, i);
         form->ColourTable[form->ColourIndex] = RGB(200, 100, i);
-        form->mnuabout_Click();
+        form->menu_Click("mnuabout");
         const AboutForm& about = *form->about_form;
         EXPECT_EQ(std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
                              about.Label1.BackColor, about.aboutok.Caption()),

@@ -21,8 +21,7 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
     form->cmdundo_MouseUp(MouseEvent{});
     restart();
     ASSERT_EQ(std::pair(board(), form->UndoList.size()), std::pair(played, 2ul));
-    form->cmdundo_MouseUp(MouseEvent{});
-    form->cmdundo_MouseUp(MouseEvent{});
+    for (int i = 0; i < 2; ++i) form->cmdundo_MouseUp(MouseEvent{});
     restart();
     EXPECT_TRUE(fresh()) << "undone to the start, kept at the start";
     move(4, 7);
@@ -48,6 +47,8 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
 TEST(KeptPlaceFormat, ReadsBackWhatItWritesAndRefusesDamage) {
     const KeptPlace place{"/games/c.kdr", 12, SampleBody, {{5, 2}, {2, 3}}};
     EXPECT_EQ(parse_kept_place(format_kept_place(place)), place);
+    // A last line without its line end still reads.
+    EXPECT_TRUE(parse_kept_place("Kalder kept place 1\r\nc.kdr\r\n1\r\n121,"));
     for (const char* damaged : {"Kalder kept place 2\r\nc.kdr\r\n1\r\n121,\r\n",
                                 "Kalder kept place 1\r\nc.kdr\r\n1x\r\n121,\r\n",
                                 "Kalder kept place 1\r\nc.kdr\r\n1\r\n121,\r\n5\r\n",

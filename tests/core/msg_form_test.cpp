@@ -28,7 +28,7 @@ TEST_F(MsgFormTest, ShowsTheStyleAndAnswersTheCodeOfTheButton) {
         {"", -1, {"Ok"}, {}, 1},
         {"vbhappy+vbquestion", 0, {"Ok"}, {0, 5}, 1},
         {"vbyesnocancel+vbok+vbexclamation", -1, {"Yes", "No", "Cancel"}, {1}, 2},
-        {"vbquestion+vbyesno", 7, {"Yes", "No"}, {0}, 7},
+        {" vbquestion + vbyesno ", 7, {"Yes", "No"}, {0}, 7},  // blanks around tokens
     };
     for (const auto& c : cases) {
         platform.message_answers = {c.answer};
