@@ -188,7 +188,6 @@ void Form1::LayoutBoard() {
             cell.Visible = true;
         }
     }
-    board.BuildCellMaps();
 }
 
 void Form1::paint_open(int cell) {
@@ -224,8 +223,11 @@ void Form1::Timer1_Timer() {
 // No sound back end: nothing in the program switches SoundOn on.
 void Form1::PlaySound(const std::string&) {}
 
+// The window repaints where the box stood before the game goes on.
 int Form1::MsgboxA(const std::string& s, const std::string& typ) {
-    return kalder::MsgboxA(msg_form, platform_, s, typ);
+    const int answer = kalder::MsgboxA(msg_form, platform_, s, typ);
+    platform_.process_events();
+    return answer;
 }
 
 }  // namespace kalder

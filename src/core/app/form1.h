@@ -119,6 +119,7 @@ class Form1 {
     void Timer1_Timer();
     int RandomInt(int n) { return random_.RandomInt(n); }
     void PlaySound(const std::string& name);
+    // The styled message box; pending events run once it closes.
     int MsgboxA(const std::string& s, const std::string& typ = "vbok");
 
     // A cell's value is what its label shows.

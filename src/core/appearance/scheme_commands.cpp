@@ -10,7 +10,6 @@ void Form1::LoadColourScheme(const std::string& name) {
     const auto lines = read_scheme_store(SchemeStorePath);
     if (lines && read_scheme_block(*lines, name, BlockReading::Load, ColourTable)) return;
     MsgboxA("Colour Scheme: " + name + " not found", "vbcritical");
-    platform_.process_events();
     SchemeName = "default.col";
 }
 
@@ -25,7 +24,6 @@ void Form1::start_in_scheme() {
     MsgboxA("Colour scheme file:\r\n" + SchemeStorePath +
                 "\r\nnot found, the built-in colours are used",
             "vbexclamation+vbok");
-    platform_.process_events();
 }
 
 void Form1::ApplyColourScheme() {

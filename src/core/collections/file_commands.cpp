@@ -28,7 +28,6 @@ void Form1::mnuload_Click() {
         std::string text = "Error reading file: " + name;
         if (shown == LineShown::Damaged) text += "\r\nThe first puzzle cannot be shown: " + problem;
         MsgboxA(text, "vbcritical+vbok");
-        platform_.process_events();
         show_again_from_start();
         return;
     }
@@ -36,7 +35,6 @@ void Form1::mnuload_Click() {
     forget_damage_reports(name);
     MsgboxA("Loaded file:\r\n" + name + "\r\n" + signed_text(PuzzleCount) + " puzzles",
             "vbok+vbinformation");
-    platform_.process_events();
 }
 
 // Appends the puzzle as it was loaded or created, not the position reached.
@@ -59,7 +57,6 @@ void Form1::mnusave_Click() {
         MsgboxA("Puzzle number" + signed_text(n) + " added to file:\r\n" + name,
                 "vbok+vbinformation");
     }
-    platform_.process_events();
 }
 
 // The kept lines go to a new file beside the collection, which replaces it only once complete:
@@ -71,18 +68,15 @@ void Form1::mnudelete_Click() {
     PuzzleCount = CountLines(CollectionPath);
     if (PuzzleCount < 2) {
         MsgboxA("There is only one puzzle in this file", "vbok+vberror");
-        platform_.process_events();
         return;
     }
     const int answer =
         MsgboxA("Delete current puzzle from file:\r\n" + CollectionPath, "vbYesNo+vbquestion");
-    platform_.process_events();
     if (answer != 6) return;
     const int cur = PuzzleNumber;
     if (!remove_collection_line(CollectionPath, cur)) {
         MsgboxA("Puzzle#" + signed_text(cur) + " was not deleted from file: " + CollectionPath,
                 "vbcritical+vbok");
-        platform_.process_events();
         return;
     }
     // The lines after it have moved up one place.
@@ -96,7 +90,6 @@ void Form1::mnudelete_Click() {
     show_puzzle_number();
     MsgboxA("Puzzle#" + signed_text(cur) + " deleted from file: " + CollectionPath,
             "vbok+vbinformation");
-    platform_.process_events();
 }
 
 }  // namespace kalder

@@ -40,7 +40,6 @@ void Form1::mnuabout_Click() {
 
 void Form1::mnuexit_Click() {
     const int answer = MsgboxA("Exit?", "vbQuestion + vbYesNo");
-    platform_.process_events();
     if (answer != 6) return;
     SavecfgFile(
         ProgramFolder, Config{SchemeName, CollectionPath, PuzzleNumber},

@@ -9,8 +9,8 @@ constexpr int MinGridSize = 3;
 constexpr int MaxGridSize = 9;
 constexpr int MaxCells = MaxGridSize * MaxGridSize;
 
-// The cell-number maps and per-cell state of the current board. Cells are numbered 1 .. N*N
-// row by row; every look-up outside the board answers 0 or nothing instead of reading past it.
+// The per-cell state of the current board; every look-up outside the board answers 0 or
+// nothing instead of reading past it.
 class Board {
   public:
     int GridSize = 0;
@@ -18,12 +18,13 @@ class Board {
     std::array<int, MaxCells + 1> CellValue{};
     std::array<std::string, MaxCells + 1> CellMark{};
 
-    // Fills CellAt, RowOf and ColOf for GridSize.
-    void BuildCellMaps();
-
-    int CellAt(int row, int col) const;
-    int RowOf(int cell) const { return on_board(cell) ? row_of_[cell] : 0; }
-    int ColOf(int cell) const { return on_board(cell) ? col_of_[cell] : 0; }
+    // Cells are numbered row by row from 1; a place or cell off the board answers 0.
+    int CellAt(int row, int col) const {
+        const bool inside = row >= 1 && col >= 1 && row <= GridSize && col <= GridSize;
+        return inside ? (row - 1) * GridSize + col : 0;
+    }
+    int RowOf(int cell) const { return on_board(cell) ? (cell - 1) / GridSize + 1 : 0; }
+    int ColOf(int cell) const { return on_board(cell) ? (cell - 1) % GridSize + 1 : 0; }
     bool on_board(int cell) const { return cell >= 1 && cell <= CellCount; }
     bool locked(int cell) const { return on_board(cell) && CellMark[cell] == "X"; }
     void set_locked(int cell, bool is_locked) {
@@ -34,12 +35,6 @@ class Board {
             CellMark[cell].clear();
         }
     }
-
-  private:
-    // Row and column 0 .. MaxGridSize + 1 so neighbour look-ups may step off the board.
-    std::array<std::array<int, MaxGridSize + 2>, MaxGridSize + 2> cell_at_{};
-    std::array<int, MaxCells + 1> row_of_{};
-    std::array<int, MaxCells + 1> col_of_{};
 };
 
 }  // namespace kalder

@@ -7,7 +7,6 @@ void Form1::CheckSolved() {
     if (!position_on_board().solved()) return;
     Score1.set_WonSession(true);
     MsgboxA("Its all done!", "vbhappy+vbok");
-    platform_.process_events();
     platform_.set_busy_pointer(true);
     PuzzleCount = CountLines(CollectionPath);
     ++PuzzleNumber;

@@ -36,7 +36,6 @@ void Form1::report_damaged_line(const std::string& path, int n, const std::strin
     MsgboxA("Puzzle " + std::to_string(n) + " of the file" + "\r\n" + path + "\r\n" +
                 "cannot be shown: " + error,
             "vbcritical+vbok");
-    platform_.process_events();
 }
 
 void Form1::forget_damage_reports(const std::string& path) {
@@ -64,7 +63,6 @@ bool Form1::show_stepping_over_damage(int n, int step) {
         MsgboxA("Puzzles " + numbers_text(untold) + " of the file\r\n" + CollectionPath +
                     "\r\ncannot be shown",
                 "vbcritical+vbok");
-        platform_.process_events();
     }
     if (tried == count) return true;
     return show_line_quietly(CollectionPath, n, error) != LineShown::Shown;

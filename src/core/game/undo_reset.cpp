@@ -22,7 +22,6 @@ void Form1::cmdundo_MouseUp(const MouseEvent&) {
 void Form1::cmdreset_MouseUp(const MouseEvent&) {
     if (SolverBusy) return;
     const int answer = MsgboxA("Reset current puzzle?", "vbquestion+vbyesno");
-    platform_.process_events();
     if (answer != 6) return;
     show_again_from_start();
 }

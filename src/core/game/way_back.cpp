@@ -39,7 +39,6 @@ void Form1::tell_dead_end() {
                 " to get back to a solvable position (Shift+H goes back at once)";
     }
     MsgboxA(text, "vbinformation+vbok");
-    platform_.process_events();
 }
 
 // The next move of a solution is selected as if the player had pointed at it: a click on the
@@ -91,7 +90,6 @@ void Form1::solve_from_here() {
         show_cell(here, move.receiver);
     }
     SolverBusy = false;
-    platform_.set_busy_pointer(false);
 }
 
 }  // namespace kalder

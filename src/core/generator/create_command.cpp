@@ -43,13 +43,10 @@ void Form1::cmdcreate_MouseUp(const MouseEvent& event) {
     make_new_puzzle(size);
     platform_.set_busy_pointer(false);
     MsgboxA("Created puzzle", "vbinformation+vbok");
-    platform_.process_events();
 }
 
 void Form1::NewRandomPuzzle(int size) {
     platform_.set_busy_pointer(true);
-    board.GridSize = size;
-    LayoutBoard();
     make_new_puzzle(size);
     platform_.set_busy_pointer(false);
 }

@@ -39,7 +39,6 @@ void Form1::mnusolve_Click() {
     Score1.set_LostSession(true);
     ShowSolution(PuzzleBody, 1000);
     SolverBusy = false;
-    platform_.set_busy_pointer(false);
 }
 
 void Form1::ShowSolution(const std::string& body, int delay) {
@@ -74,7 +73,6 @@ void Form1::play_out(Position position, const std::vector<Move>& moves, int dela
     }
     platform_.set_busy_pointer(false);
     MsgboxA("Done", "vbinformation+vbok");
-    platform_.process_events();
 }
 
 }  // namespace kalder
