@@ -34,12 +34,16 @@ TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
         EXPECT_EQ(choose("mnuload", path).rfind("Error reading file: " + path, 0), 0u) << first;
         EXPECT_EQ(form->CollectionPath + board(), folder.file("c.kdr") + start);
     }
-    folder.write("d.txt", Lines[1] + "00002,3,12\r\n\r\n" + Lines[0]);
+    folder.write("d.txt", Lines[1] + "\r\n" + Lines[0] + "00002,3,12\r\n");
     platform.busy = true;  // left on by a command still running: Load sets it back
     EXPECT_EQ(choose("mnuload", path), "Loaded file:\r\n" + path + "\r\n 4 puzzles");
     EXPECT_EQ(std::tuple(form->PuzNum.Text + form->CellD[1].Caption, platform.file_requests[0].save,
                          platform.busy),
               std::tuple("P# 1 of 44", false, false));
+    // Loaded again, the file's damaged lines are named again; one alone in a message of its own.
+    for (int i = 0; i < 2; ++i, choose("mnuload", path)) form->arrows_MouseUp(2, MouseEvent{});
+    const std::string named = "Puzzle 2 of the file\r\n" + path + "\r\ncannot be shown: ";
+    EXPECT_EQ(std::ranges::count(platform.message_texts(), named + parse_puzzle_line("").error), 2);
 }
 
 // Stepping wraps over damage at either end of the file (the last line damaged too); ten lines

@@ -48,7 +48,6 @@ class FakePlatform : public Platform {
     Form4* help_form = nullptr;
     // Runs while the About box is up, after its activation; when unset, "OK" is clicked.
     std::function<void(AboutForm&)> on_about;
-    int options_shows = 0;
 
     // Answers for coming input boxes; when empty the box is cancelled ("").
     std::deque<std::string> input_answers;
@@ -70,6 +69,9 @@ class FakePlatform : public Platform {
     bool busy = false;
     // Runs each time pending events are let run.
     std::function<void()> on_process_events;
+    // What the game asked of the window system, in order: 'M' a message box, 'O' the Options
+    // dialog, '~' pending events let run, '+' and '-' the busy pointer on and off.
+    std::string trace;
 
     void show_message_form(MsgForm& form) override;
     int system_message_box(const std::string& text, const std::string&,
@@ -94,10 +96,12 @@ class FakePlatform : public Platform {
         input_boxes.push_back(prompt + "|" + title + "|" + default_text);
         return take_answer(input_answers, std::string());
     }
-    // Activates the Options dialog and returns, as if Exit were pressed at once.
+    // Shows and activates the Options dialog, then presses its Exit.
     void show_options_form(Form2& form) override {
-        ++options_shows;
+        trace += 'O';
+        form.Visible = true;
         form.Form_Activate();
+        form.Command2.release(MouseEvent{});
     }
     // The button face stands for RGB(240, 240, 240); other system colours for none (0).
     Colour translate_colour(Colour colour) const override {
@@ -110,9 +114,13 @@ class FakePlatform : public Platform {
     }
     void wait_for_events() override;
     void process_events() override {
+        trace += '~';
         if (on_process_events) on_process_events();
     }
-    void set_busy_pointer(bool on) override { busy = on; }
+    void set_busy_pointer(bool on) override {
+        busy = on;
+        trace += on ? '+' : '-';
+    }
     // Every character 100 twips wide, every line 200 twips high.
     TextExtent measure_text(const Font& font, const std::string& text) const override;
     double seconds_since_midnight() const override { return clock_seconds; }

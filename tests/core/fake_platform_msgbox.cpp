@@ -12,6 +12,7 @@ void FakePlatform::show_message_form(MsgForm& form) {
     for (int slot = 0; slot < MsgForm::IconSlots; ++slot)
         if (form.icons[slot]) shown.icon_slots.push_back(slot);
     messages.push_back(shown);
+    trace += 'M';
     if (on_message) on_message();
     // The hook may have answered the box itself.
     if (!form.visible) return;

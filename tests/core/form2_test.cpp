@@ -97,9 +97,10 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
               std::tuple(RGB(200, 100, 50), RGB(200, 100, 50), "Color Scheme: Autumn"));
     dialog.ColPik1.UserControl_MouseUp(MouseEvent{LeftButton, 0, 11, 706});  // the palette's red
     EXPECT_EQ(form->ColourTable[2], RGB(255, 0, 0));
-    dialog.ColPik1.set_SchemeColor(RGB(200, 100, 50));
+    form->ColourTable[2] = RGB(200, 100, 50);
+    form->menu_Click("mnuoptions");        // the picker starts at the window's colour; Exit hides
     dialog.ShowSch.release(MouseEvent{});  // View: the scheme derived at the contrast shown
-    EXPECT_EQ(form->ColourTable[3], RGB(72, 1, 1));
+    EXPECT_EQ(std::pair(form->ColourTable[3], dialog.Visible), std::pair(RGB(72, 1, 1), false));
     dialog.set_ContrastV(120);
     select("plain");
     dialog.List1_MouseUp();

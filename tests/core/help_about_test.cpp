@@ -13,7 +13,7 @@ namespace {
 // only on Yes.
 TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     load();
-    form->mnuhelp_Click();
+    form->menu_Click("mnuhelp");
     Form4& help = *form->help_form;
     HelpBrowser& browser = help.WebBrowser1;
     const std::string page = folder.file("kalder.htm");

@@ -8,21 +8,21 @@ namespace kalder::testing {
 namespace {
 
 // Start-up shows the configured puzzle, else puzzle 1 of the default collection, else a new
-// 4 x 4 puzzle; a damaged collection still starts on a puzzle, and each damaged line shown is
-// named in a message.
+// 4 x 4 puzzle, made under the busy pointer; a damaged collection still starts on a puzzle, and
+// each damaged line shown is named in a message, after which the window repaints.
 TEST_F(Form1Test, StartUpAlwaysFindsAPuzzleToShow) {
     const std::string good = puzzle_line(SampleBody), bad = "00002,12,123\r\n";
     const std::nullopt_t none = std::nullopt;
     // mine.kdr and the default puzzles.kdr (none: no file), the number a configuration naming
-    // mine.kdr gives (0: no configuration); the file shown, its size, the number box, and how
-    // many messages were shown.
+    // mine.kdr gives (0: no configuration); the file shown, its size, the number box, and what
+    // was asked of the window system.
     const std::tuple<std::optional<std::string>, std::optional<std::string>, int, std::string>
         cases[] = {
-            {none, none, 0, "kaldertemp.tmp 4 P# 1 of 1 1"},
-            {good + puzzle_line("1234123412341234,"), none, 2, "mine.kdr 4 P# 2 of 2 0"},
-            {"", good + good, 2, "puzzles.kdr 3 P# 1 of 2 0"},
-            {good + bad, none, 2, "mine.kdr 3 P# 1 of 2 1"},
-            {bad + bad, none, 2, "kaldertemp.tmp 4 P# 1 of 1 2"},
+            {none, none, 0, "kaldertemp.tmp 4 P# 1 of 1 M~+-"},
+            {good + puzzle_line("1234123412341234,"), none, 2, "mine.kdr 4 P# 2 of 2 "},
+            {"", good + good, 2, "puzzles.kdr 3 P# 1 of 2 "},
+            {good + bad, none, 2, "mine.kdr 3 P# 1 of 2 M~"},
+            {bad + bad, none, 2, "kaldertemp.tmp 4 P# 1 of 1 M~M~+-"},
         };
     for (const auto& [mine, fallback, number, shown] : cases) {
         for (const char* name : {"mine.kdr", "puzzles.kdr", "kalder.cfg", "kaldertemp.tmp"})
@@ -30,10 +30,10 @@ TEST_F(Form1Test, StartUpAlwaysFindsAPuzzleToShow) {
         if (mine) folder.write("mine.kdr", *mine);
         if (fallback) folder.write("puzzles.kdr", *fallback);
         if (number) configure(folder.file("mine.kdr"), number);
-        platform.messages.clear();
+        platform.trace.clear();
         restart();
         EXPECT_EQ(form->CollectionPath + " " + std::to_string(form->board.GridSize) + " " +
-                      form->PuzNum.Text + " " + std::to_string(platform.messages.size()),
+                      form->PuzNum.Text + " " + platform.trace,
                   folder.slash() + shown);
     }
 }
@@ -76,9 +76,9 @@ TEST_F(Form1Test, ExitSavesThePlaceAndEnds) {
     platform.message_answers = {6};
     for (const char* name : {"mnucan1", "can2", "mnuscores", "mnuexit"}) form->menu_Click(name);
     EXPECT_EQ(std::tuple(ended, folder.read("kalder.cfg").substr(19), platform.messages.back().text,
-                         form->Score1.Visible, platform.options_shows, form->msg_form.title),
+                         form->Score1.Visible, platform.trace, form->msg_form.title),
               std::tuple(1, "\r\nxp.col\r\n" + folder.file("c.kdr") + "\r\n 2 \r\n", "Exit?", true,
-                         0, "Kalder"));
+                         "M~", "Kalder"));
 }
 
 // The main window: a 326 x 382 pixel client and menu bar that scale, under an 8 x 30 frame.

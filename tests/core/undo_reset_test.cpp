@@ -95,8 +95,8 @@ TEST_F(UndoResetTest, ResetOfANewPuzzleStartsItAgainFromMemory) {
 }
 
 // Solved means every cell locked and showing its row; a win is counted once and the next
-// puzzle follows: the next line, or after the last line or a damaged one, a new puzzle of the
-// same size.
+// puzzle follows under the busy pointer: the next line, or after the last line or a damaged
+// one, a new puzzle of the same size.
 TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
     form->TempCollectionPath = folder.file("kaldertemp.tmp");
     const auto set_board = [&](const std::string& values, int open_cell = 0) {
@@ -114,9 +114,9 @@ TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
     show(path);
     set_board("111222333");
     EXPECT_EQ(std::tuple(platform.message_texts(), platform.messages.at(0).icon_slots,
-                         form->PuzNum.Text, board(), form->Score1.session(1)),
+                         form->PuzNum.Text, board(), form->Score1.session(1), platform.trace),
               std::tuple(std::vector<std::string>{"Its all done!"}, std::vector<int>{5},
-                         "P# 2 of 2", "1 2 1 2 2 2 3 3 2", "1"));
+                         "P# 2 of 2", "1 2 1 2 2 2 3 3 2", "1", "M~+-"));
     platform.messages.clear();
     set_board("111222333");
     EXPECT_EQ(std::tuple(platform.message_texts(), form->CollectionPath, form->board.GridSize,
