@@ -77,9 +77,7 @@ double leading_number(std::string_view text) {
 int round_half_even(double value) {
     if (!std::isfinite(value)) return 0;
     const double rounded = std::nearbyint(value);  // default rounding mode: halves to even
-    if (rounded >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (rounded <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(rounded);
+    return static_cast<int>(std::clamp<double>(rounded, INT_MIN, INT_MAX));
 }
 
 std::string signed_text(long long value) {
