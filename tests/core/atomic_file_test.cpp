@@ -233,7 +233,7 @@ ssize_t scripted_write(int, const void*, std::size_t size) {
     return step < 0 ? -1 : std::min<ssize_t>(step, size);
 }
 
-TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrors) {
+TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAnyDescriptor) {
     const std::pair<std::vector<int>, bool> cases[] = {
         {{-EINTR, -EINTR}, true}, {{3, 1, -EINTR, 2}, true}, {{4, 0}, false}, {{5, -EIO}, false}};
     for (const auto& [steps, whole] : cases) {
@@ -241,6 +241,14 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrors) {
         EXPECT_EQ(write_all(-1, "0123456789", scripted_write), whole)
             << ::testing::PrintToString(steps);
     }
+    // Started with standard input closed, the game gets descriptor 0 for the file it opens.
+    const TempFolder folder;
+    const auto open_as_0 = [&] {
+        close(0);
+        return AppendPuzzle(folder.file("c.kdr"), 3, "1,2") &&
+               write_file_atomically(folder.file("a"), "");
+    };
+    EXPECT_EXIT(_exit(open_as_0() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 // Runs `work` in a child process and kills it with SIGKILL a number of microseconds spread

@@ -78,12 +78,15 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
         return std::tuple(form->PuzNum.Text, board() == cells ? "new puzzle" : board(),
                           form->CollectionPath);
     };
-    using Shown = std::tuple<std::string, bool>;  // at each repaint: the number, busy
+    using Shown = std::tuple<std::string, bool, bool>;  // at each repaint: number, busy, blank
     std::vector<Shown> while_made;
-    platform.on_process_events = [&] { while_made.emplace_back(form->PuzNum.Text, platform.busy); };
+    platform.on_process_events = [&] {
+        while_made.emplace_back(form->PuzNum.Text, platform.busy,
+                                board().find_first_not_of(' ') == std::string::npos);
+    };
     for (int i = 0; i < 2; ++i) create(LeftButton);
     EXPECT_EQ(std::pair(while_made.front(), while_made.back()),
-              std::pair(Shown{"Creating ...", true}, Shown{"P# 1 of 1", false}));
+              std::pair(Shown{"Creating ...", true, false}, Shown{"P# 1 of 1", false, false}));
     const std::string file = folder.read("kaldertemp.tmp");
     EXPECT_EQ(std::tuple(file, verify_puzzle_line(file.substr(0, file.size() - 2)),
                          platform.message_texts(), platform.input_boxes.empty(), platform.busy),
@@ -106,6 +109,8 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
                   std::tuple(size, size * size, std::to_string(size),
                              std::max<std::size_t>(1, answers.size()), !answers.empty()));
     }
+    EXPECT_EQ(std::ranges::count(while_made, Shown{"Creating ...", true, true}), 3)
+        << "each new size is shown blank while its puzzle is made";
     EXPECT_EQ(platform.input_boxes.back(), "Enter Grid Size (3 to 9)|Creat Puzzle|6");
     EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,6,");
 }

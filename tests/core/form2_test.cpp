@@ -123,8 +123,8 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
                      "Color Scheme: gone.col not found"}));
 }
 
-// A scheme paints the window and its cells and, unless its name holds DEFAULT, the menus; the
-// message box's text stays readable on it.
+// A scheme paints the window, its cells and buttons and, unless its name holds DEFAULT, the
+// menus; the message box's text stays readable on it.
 TEST_F(Form2Test, OnlySchemesNotNamedDefaultColourTheMenusAndTheMessageTextStaysReadable) {
     folder.write("all.col", store + block_text("my DeFault.col", "100;0;0"));
     const struct {
@@ -137,9 +137,9 @@ TEST_F(Form2Test, OnlySchemesNotNamedDefaultColourTheMenusAndTheMessageTextStays
     for (const auto& step : steps) {
         select(step.name);
         dialog.Command1.release(MouseEvent{});  // Apply
-        EXPECT_EQ(std::tuple(form->BackColor, form->CellD[1].BackColor, form->MenuBackColor,
-                             form->msg_form.text_colour),
-                  std::tuple(step.back, step.cells, step.menus, step.text))
+        EXPECT_EQ(std::tuple(form->BackColor, form->CellD[1].BackColor, form->cmdundo.BackColor(),
+                             form->MenuBackColor, form->msg_form.text_colour),
+                  std::tuple(step.back, step.cells, step.cells, step.menus, step.text))
             << step.name;
     }
 }

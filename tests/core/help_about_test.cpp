@@ -71,9 +71,10 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         form->ColourTable[form->ColourIndex] = RGB(200, 100, i);
         form->menu_Click("mnuabout");
         const AboutForm& about = *form->about_form;
-        EXPECT_EQ(std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
-                             about.Label1.BackColor, about.aboutok.Caption()),
-                  std::tuple(false, i < 2, RGB(9, 8, i), RGB(200, 100, i), "OK"));
+        EXPECT_EQ(
+            std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
+                       about.Label1.BackColor, about.aboutok.Caption(), about.aboutok.ForeColor()),
+            std::tuple(false, i < 2, RGB(9, 8, i), RGB(200, 100, i), "OK", LockedBack));
     }
 }
 

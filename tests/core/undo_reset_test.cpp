@@ -24,9 +24,11 @@ TEST_F(UndoResetTest, UndoAndRedoRetraceTheMoves) {
               std::tuple("1 3* 1 2 1 2 3 3 2", LockedBack, form->open_cell_colour()))
         << "the source keeps its lock";
     undo();
+    click(4);  // a selection the redo ends, as a move does
     form->redo();
     form->redo();
-    EXPECT_EQ(std::pair(board(), form->UndoList), std::pair(after, undo_after));
+    EXPECT_EQ(std::tuple(board(), form->UndoList, form->SourceCell),
+              std::tuple(after, undo_after, -1));
     for (int i = 0; i < 3; ++i) undo();
     EXPECT_EQ(std::tuple(board(), form->UndoList.size(), form->CellD[2].BackColor,
                          form->CellD[2].ForeColor),
@@ -136,7 +138,10 @@ TEST_F(UndoResetTest, ADeadEndIsMarkedAndHTellsTheWayBack) {
     EXPECT_EQ(form->Gsize.ToolTipText, "No solution from here");
     move(5, 4);
     form->hint();
-    EXPECT_EQ(form->SourceCell, -1) << "no move is pointed at";
+    form->solve_from_here();
+    EXPECT_EQ(std::tuple(form->SourceCell, platform.messages.size(), form->Score1.session(4)),
+              std::tuple(-1, 2u, "0"))
+        << "no move is pointed at or played";
     EXPECT_NE(platform.messages.at(0).text.find("Undo 2 moves "), std::string::npos);
     form->back_to_solvable();
     EXPECT_EQ(std::pair(form->Gsize.ToolTipText, form->UndoList.size()),
