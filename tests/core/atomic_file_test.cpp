@@ -1,6 +1,5 @@
 #include "core/base/atomic_file.h"
 
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,9 +11,7 @@
 #include "core/base/data_folder.h"
 #include "core/collections/remove_line.h"
 #include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
 #include "core/scores/score_codec.h"
-#include "core/scores/scores_box.h"
 #include "form1_fixture.h"
 
 // The game's own files: rewritten whole, read back or replaced by defaults, found in the folder
@@ -118,14 +115,14 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
 // data folder, seeded once (the player's copies are never seeded over, the help page follows
 // the installed one), where the game starts and saves with only the note that the configuration
 // is new; with nowhere to write the program folder serves.
-TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolder) {
+TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolderOrShare) {
     folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody));
     platform.user_data = folder.file("home/.local/share/kalder");
     const auto data_file = [&](const std::string& name) {
         return folder.read("home/.local/share/kalder/" + name);
     };
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
-    EXPECT_FALSE(std::filesystem::exists(platform.user_data));
+    EXPECT_FALSE(fs::exists(platform.user_data));
     platform.read_only_folders = {folder.slash()};
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
     EXPECT_EQ(data_file("all.col") + data_file("puzzles.kdr"),
@@ -148,16 +145,12 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     platform.user_data = folder.file("all.col/kalder");
     EXPECT_EQ(choose_data_folder(platform), folder.slash()) << "a file where the folder should go";
-}
-
-// A build tree's folder holds its files itself, and then a share folder beside is not used.
-TEST_F(Form1Test, AProgramInstalledInBinFindsItsFilesInShare) {
+    // Installed in bin/, the files are in share/; a build tree's folder holds them itself.
     platform.folder = folder.file("bin") + "/";
-    std::filesystem::create_directories(platform.folder);
-    std::filesystem::create_directories(folder.file("share/kalder"));
+    fs::create_directories(platform.folder);
+    fs::create_directories(folder.file("share/kalder"));
     folder.write("share/kalder/puzzles.kdr", puzzle_line(1, 3, SampleBody));
-    EXPECT_TRUE(
-        std::filesystem::equivalent(choose_data_folder(platform), folder.file("share/kalder")));
+    EXPECT_TRUE(fs::equivalent(choose_data_folder(platform), folder.file("share/kalder")));
     folder.write("bin/puzzles.kdr", puzzle_line(1, 3, SampleBody));
     EXPECT_EQ(choose_data_folder(platform), platform.folder);
 }
@@ -195,7 +188,7 @@ TEST_F(Form1Test, TheScoresCountResultsForTheSessionAndInTotalAndClearOnYes) {
     };
     for (const auto& [file, won, lost, expected, saved] : cases) {
         SCOPED_TRACE(file);
-        std::filesystem::remove(folder.path() / "kalder.sco");
+        fs::remove(folder.path() / "kalder.sco");
         if (!file.empty()) folder.write("kalder.sco", EncodeScoreText(file) + "\r\n");
         ScoresBox box(platform);
         box.ShowScoreLine("x 8 8 8 8 ");

@@ -1,13 +1,8 @@
 #include "core/generator/batch_tools.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
 #include <sstream>
 
 #include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "core/controls/box_control.h"
 #include "fake_platform.h"
 
 namespace kalder::testing {

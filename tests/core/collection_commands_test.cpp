@@ -1,5 +1,3 @@
-#include <filesystem>
-
 #include "form1_fixture.h"
 
 namespace kalder::testing {

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "core/appearance/col_pik.h"
 #include "core/appearance/colour_scheme.h"
 #include "core/appearance/scheme_store.h"
 #include "fake_platform.h"

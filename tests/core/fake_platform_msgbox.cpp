@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "core/msgbox/msg_form.h"
 #include "fake_platform.h"
 

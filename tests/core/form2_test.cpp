@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "core/appearance/default_scheme.h"
-#include "core/appearance/form2.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 #include <unordered_set>
 
 #include "core/game/puzzle_line.h"
@@ -38,9 +37,7 @@ TEST(GeneratePuzzle, MakesWellFormedSolvablePuzzlesOfEverySizeFromTheSeed) {
             const auto giver = [&](int k) { return std::stoi(body.substr(n * n - 1 + 2 * k, 2)); };
             for (int k = 1; k <= n * n; ++k) ASSERT_NE(giver(giver(k)), k) << k << ": " << body;
             const Position start = start_of(body, n);
-            if (i < 3) {
-                EXPECT_TRUE(plays_to_solved(start, solve(start).moves)) << body;
-            }
+            EXPECT_TRUE(i >= 3 || plays_to_solved(start, solve(start).moves)) << body;
         }
         EXPECT_GT(bodies.size(), 1u) << "the generator draws on";
     }

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "core/help/about_form.h"
-#include "core/help/form4.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {
@@ -17,21 +13,19 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     Form4& help = *form->help_form;
     HelpBrowser& browser = help.WebBrowser1;
     const std::string page = folder.file("kalder.htm");
+    // Presses Back ('<') and Forward ('>') in turn; where the browser is then.
+    const auto press = [&](const std::string& keys) {
+        for (const char key : keys) key == '<' ? help.Command1_Click() : help.Command2_Click();
+        return browser.LocationURL();
+    };
     browser.Navigate(page + "#rules");
     browser.Navigate(page + "#keyboard");
-    help.Command1_Click();
-    help.Command2_Click();
-    help.Command1_Click();
-    EXPECT_EQ(browser.LocationURL(), page + "#rules");
-    help.Command1_Click();
-    help.Command2_Click();
-    EXPECT_EQ(browser.LocationURL(), page) << "no '#': Forward inert";
+    EXPECT_EQ(press("<><"), page + "#rules");
+    EXPECT_EQ(press("<>"), page) << "no '#': Forward inert";
     browser.Navigate(page + "#new");
-    help.Command2_Click();
-    EXPECT_EQ(browser.LocationURL(), page + "#new");
+    EXPECT_EQ(press("><"), page) << "the places ahead went";
     browser.Navigate("https://example.org/");
-    help.Command1_Click();
-    EXPECT_EQ(browser.LocationURL(), "https://example.org/") << "no '#': Back inert";
+    EXPECT_EQ(press("<"), "https://example.org/") << "no '#': Back inert";
     form->ColourTable[2] = RGB(9, 8, 7);
     help.Form_Activate();
     const int width = browser.Width, height = browser.Height;

@@ -1,4 +1,3 @@
-#include "core/game/kept_place.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {

@@ -1,6 +1,3 @@
-#include <filesystem>
-#include <optional>
-
 #include "core/app/window_scale.h"
 #include "form1_fixture.h"
 

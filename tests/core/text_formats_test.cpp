@@ -2,8 +2,6 @@
 
 #include <climits>
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include "core/base/vb_number.h"
 #include "core/game/puzzle_line.h"

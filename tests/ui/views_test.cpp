@@ -1,22 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 
 #include "core/app/form1.h"
-#include "core/controls/box_control.h"
 #include "core/game/collection_file.h"
 #include "core/game/puzzle_line.h"
-#include "core/help/about_form.h"
-#include "core/help/form4.h"
-#include "core/msgbox/msg_form.h"
 #include "ui/app/board_view.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_convert.h"
@@ -262,9 +255,8 @@ TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
             text = view.text_label()->text();
             EXPECT_EQ(view.focusWidget(), view.button(0));
             if (&c == &cases[0]) save_screenshot_if_asked(view, "screenshot-message.png");
-            for (int i = 0; i < MsgForm::ButtonCount && view.button(i)->isVisible(); ++i) {
+            for (int i = 0; i < MsgForm::ButtonCount && view.button(i)->isVisible(); ++i)
                 captions.append(QString::fromStdString(view.button(i)->model().Caption()));
-            }
             for (const Qt::Key key : c.keys) QTest::keyClick(view.focusWidget(), key);
             if (c.keys.empty()) QTest::mouseClick(view.button(1), Qt::LeftButton);
         });
