@@ -1,5 +1,7 @@
 #include "core/appearance/config_file.h"
 
+#include <algorithm>
+
 #include <climits>
 #include <cstdio>
 #include <optional>
@@ -45,7 +47,8 @@ class Reader {
             const auto close = text_.find('"', at_ + 1);
             const auto end = close == std::string::npos ? text_.size() : close;
             result = text_.substr(at_ + 1, end - at_ - 1);
-            at_ = end + 1;
+            // An unclosed quote runs to the end, and reading stops there.
+            at_ = std::min(end + 1, text_.size());
             skip_to_delimiter();
             return result;
         }
