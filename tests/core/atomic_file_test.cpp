@@ -124,6 +124,7 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     EXPECT_FALSE(fs::exists(platform.user_data));
     platform.read_only_folders = {folder.slash()};
+    folder.write("kalder.htm", "<p>old help</p>");
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
     EXPECT_EQ(data_file("all.col") + data_file("puzzles.kdr"),
               XpSchemeBlock + puzzle_line(1, 3, SampleBody));
@@ -222,13 +223,16 @@ std::vector<int> script;
 ssize_t scripted_write(int, const void*, std::size_t size) {
     const int step = script.empty() ? static_cast<int>(size) : script.front();
     if (!script.empty()) script.erase(script.begin());
-    errno = -step;
+    if (step < 0) errno = -step;  // a write that succeeds leaves errno as it was
     return step < 0 ? -1 : std::min<ssize_t>(step, size);
 }
 
 TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAnyDescriptor) {
-    const std::pair<std::vector<int>, bool> cases[] = {
-        {{-EINTR, -EINTR}, true}, {{3, 1, -EINTR, 2}, true}, {{4, 0}, false}, {{5, -EIO}, false}};
+    const std::pair<std::vector<int>, bool> cases[] = {{{-EINTR, -EINTR}, true},
+                                                       {{3, 1, -EINTR, 2}, true},
+                                                       {{4, 0}, false},
+                                                       {{-EINTR, 0}, false},
+                                                       {{5, -EIO}, false}};
     for (const auto& [steps, whole] : cases) {
         script = steps;
         EXPECT_EQ(write_all(-1, "0123456789", scripted_write), whole)

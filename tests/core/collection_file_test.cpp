@@ -99,16 +99,13 @@ TEST_F(ToolsTest, WrongCommandLinesAndRunsPastTheLineLimitWriteNothing) {
         "generate --size 10 --count 1 m.kdr;generate --size 5x --count 1 m.kdr;"
         "generate --size 5 --count -1 m.kdr;generate --size 5 --count 1 m.kdr o.kdr;"
         "verify;solve m.kdr;multicreate --count 100000 m.kdr;multicreate --seed x m.kdr;reseq");
-    for (std::string command; std::getline(wrong, command, ';');) {
-        EXPECT_EQ(run(command), 2) << command;
-        EXPECT_TRUE(said("usage:")) << command;
-    }
+    for (std::string command; std::getline(wrong, command, ';');)
+        EXPECT_TRUE(run(command) == 2 && said("usage:")) << command;
     EXPECT_FALSE(std::filesystem::exists(folder.file("m.kdr")));
     std::string full;
     for (int i = 0; i < MaxCollectionLines - 2; ++i) full += Good;
     folder.write("full.kdr", full);
-    EXPECT_EQ(run("generate --size 3 --count 3 full.kdr"), 1);
-    EXPECT_TRUE(said("99999"));
+    EXPECT_TRUE(run("generate --size 3 --count 3 full.kdr") == 1 && said("99999"));
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines - 2);
     EXPECT_EQ(run("generate --size 3 --count 2 full.kdr"), 0) << err.str();
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines);
@@ -153,12 +150,9 @@ TEST_F(ToolsTest, VerifyAndSolveNameEveryBadLine) {
                 said("2 of 4 lines are bad"))
         << out.str();
     folder.write("empty.kdr", "");
-    for (const char* command : {"verify empty.kdr", "verify missing.kdr"}) {
-        EXPECT_EQ(run(command), 1);
-        EXPECT_TRUE(said("missing, empty or unreadable"));
-    }
-    EXPECT_EQ(run("solve mixed.kdr 1"), 0);
-    EXPECT_TRUE(solves_sample()) << out.str();
+    for (const char* command : {"verify empty.kdr", "verify missing.kdr"})
+        EXPECT_TRUE(run(command) == 1 && said("missing, empty or unreadable")) << command;
+    EXPECT_TRUE(run("solve mixed.kdr 1") == 0 && solves_sample()) << out.str();
     EXPECT_EQ(run("solve", "3 1,1,2,3,2,2,3,3,3 4,5,7,8,9\r\n\n2 1,1,2,2 -\n"), 2);
     EXPECT_EQ(out.str() + err.str().substr(0, 7), "none\nline 3:");
     EXPECT_FALSE(said("line 2:"));

@@ -41,6 +41,8 @@ TEST(GeneratePuzzle, MakesWellFormedSolvablePuzzlesOfEverySizeFromTheSeed) {
         }
         EXPECT_GT(bodies.size(), 1u) << "the generator draws on";
     }
+    Random random(1);
+    EXPECT_THROW(GeneratePuzzle(MaxGridSize + 1, random), std::invalid_argument);
 }
 
 std::string key_of(const Position& p) {
