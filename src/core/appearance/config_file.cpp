@@ -1,7 +1,6 @@
 #include "core/appearance/config_file.h"
 
 #include <algorithm>
-
 #include <climits>
 #include <cstdio>
 #include <optional>
