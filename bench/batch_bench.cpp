@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "core/generator/batch_tools.h"
+#include "core/files/batch_tools.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
-#include "core/generator/generate_puzzle.h"
+#include "core/files/collection_file.h"
+#include "core/files/puzzle_line.h"
+#include "core/rules/generate_puzzle.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "bench_platform.h"
 #include "core/app/form1.h"
-#include "core/game/puzzle_line.h"
-#include "core/generator/generate_puzzle.h"
+#include "core/files/puzzle_line.h"
+#include "core/rules/generate_puzzle.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Generation of one puzzle, attempts it abandons included.
 #include <benchmark/benchmark.h>
 
-#include "core/generator/generate_puzzle.h"
+#include "core/rules/generate_puzzle.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <vector>
 
-#include "core/generator/exact_solver.h"
-#include "core/generator/generate_puzzle.h"
+#include "core/rules/exact_solver.h"
+#include "core/rules/generate_puzzle.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/game/collection_file.h"
-#include "core/generator/batch_tools.h"
+#include "core/files/batch_tools.h"
+#include "core/files/collection_file.h"
 #include "fuzz_check.h"
 #include "temp_folder.h"
 

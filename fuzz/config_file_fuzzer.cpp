@@ -1,8 +1,8 @@
 #include <cstdint>
+#include <ctime>
 #include <string>
 
-#include "core/appearance/config_file.h"
-#include "fake_platform.h"
+#include "core/files/config_file.h"
 #include "fuzz_check.h"
 #include "temp_folder.h"
 
@@ -13,13 +13,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const kalder::testing::TempFolder folder(kalder::testing::memory_folder());
     folder.write("kalder.cfg", std::string(reinterpret_cast<const char*>(data), size));
-    const kalder::testing::FakePlatform platform;
+    const std::tm now{};
     const auto message = [](const std::string&, const std::string&) { return 1; };
     kalder::Config first;
-    kalder::ReadcfgFile(folder.slash(), first, message, platform.local_time());
-    kalder::SavecfgFile(folder.slash(), first, message, platform.local_time());
+    kalder::ReadcfgFile(folder.slash(), first, message, now);
+    kalder::SavecfgFile(folder.slash(), first, message, now);
     kalder::Config second;
-    kalder::ReadcfgFile(folder.slash(), second, message, platform.local_time());
+    kalder::ReadcfgFile(folder.slash(), second, message, now);
     if (first.SchemeName.find_first_of(",\r\n") != std::string::npos ||
         first.SchemeName[0] == '"') {
         return 0;

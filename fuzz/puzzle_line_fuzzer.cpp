@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/game/puzzle_line.h"
+#include "core/files/puzzle_line.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

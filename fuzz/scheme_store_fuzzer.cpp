@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/appearance/colour_scheme.h"
-#include "core/appearance/scheme_store.h"
+#include "core/files/colour_scheme.h"
+#include "core/files/scheme_store.h"
 #include "fuzz_check.h"
 #include "temp_folder.h"
 

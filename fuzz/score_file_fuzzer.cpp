@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/scores/score_codec.h"
+#include "core/files/score_codec.h"
 #include "core/scores/scores_box.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"

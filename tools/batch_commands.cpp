@@ -4,8 +4,8 @@
 #include <random>
 
 #include "command_line.h"
-#include "core/game/collection_file.h"
-#include "core/generator/batch_tools.h"
+#include "core/files/batch_tools.h"
+#include "core/files/collection_file.h"
 
 namespace kalder::tools {
 

@@ -5,11 +5,11 @@
 
 #include "batch_commands.h"
 #include "command_line.h"
-#include "core/game/board.h"
-#include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
-#include "core/game/random.h"
-#include "core/generator/generate_puzzle.h"
+#include "core/files/collection_file.h"
+#include "core/files/puzzle_line.h"
+#include "core/rules/board.h"
+#include "core/rules/generate_puzzle.h"
+#include "core/rules/random.h"
 #include "solve_tool.h"
 
 namespace kalder::tools {

@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "collection_tools.h"
-#include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
-#include "core/generator/exact_solver.h"
+#include "core/files/collection_file.h"
+#include "core/files/puzzle_line.h"
+#include "core/rules/exact_solver.h"
 
 namespace kalder::tools {
 

@@ -7,11 +7,11 @@
 #include <cerrno>
 #include <set>
 
-#include "core/appearance/config_file.h"
 #include "core/base/data_folder.h"
-#include "core/collections/remove_line.h"
-#include "core/game/collection_file.h"
-#include "core/scores/score_codec.h"
+#include "core/files/collection_file.h"
+#include "core/files/config_file.h"
+#include "core/files/remove_line.h"
+#include "core/files/score_codec.h"
 #include "form1_fixture.h"
 
 // The game's own files: rewritten whole, read back or replaced by defaults, found in the folder

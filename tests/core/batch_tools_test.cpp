@@ -1,8 +1,8 @@
-#include "core/generator/batch_tools.h"
+#include "core/files/batch_tools.h"
 
 #include <sstream>
 
-#include "core/game/collection_file.h"
+#include "core/files/collection_file.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {

@@ -1,4 +1,4 @@
-#include "core/game/collection_file.h"
+#include "core/files/collection_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "collection_tools.h"
-#include "core/game/position.h"
-#include "core/game/puzzle_line.h"
+#include "core/files/puzzle_line.h"
+#include "core/rules/position.h"
 #include "temp_folder.h"
 
 namespace kalder::testing {

@@ -1,5 +1,5 @@
-#include "core/appearance/colour_scheme.h"
-#include "core/appearance/scheme_store.h"
+#include "core/files/colour_scheme.h"
+#include "core/files/scheme_store.h"
 #include "fake_platform.h"
 
 namespace kalder::testing {

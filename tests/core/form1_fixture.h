@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/app/form1.h"
-#include "core/game/puzzle_line.h"
+#include "core/files/puzzle_line.h"
 #include "fake_platform.h"
 #include "temp_folder.h"
 

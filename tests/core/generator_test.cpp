@@ -3,9 +3,9 @@
 #include <set>
 #include <unordered_set>
 
-#include "core/game/puzzle_line.h"
-#include "core/generator/exact_solver.h"
-#include "core/generator/generate_puzzle.h"
+#include "core/files/puzzle_line.h"
+#include "core/rules/exact_solver.h"
+#include "core/rules/generate_puzzle.h"
 
 namespace kalder {
 namespace {

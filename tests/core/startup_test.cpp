@@ -1,4 +1,4 @@
-#include "core/app/window_scale.h"
+#include "core/base/window_scale.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "core/base/vb_number.h"
-#include "core/game/puzzle_line.h"
-#include "core/scores/score_codec.h"
+#include "core/files/puzzle_line.h"
+#include "core/files/score_codec.h"
 
 namespace kalder::testing {
 namespace {

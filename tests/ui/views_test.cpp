@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "core/app/form1.h"
-#include "core/game/collection_file.h"
-#include "core/game/puzzle_line.h"
+#include "core/files/collection_file.h"
+#include "core/files/puzzle_line.h"
 #include "ui/app/board_view.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_convert.h"

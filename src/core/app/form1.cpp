@@ -1,12 +1,12 @@
 #include "core/app/form1.h"
 
-#include "core/appearance/config_file.h"
 #include "core/appearance/default_scheme.h"
-#include "core/appearance/scheme_store.h"
 #include "core/base/atomic_file.h"
 #include "core/base/data_folder.h"
 #include "core/base/vb_number.h"
-#include "core/game/collection_file.h"
+#include "core/files/collection_file.h"
+#include "core/files/config_file.h"
+#include "core/files/scheme_store.h"
 
 namespace kalder {
 

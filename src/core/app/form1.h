@@ -16,14 +16,14 @@
 #include "core/base/platform.h"
 #include "core/controls/box_control.h"
 #include "core/controls/fn_dialog.h"
-#include "core/game/board.h"
-#include "core/game/kept_place.h"
-#include "core/game/position.h"
-#include "core/game/random.h"
-#include "core/game/undo_record.h"
+#include "core/files/kept_place.h"
 #include "core/help/about_form.h"
 #include "core/help/form4.h"
 #include "core/msgbox/msg_form.h"
+#include "core/rules/board.h"
+#include "core/rules/position.h"
+#include "core/rules/random.h"
+#include "core/rules/undo_record.h"
 #include "core/scores/scores_box.h"
 
 namespace kalder {
@@ -43,97 +43,165 @@ class Form1 {
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // Start-up and layout.
+    // ---- Start-up, layout and services (form1.cpp)
     void Form_Load();
     void LayoutBoard();
     static int board_left_for(int window_width, int grid_size);
-
-    // The collection file and the current puzzle.
-    bool ShowPuzzle(const std::string& path, int n);
-
-    // Moves.
-    void CellD_MouseUp(int index, const MouseEvent& event);
-    void CellD_MouseMove(int index, const MouseEvent& event);
-    void Form_MouseUp(const MouseEvent& event);
-    void ShowMoveArrow(int a, int b);
-    void HideMoveMarks();
-    void CheckSolved();
-    // The one path of a move, for a click and for redo: false, and nothing changed, when the
-    // rule refuses it.
-    bool make_move(Move move);
-
-    // Undo and reset.
-    void cmdundo_MouseUp(const MouseEvent& event);
-    void cmdreset_MouseUp(const MouseEvent& event);
-
-    // The way back and forward, reached by keys: the next move of a solution from here, or
-    // how far back the last solvable position lies; undo to it; redo; a solution played out.
-    void hint();
-    void back_to_solvable();
-    void redo();
-    void solve_from_here();
-
-    // Navigation.
-    void arrows_MouseUp(int index, const MouseEvent& event);
-    void PuzNum_KeyPress(int KeyAscii);
-
-    // Solution replay.
-    void mnusolve_Click();
-    void ShowSolution(const std::string& body, int delay);
-    // Plays the moves from the position one step each `delay` ms with the move arrow, passing
-    // each unit whatever the rule says, then says "Done". The caller puts the board back.
-    void play_out(Position position, const std::vector<Move>& moves, int delay);
-
-    // Menus: the view forwards every entry by name.
-    void menu_Click(const std::string& name);
-    void mnuscores_Click();
-    void mnuhelp_Click();
-    void mnuabout_Click();
-    void mnuexit_Click();
-    void mnuoptions_Click();
-
-    // Colour schemes: fill the table from the store's block and paint the windows with it.
-    void LoadColourScheme(const std::string& name);
-    void ApplyColourScheme();
-    // The hidden trigger the Options dialog presses: reload the named scheme and paint.
-    void Command2_Click();
-
-    // Collection files.
-    void mnuload_Click();
-    void mnusave_Click();
-    void mnudelete_Click();
-
-    // Creating puzzles.
-    void cmdcreate_MouseUp(const MouseEvent& event);
-    void NewRandomPuzzle(int size);
-
-    // Maintenance commands, kept out of the player's sight: MultiCreate, RemDups, randomize and
-    // Reseq.
-    void Command1_Click();
-    void Command3_Click();
-    void Command5_Click();
-    void Command7_Click();
-
-    // Services.
     void Pause(int milliseconds);
     void Timer1_Timer();
     int RandomInt(int n) { return random_.RandomInt(n); }
     void PlaySound(const std::string& name);
     // The styled message box; pending events run once it closes.
     int MsgboxA(const std::string& s, const std::string& typ = "vbok");
-
-    // A cell's value is what its label shows.
-    int caption_value(int cell) const;
-    // The position in play, as the captions and lock marks show it.
-    Position position_on_board() const;
-    // Shows a cell of the position: caption, lock mark and colours.
-    void show_cell(const Position& position, int cell);
     Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
     WindowLook window_look() const { return {ColourTable[2], open_cell_colour()}; }
     void paint_open(int cell);
     void paint_locked(int cell);
     // In the colours its lock mark calls for.
     void paint_cell(int cell);
+
+  private:
+    void build_top_bar();
+    void build_menus();
+    void style_message_box();
+    void show_first_puzzle();
+
+  public:
+    // ---- Showing a puzzle of the collection (show_puzzle.cpp)
+    bool ShowPuzzle(const std::string& path, int n);
+    // A cell's value is what its label shows.
+    int caption_value(int cell) const;
+    // The position in play, as the captions and lock marks show it.
+    Position position_on_board() const;
+    // Shows a cell of the position: caption, lock mark and colours.
+    void show_cell(const Position& position, int cell);
+
+  private:
+    // Why the line cannot be shown; "" once it is on the board.
+    std::string put_line_on_board(const std::string& path, int n, const std::string& line,
+                                  int line_count);
+    // PuzzleBody on the board as line n of the collection's count lines, without reading the
+    // file.
+    void show_from_memory(int size, int n, int count);
+    // The puzzle in play afresh. A puzzle of the temporary collection comes from memory: a
+    // folder that would not take a new puzzle may have left that file missing, or holding an
+    // older one.
+    void show_again_from_start();
+    // What became of a request to show one line of a collection.
+    enum class LineShown { Shown, Missing, Damaged };
+    // Shows line n without a word to the player; why a damaged line cannot be shown goes to
+    // `error`.
+    LineShown show_line_quietly(const std::string& path, int n, std::string& error);
+
+  public:
+    // ---- Moves (moves.cpp) and the solved test (completion.cpp)
+    void CellD_MouseUp(int index, const MouseEvent& event);
+    void CellD_MouseMove(int index, const MouseEvent& event);
+    void Form_MouseUp(const MouseEvent& event);
+    void ShowMoveArrow(int a, int b);
+    void HideMoveMarks();
+    // The one path of a move, for a click and for redo: false, and nothing changed, when the
+    // rule refuses it.
+    bool make_move(Move move);
+    void CheckSolved();
+
+    // ---- Undo and reset (undo_reset.cpp)
+    void cmdundo_MouseUp(const MouseEvent& event);
+    void cmdreset_MouseUp(const MouseEvent& event);
+
+    // ---- The way back and forward, reached by keys (way_back.cpp): the next move of a
+    // solution from here, or how far back the last solvable position lies; undo to it; redo; a
+    // solution played out.
+    void hint();
+    void back_to_solvable();
+    void redo();
+    void solve_from_here();
+
+  private:
+    // Everything that follows a change of the position in play.
+    void board_changed();
+    // Undos to the last solvable position of the history; 0 when none is solvable.
+    int moves_back_to_solvable() const;
+    void tell_dead_end();
+
+    // ---- Keeping the half-played place (place_keeping.cpp)
+    // The half-played board, rewritten after every change so that no way of quitting loses it.
+    void keep_place();
+    void restore_place(const std::optional<KeptPlace>& kept);
+
+  public:
+    // ---- Navigation (navigation.cpp) and stepping over damaged lines (damage_stepping.cpp)
+    void arrows_MouseUp(int index, const MouseEvent& event);
+    void PuzNum_KeyPress(int KeyAscii);
+
+  private:
+    void show_puzzle_number();
+    void report_damaged_line(const std::string& path, int n, const std::string& error);
+    // Shows line n of the collection or, past damaged lines, the first sound one from there in
+    // the direction of step (+1 or -1), going round the collection; the lines passed over are
+    // named once each. True when none could be shown.
+    bool show_stepping_over_damage(int n, int step);
+    // The file's lines are named again should they be stepped over.
+    void forget_damage_reports(const std::string& path);
+
+  public:
+    // ---- Solution replay (solution_replay.cpp)
+    void mnusolve_Click();
+    void ShowSolution(const std::string& body, int delay);
+    // Plays the moves from the position one step each `delay` ms with the move arrow, passing
+    // each unit whatever the rule says, then says "Done". The caller puts the board back.
+    void play_out(Position position, const std::vector<Move>& moves, int delay);
+
+    // ---- Menus: the view forwards every entry by name (menu_commands.cpp)
+    void menu_Click(const std::string& name);
+    void mnuscores_Click();
+    void mnuhelp_Click();
+    void mnuabout_Click();
+    void mnuexit_Click();
+
+    // ---- Colour schemes (scheme_commands.cpp): fill the table from the store's block and paint
+    // the windows with it.
+    void mnuoptions_Click();
+    void LoadColourScheme(const std::string& name);
+    void ApplyColourScheme();
+    // The hidden trigger the Options dialog presses: reload the named scheme and paint.
+    void Command2_Click();
+
+  private:
+    // Start-up's scheme: the configured one, or the built-in colours when there is no store.
+    void start_in_scheme();
+
+  public:
+    // ---- Collection files (collection_commands.cpp)
+    void mnuload_Click();
+    void mnusave_Click();
+    void mnudelete_Click();
+
+  private:
+    void set_collection_dialog();
+
+  public:
+    // ---- Creating puzzles (create_command.cpp)
+    void cmdcreate_MouseUp(const MouseEvent& event);
+    void NewRandomPuzzle(int size);
+
+  private:
+    void make_new_puzzle(int size);
+    int ask_grid_size();
+
+  public:
+    // ---- Maintenance commands, kept out of the player's sight (maintenance_commands.cpp):
+    // MultiCreate, RemDups, randomize and Reseq.
+    void Command1_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command7_Click();
+
+  private:
+    BatchReport batch_report();
+
+  public:
+    // ---- The state the handlers share and the view shows
 
     // Window.
     std::string Caption = "Kalder";
@@ -196,48 +264,6 @@ class Form1 {
     bool SoundOn = false;
 
   private:
-    void build_top_bar();
-    void build_menus();
-    void style_message_box();
-    // Start-up's scheme: the configured one, or the built-in colours when there is no store.
-    void start_in_scheme();
-    // Why the line cannot be shown; "" once it is on the board.
-    std::string put_line_on_board(const std::string& path, int n, const std::string& line,
-                                  int line_count);
-    void make_new_puzzle(int size);
-    // PuzzleBody on the board as line n of the collection's count lines, without reading the
-    // file.
-    void show_from_memory(int size, int n, int count);
-    // The puzzle in play afresh. A puzzle of the temporary collection comes from memory: a
-    // folder that would not take a new puzzle may have left that file missing, or holding an
-    // older one.
-    void show_again_from_start();
-    int ask_grid_size();
-    void show_first_puzzle();
-    // The half-played board, rewritten after every change so that no way of quitting loses it.
-    void keep_place();
-    void restore_place(const std::optional<KeptPlace>& kept);
-    void show_puzzle_number();
-    // Everything that follows a change of the position in play.
-    void board_changed();
-    // Undos to the last solvable position of the history; 0 when none is solvable.
-    int moves_back_to_solvable() const;
-    void tell_dead_end();
-    BatchReport batch_report();
-    // What became of a request to show one line of a collection.
-    enum class LineShown { Shown, Missing, Damaged };
-    // Shows line n without a word to the player; why a damaged line cannot be shown goes to
-    // `error`.
-    LineShown show_line_quietly(const std::string& path, int n, std::string& error);
-    void report_damaged_line(const std::string& path, int n, const std::string& error);
-    // Shows line n of the collection or, past damaged lines, the first sound one from there in
-    // the direction of step (+1 or -1), going round the collection; the lines passed over are
-    // named once each. True when none could be shown.
-    bool show_stepping_over_damage(int n, int step);
-    // The file's lines are named again should they be stepped over.
-    void forget_damage_reports(const std::string& path);
-    void set_collection_dialog();
-
     Platform& platform_;
     Random& random_;
     // Damaged lines the player was told of while stepping, so each is told once.

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/appearance/colour_scheme.h"
 #include "core/base/atomic_file.h"
 #include "core/base/platform.h"
 #include "core/base/text_case.h"
+#include "core/files/colour_scheme.h"
 
 namespace kalder {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/appearance/col_pik.h"
-#include "core/appearance/scheme_store.h"
 #include "core/controls/box_control.h"
+#include "core/files/scheme_store.h"
 
 namespace kalder {
 

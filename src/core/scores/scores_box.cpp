@@ -6,8 +6,8 @@
 #include "core/base/atomic_file.h"
 #include "core/base/platform.h"
 #include "core/base/vb_number.h"
-#include "core/game/collection_file.h"
-#include "core/scores/score_codec.h"
+#include "core/files/collection_file.h"
+#include "core/files/score_codec.h"
 
 namespace kalder {
 

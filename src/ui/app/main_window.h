@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/app/window_scale.h"
+#include "core/base/window_scale.h"
 
 namespace kalder {
 class Form1;

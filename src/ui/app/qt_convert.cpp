@@ -1,6 +1,6 @@
 #include "ui/app/qt_convert.h"
 
-#include "core/appearance/colour_scheme.h"
+#include "core/files/colour_scheme.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

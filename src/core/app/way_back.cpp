@@ -1,0 +1,95 @@
+#include "core/app/form1.h"
+#include "core/rules/exact_solver.h"
+
+namespace kalder {
+
+namespace {
+
+// The grid-size label's look while the position in play has no solution.
+constexpr Colour DeadEndBack = RGB(170, 30, 30);
+constexpr Colour PlainBack = RGB(0, 0, 0);
+
+}  // namespace
+
+// The place is kept for the next session. The dead-end mark goes up only on a proven dead
+// end; a position the solver could not settle in its budget is given the benefit of the doubt.
+void Form1::board_changed() {
+    keep_place();
+    const bool dead_end = solve(position_on_board()).verdict == Verdict::none;
+    Gsize.BackColor = dead_end ? DeadEndBack : PlainBack;
+    Gsize.ToolTipText = dead_end ? "No solution from here" : "Grid Size";
+}
+
+int Form1::moves_back_to_solvable() const {
+    Position position = position_on_board();
+    int back = 0;
+    for (const UndoRecord& record : UndoList) {
+        position.take_back(record);
+        ++back;
+        if (solve(position).verdict == Verdict::solution) return back;
+    }
+    return 0;
+}
+
+void Form1::tell_dead_end() {
+    const int back = moves_back_to_solvable();
+    std::string text = "No solution from here";
+    if (back > 0) {
+        text += "\r\nUndo " + std::to_string(back) + (back == 1 ? " move" : " moves") +
+                " to get back to a solvable position (Shift+H goes back at once)";
+    }
+    MsgboxA(text, "vbinformation+vbok");
+}
+
+// The next move of a solution is selected as if the player had pointed at it: a click on the
+// receiver plays it.
+void Form1::hint() {
+    if (SolverBusy) return;
+    const SolveResult result = solve(position_on_board());
+    if (result.verdict == Verdict::none) tell_dead_end();
+    if (result.verdict != Verdict::solution || result.moves.empty()) return;
+    const Move next = result.moves.front();
+    Form_MouseUp(MouseEvent{});
+    CellD_MouseUp(next.giver, MouseEvent{});
+    CellD_MouseMove(next.receiver, MouseEvent{});
+}
+
+void Form1::back_to_solvable() {
+    if (SolverBusy || solve(position_on_board()).verdict != Verdict::none) return;
+    for (int back = moves_back_to_solvable(); back > 0; --back) cmdundo_MouseUp(MouseEvent{});
+}
+
+void Form1::redo() {
+    if (RedoList.empty() || SolverBusy) return;
+    const Move move = RedoList.front();
+    RedoList.pop_front();
+    // As a click would, a move ends the selection first.
+    Form_MouseUp(MouseEvent{});
+    if (!make_move(move)) {
+        RedoList.clear();
+        return;
+    }
+    CheckSolved();
+}
+
+// Played as Solve plays the stored solution, and counted the same way; afterwards the board
+// is back where the player left it, with the undo history intact.
+void Form1::solve_from_here() {
+    if (SolverBusy) return;
+    const Position here = position_on_board();
+    const SolveResult result = solve(here);
+    if (result.verdict == Verdict::none) tell_dead_end();
+    if (result.verdict != Verdict::solution) return;
+    SolverBusy = true;
+    Score1.set_LostSession(true);
+    platform_.set_busy_pointer(true);
+    Form_MouseUp(MouseEvent{});
+    play_out(here, result.moves, 1000);
+    for (const Move move : result.moves) {
+        show_cell(here, move.giver);
+        show_cell(here, move.receiver);
+    }
+    SolverBusy = false;
+}
+
+}  // namespace kalder

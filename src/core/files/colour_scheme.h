@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/files/scheme_store.h"
+
+namespace kalder {
+
+// How a block's colour lines become slots.
+enum class BlockReading {
+    // The main window's load: slot 3 is slot 2 lightened by 32, slot 5 is slot 4 darkened by 32;
+    // the block's own lines for those two slots are skipped unread.
+    Load,
+    // The Options dialog's preview: every line as it stands.
+    Preview,
+};
+
+// Fills slots 0 .. 12 from the block under `header`. False when the header is absent or the
+// block is short or malformed; slots read before the failure keep their new colours.
+bool read_scheme_block(const std::vector<std::string>& lines, const std::string& header,
+                       BlockReading reading, SchemeTable& table);
+
+// Fills slots 0 .. 12 from one base colour (a plain colour) and a contrast of -100 .. 300:
+// darker and lighter shades of the base at 32, 64 and 128 times contrast / 100.
+void DeriveScheme(Colour base, int contrast, SchemeTable& table);
+
+// Relative luminance of a plain colour and the contrast ratio of two (1 .. 21).
+double relative_luminance(Colour c);
+double contrast_ratio(Colour a, Colour b);
+// The program's dark text (LockedBack) where it stays readable (4.5 : 1) on `back`, else its
+// light text (LockedFore).
+Colour readable_text_on(Colour back);
+
+// Header texts naming "DEFAULT" in any letter case leave the menu bar as it is.
+bool names_default(const std::string& scheme_name);
+
+}  // namespace kalder
