@@ -10,10 +10,6 @@ namespace {
 constexpr int WidthBesideBrowser = Form4::DesignWidth - HelpBrowser::DesignWidth;
 constexpr int HeightBesideBrowser = Form4::DesignHeight - HelpBrowser::DesignHeight;
 
-bool shows_place_in_page(const HelpBrowser& browser) {
-    return browser.LocationURL().find('#') != std::string::npos;
-}
-
 }  // namespace
 
 Form4::Form4(WindowLookSource look) : look_(std::move(look)) {}
@@ -25,13 +21,13 @@ void Form4::Form_Activate() {
     for (PushButton& button : Command) button.BackColor = look.button;
 }
 
-// Kept inside the page, so the buttons never lead away from the help.
+// Whatever the address: the page's top, without a place in it, is a place to go to as well.
 void Form4::Command1_Click() {
-    if (shows_place_in_page(WebBrowser1)) WebBrowser1.GoBack();
+    WebBrowser1.GoBack();
 }
 
 void Form4::Command2_Click() {
-    if (shows_place_in_page(WebBrowser1)) WebBrowser1.GoForward();
+    WebBrowser1.GoForward();
 }
 
 void Form4::Command3_Click() {

@@ -29,7 +29,7 @@ class Form4 {
 
     // Every time the window becomes the active one: the page from its start, the scheme's colours.
     void Form_Activate();
-    // "Back" and "Forward" step through the history only while a place inside a page is shown.
+    // "Back" and "Forward" step through the history; nothing at its ends.
     void Command1_Click();
     void Command2_Click();
     // "Exit" hides the window.
