@@ -3,10 +3,9 @@
 namespace kalder::testing {
 namespace {
 
-// A new session after the last one ended without a word: the configuration still names
-// puzzle 2, as no Exit wrote it. The puzzle comes back with its moves and undo history, but
-// fresh when the place no longer fits: its line changed, start-up shows another puzzle, or a
-// kept move is one the rule refuses, or it was kept for another collection.
+// A new session after the last one ended without a word. The puzzle comes back with its moves
+// and undo history, but fresh when the place no longer fits: its line changed, a kept move is
+// one the rule refuses, or it was kept for a collection that is gone.
 TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits) {
     const std::string path = collection({puzzle_line(SampleBody), puzzle_line(SampleBody, 2)});
     const auto fresh = [&] {
@@ -30,7 +29,6 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
     const std::pair<std::string, std::string> changes[] = {
         {"kalder.kpl", "Kalder kept place 1\r\n/another.kdr\r\n2\r\n" + SampleBody + "\r\n5 2\r\n"},
         {"c.kdr", puzzle_line(SampleBody) + puzzle_line("121222332,020306010205040709", 2)},
-        {"kalder.cfg", "12-05-2026 14:02:31\r\nxp.col\r\n" + path + "\r\n 1 \r\n"},
         {"kalder.kpl",
          "Kalder kept place 1\r\n" + path + "\r\n2\r\n121222332,020306010205040709\r\n1 9\r\n"},
     };
@@ -41,6 +39,38 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
         restart();
         EXPECT_TRUE(fresh()) << file;
     }
+}
+
+// The close box and a kill leave the scheme applied, the collection, the puzzle shown and its
+// moves for the next start; a configuration naming another puzzle (as one written only at Exit
+// does) neither hides nor overwrites the place kept since.
+TEST_F(Form1Test, NoWayOutLosesSchemePuzzleOrMoves) {
+    std::string dark = "dark.col\r\n";
+    for (int slot = 0; slot < 13; ++slot) dark += " 20; 20; 20\r\n";
+    folder.write("all.col", XpSchemeBlock + dark);
+    const std::string path = collection(
+        {puzzle_line(SampleBody), puzzle_line(SampleBody, 2), puzzle_line(SampleBody, 3)});
+    load(path, 1);
+    form->form2.ListIndex = 1;
+    form->form2.Command1.release(MouseEvent{});  // Apply "dark"
+    form->arrows_MouseUp(0, MouseEvent{});       // round to puzzle 3
+    move(5, 2);
+    const auto place = [&] {
+        return std::tuple(form->SchemeName, form->BackColor, form->CollectionPath,
+                          form->PuzzleNumber, board(), form->UndoList.size());
+    };
+    const auto played = place();
+    ASSERT_EQ(std::get<3>(played), 3);
+    const std::function<void()> ways_out[] = {[&] { form.reset(); }, [] {}};
+    for (const auto& way_out : ways_out) {
+        way_out();  // the close box, then a kill that leaves the old session standing
+        restart();
+        EXPECT_EQ(place(), played);
+    }
+    const std::string kept = folder.read("kalder.kpl");
+    folder.write("kalder.cfg", "12-05-2026 14:02:31\r\ndark.col\r\n" + path + "\r\n 1 \r\n");
+    restart();
+    EXPECT_EQ(std::pair(place(), folder.read("kalder.kpl")), std::pair(played, kept));
 }
 
 TEST(KeptPlaceFormat, ReadsBackWhatItWritesAndRefusesDamage) {

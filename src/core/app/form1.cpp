@@ -133,12 +133,15 @@ void Form1::Form_Load() {
     SchemeName = config.SchemeName;
     CollectionPath = config.CollectionPath;
     PuzzleNumber = config.PuzzleNumber;
+    kept_settings_ = config;
+    starting_ = true;
     start_in_scheme();
     ApplyColourScheme();
-    // Read before the first puzzle shows, since showing it starts the kept place afresh.
     const std::optional<KeptPlace> kept = read_kept_place(ProgramFolder + KeptPlaceFile);
-    show_first_puzzle();
+    if (!kept || !show_kept_puzzle(*kept)) show_first_puzzle();
     restore_place(kept);
+    starting_ = false;
+    keep_place();
 }
 
 void Form1::show_first_puzzle() {

@@ -16,6 +16,7 @@
 #include "core/base/platform.h"
 #include "core/controls/box_control.h"
 #include "core/controls/fn_dialog.h"
+#include "core/files/config_file.h"
 #include "core/files/kept_place.h"
 #include "core/help/about_form.h"
 #include "core/help/form4.h"
@@ -125,8 +126,13 @@ class Form1 {
     void tell_dead_end();
 
     // ---- Keeping the half-played place (place_keeping.cpp)
-    // The half-played board, rewritten after every change so that no way of quitting loses it.
+    // The half-played board, rewritten after every change so that no way of quitting loses it;
+    // the configuration with it whenever one of its settings changed.
     void keep_place();
+    void keep_settings();
+    // Start-up's puzzle when the last session left one whose line is unchanged: the place kept
+    // is later than any configuration.
+    bool show_kept_puzzle(const KeptPlace& kept);
     void restore_place(const std::optional<KeptPlace>& kept);
 
   public:
@@ -266,6 +272,10 @@ class Form1 {
   private:
     Platform& platform_;
     Random& random_;
+    // The settings as the configuration file holds them, once read or written.
+    std::optional<Config> kept_settings_;
+    // While start-up picks its puzzle nothing is kept: the last session's place stays whole.
+    bool starting_ = false;
     // Damaged lines the player was told of while stepping, so each is told once.
     std::set<std::pair<std::string, int>> reported_damaged_lines_;
 };

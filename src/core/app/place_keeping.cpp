@@ -5,7 +5,9 @@ namespace kalder {
 
 // A folder that takes no files loses only the kept place: play goes on without a word.
 void Form1::keep_place() {
-    if (ProgramFolder.empty() || PuzzleBody.empty()) return;
+    if (ProgramFolder.empty() || starting_) return;
+    keep_settings();
+    if (PuzzleBody.empty()) return;
     KeptPlace place{CollectionPath, PuzzleNumber, PuzzleBody, {}};
     for (auto record = UndoList.rbegin(); record != UndoList.rend(); ++record) {
         place.moves.emplace_back(record->source, record->target);
@@ -13,9 +15,26 @@ void Form1::keep_place() {
     write_file_atomically(ProgramFolder + KeptPlaceFile, format_kept_place(place));
 }
 
+// Silent like the kept place: Exit still writes the configuration and says when it cannot.
+void Form1::keep_settings() {
+    if (ProgramFolder.empty() || starting_) return;
+    const Config settings{SchemeName, CollectionPath, PuzzleNumber};
+    if (settings == kept_settings_) return;
+    if (write_config_file(ProgramFolder, settings, platform_.local_time())) {
+        kept_settings_ = settings;
+    }
+}
+
+bool Form1::show_kept_puzzle(const KeptPlace& kept) {
+    std::string ignored;
+    return show_line_quietly(kept.collection_path, kept.puzzle_number, ignored) ==
+               LineShown::Shown &&
+           PuzzleBody == kept.puzzle_body;
+}
+
 // The moves are played again by the rule of play, so the board and the undo history come
-// back as they were. A place kept for another puzzle, or for a line that has changed since,
-// or holding a move the rule refuses, is not put back: the puzzle starts fresh.
+// back as they were. A place kept for another puzzle than the one shown, or for a line that has
+// changed since, or holding a move the rule refuses, is not put back: the puzzle starts fresh.
 void Form1::restore_place(const std::optional<KeptPlace>& kept) {
     if (!kept || kept->moves.empty() || kept->collection_path != CollectionPath ||
         kept->puzzle_number != PuzzleNumber || kept->puzzle_body != PuzzleBody) {

@@ -57,6 +57,7 @@ void Form1::ApplyColourScheme() {
 void Form1::Command2_Click() {
     LoadColourScheme(SchemeName);
     ApplyColourScheme();
+    keep_settings();
 }
 
 void Form1::mnuoptions_Click() {

@@ -130,11 +130,15 @@ void ReadcfgFile(const std::string& program_folder, Config& config, const Messag
     }
 }
 
+bool write_config_file(const std::string& program_folder, const Config& config,
+                       const std::tm& now) {
+    return write_file_atomically(program_folder + FileName, file_text(config, now));
+}
+
 void SavecfgFile(const std::string& program_folder, const Config& config, const MessageFn& message,
                  const std::tm& now) {
-    const std::string path = program_folder + FileName;
-    if (!write_file_atomically(path, file_text(config, now))) {
-        message(failure_text(path, "options not saved"), "vbok+vberror");
+    if (!write_config_file(program_folder, config, now)) {
+        message(failure_text(program_folder + FileName, "options not saved"), "vbok+vberror");
     }
 }
 

@@ -11,6 +11,8 @@ struct Config {
     std::string SchemeName;
     std::string CollectionPath;
     int PuzzleNumber = 0;
+
+    bool operator==(const Config&) const = default;
 };
 
 // Shows a message through the program's message box; returns the button code.
@@ -21,6 +23,8 @@ using MessageFn = std::function<int(const std::string& text, const std::string& 
 // new file (a read-only folder keeps them in memory only).
 void ReadcfgFile(const std::string& program_folder, Config& config, const MessageFn& message,
                  const std::tm& now);
+// Writes the four lines atomically; false, and the old file whole, when it could not.
+bool write_config_file(const std::string& program_folder, const Config& config, const std::tm& now);
 // Writes the four lines; a failure is reported and leaves the old file whole.
 void SavecfgFile(const std::string& program_folder, const Config& config, const MessageFn& message,
                  const std::tm& now);
