@@ -22,15 +22,17 @@ class CollectionCommandsTest : public Form1Test {
     }
 };
 
-// A file without a first puzzle to show is refused and the previous one is shown again from
-// its start.
+// A file without a first puzzle to show is refused and the puzzle in play stays as it was,
+// moves and all.
 TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
-    const std::string start = board(), path = folder.file("d.txt");
+    const std::string path = folder.file("d.txt");
+    move(2, 1);
+    const std::string played = board();
     for (const std::string first : {"", "00001,12,121222332,02\r\n"}) {
-        move(2, 1);
         folder.write("d.txt", first);
         EXPECT_EQ(choose("mnuload", path).rfind("Error reading file: " + path, 0), 0u) << first;
-        EXPECT_EQ(form->CollectionPath + board(), folder.file("c.kdr") + start);
+        EXPECT_EQ(std::tuple(form->CollectionPath, board(), form->UndoList.size()),
+                  std::tuple(folder.file("c.kdr"), played, 1u));
     }
     folder.write("d.txt", Lines[1] + "\r\n" + Lines[0] + "00002,3,12\r\n");
     platform.busy = true;  // left on by a command still running: Load sets it back
@@ -105,6 +107,18 @@ TEST_F(CollectionCommandsTest, DeleteKeepsEveryOtherLineByteForByteAndShowsTheNe
     EXPECT_EQ(folder.read("c.kdr"), Lines[0] + Lines[1]);
     folder.write("c.kdr", Lines[0]);
     EXPECT_EQ(choose("mnudelete"), "There is only one puzzle in this file");
+}
+
+// Deleting the last line that can be shown puts a new puzzle in its place, so the next Delete
+// removes no line the player never saw.
+TEST_F(CollectionCommandsTest, DeletingTheLastShowablePuzzleLeavesNoneOfItsBoard) {
+    const std::string bad = "00002,3,12\r\n";
+    show(collection({Lines[0], bad, bad}, "d.kdr"));
+    choose("mnudelete", "", {6});
+    const std::string shown = form->CollectionPath + " " + form->PuzNum.Text;
+    EXPECT_EQ(choose("mnudelete"), "There is only one puzzle in this file");
+    EXPECT_EQ(std::pair(shown, folder.read("d.kdr")),
+              std::pair(form->TempCollectionPath + " P# 1 of 1", bad + bad));
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ void Form1::set_collection_dialog() {
     gf1.title = "Kalder";
 }
 
-// A file whose first puzzle cannot be shown is refused like an empty one, with one message,
-// and the previous collection stays current.
+// A file whose first puzzle cannot be shown is refused like an empty one, with one message;
+// the board was never touched, so the puzzle in play stays as it was, moves and all.
 void Form1::mnuload_Click() {
     if (SolverBusy) return;
     set_collection_dialog();
@@ -28,7 +28,6 @@ void Form1::mnuload_Click() {
         std::string text = "Error reading file: " + name;
         if (shown == LineShown::Damaged) text += "\r\nThe first puzzle cannot be shown: " + problem;
         MsgboxA(text, "vbcritical+vbok");
-        show_again_from_start();
         return;
     }
     // A collection chosen again is a fresh start: its damaged lines are named again.
@@ -82,11 +81,11 @@ void Form1::mnudelete_Click() {
     // The lines after it have moved up one place.
     forget_damage_reports(CollectionPath);
     PuzzleCount = CountLines(CollectionPath);
-    if (cur == 1) {
-        show_stepping_over_damage(1, 1);
-    } else {
-        show_stepping_over_damage(cur - 1, -1);
-    }
+    const bool none_left =
+        cur == 1 ? show_stepping_over_damage(1, 1) : show_stepping_over_damage(cur - 1, -1);
+    // Not one line left can be shown: a new puzzle takes the deleted one's place, whose board
+    // would otherwise stay in play standing for a line the next Delete would remove unseen.
+    if (none_left) NewRandomPuzzle(board.GridSize);
     show_puzzle_number();
     MsgboxA("Puzzle#" + signed_text(cur) + " deleted from file: " + CollectionPath,
             "vbok+vbinformation");
