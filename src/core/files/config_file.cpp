@@ -100,9 +100,19 @@ std::optional<Config> parse(const std::string& text) {
     return config;
 }
 
+// The reader ends a plain field at a comma, skips the blanks before it and takes a quote at
+// its start for an opening one.
+bool needs_quotes(const std::string& name) {
+    return name.find(',') != std::string::npos || name.starts_with(' ') || name.starts_with('"');
+}
+
+std::string scheme_field(const std::string& name) {
+    return needs_quotes(name) ? '"' + name + '"' : name;
+}
+
 std::string file_text(const Config& config, const std::tm& now) {
-    return time_stamp(now) + "\r\n" + config.SchemeName + "\r\n" + config.CollectionPath + "\r\n" +
-           signed_text(config.PuzzleNumber) + " \r\n";
+    return time_stamp(now) + "\r\n" + scheme_field(config.SchemeName) + "\r\n" +
+           config.CollectionPath + "\r\n" + signed_text(config.PuzzleNumber) + " \r\n";
 }
 
 std::string failure_text(const std::string& path, const std::string& consequence) {
@@ -110,6 +120,11 @@ std::string failure_text(const std::string& path, const std::string& consequence
 }
 
 }  // namespace
+
+bool config_holds_scheme_name(const std::string& name) {
+    return name.find_first_of("\r\n") == std::string::npos &&
+           !(needs_quotes(name) && name.find('"') != std::string::npos);
+}
 
 void ReadcfgFile(const std::string& program_folder, Config& config, const MessageFn& message,
                  const std::tm& now) {

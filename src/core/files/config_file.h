@@ -15,6 +15,10 @@ struct Config {
     bool operator==(const Config&) const = default;
 };
 
+// True when a scheme of this name, written to the file, reads back as it is (a name that needs
+// quotes around it must hold none itself, and no line end anywhere).
+bool config_holds_scheme_name(const std::string& name);
+
 // Shows a message through the program's message box; returns the button code.
 using MessageFn = std::function<int(const std::string& text, const std::string& style)>;
 
