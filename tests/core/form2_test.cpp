@@ -1,4 +1,5 @@
 #include "core/appearance/default_scheme.h"
+#include "core/base/text_case.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {
@@ -33,12 +34,14 @@ class Form2Test : public Form1Test {
     Form2& dialog = form->form2;
 };
 
-// Replace and Delete touch only exact headers and never the active scheme; a rewrite that cannot
-// be written, or whose block is cut short by the end of the store, leaves it byte for byte.
+// Replace and Delete touch only exact headers (and say so when there is none) and never the
+// active scheme; a rewrite that cannot be written, or whose block is cut short by the end of the
+// store, leaves it byte for byte.
 TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
-    platform.system_answers = {6, 1, 6, 1, 6, 1, 1, 6, 1, 6, 1, 6, 1};
+    platform.system_answers = {6, 1, 6, 1, 6, 1, 6, 1, 1, 6, 1, 6, 1, 6, 1};
     select("Autumn");
     dialog.RepSch.release(MouseEvent{});  // the header is "Autumn.col": nothing to replace
+    dialog.DelSch.release(MouseEvent{});
     form->SchemeName = "XP.COL";
     select("xp");
     dialog.DelSch.release(MouseEvent{});
@@ -50,7 +53,7 @@ TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
     dialog.AddSch.release(MouseEvent{});
     std::filesystem::remove(in_the_way);
     EXPECT_EQ(folder.read("all.col"), store);
-    form->ColourTable[2] = RGB(1, 2, 3);
+    dialog.ColourTable[2] = RGB(1, 2, 3);
     dialog.RepSch.release(MouseEvent{});
     EXPECT_EQ(stored(2, 3), " 1; 2; 3");
     dialog.DelSch.release(MouseEvent{});
@@ -63,7 +66,8 @@ TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
     dialog.DelSch.release(MouseEvent{});
     EXPECT_EQ(folder.read("all.col"), cut);
     EXPECT_EQ(platform.system_messages,
-              (Lines{"Replace color scheme: Autumn", "Color Scheme: autumn.col replaced",
+              (Lines{"Replace color scheme: Autumn", "Color Scheme: autumn.col not found",
+                     "Delete color scheme: Autumn", "Color Scheme: autumn.col not found",
                      "Delete color scheme: xp", "Cannot delete currently active Color Scheme",
                      "Replace color scheme: plain", "Error in updating Color Scheme:\r\nplain.col",
                      "Error in adding Color Scheme:\r\nfresh.col", "Replace color scheme: plain",
@@ -88,23 +92,23 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
               "Apply changes|Exit: Exit without applying changes|");
     select("Autumn");
     dialog.List1_MouseUp();
-    EXPECT_EQ(std::tuple(form->ColourTable[3], dialog.BackColor, dialog.Frame1_Caption),
+    EXPECT_EQ(std::tuple(dialog.ColourTable[3], dialog.BackColor, dialog.Frame1_Caption),
               std::tuple(RGB(200, 100, 50), RGB(200, 100, 50), "Color Scheme: Autumn"));
     dialog.ColPik1.UserControl_MouseUp(MouseEvent{LeftButton, 0, 11, 706});  // the palette's red
-    EXPECT_EQ(form->ColourTable[2], RGB(255, 0, 0));
+    EXPECT_EQ(dialog.ColourTable[2], RGB(255, 0, 0));
     form->ColourTable[2] = RGB(200, 100, 50);
     form->menu_Click("mnuoptions");        // the picker starts at the window's colour; Exit hides
     dialog.ShowSch.release(MouseEvent{});  // View: the scheme derived at the contrast shown
-    EXPECT_EQ(std::pair(form->ColourTable[3], dialog.Visible), std::pair(RGB(72, 1, 1), false));
+    EXPECT_EQ(std::pair(dialog.ColourTable[3], dialog.Visible), std::pair(RGB(72, 1, 1), false));
     dialog.set_ContrastV(120);
     select("plain");
     dialog.List1_MouseUp();
-    EXPECT_EQ(std::tuple(dialog.ContrastV, form->ColourTable[4]), std::tuple(100, RGB(1, 1, 1)));
+    EXPECT_EQ(std::tuple(dialog.ContrastV, dialog.ColourTable[4]), std::tuple(100, RGB(1, 1, 1)));
     form->BackColor = SystemButtonFace;
     dialog.List1 = {"Default"};
     select("Default");
     dialog.List1_MouseUp();
-    EXPECT_EQ(std::tuple(form->ColourTable[2], form->ColourTable[3]),
+    EXPECT_EQ(std::tuple(dialog.ColourTable[2], dialog.ColourTable[3]),
               std::tuple(RGB(240, 240, 240), LockedBack));
     platform.input_answers = {"def", "", "Grey"};
     for (int i = 0; i < 3; ++i) dialog.AddSch.release(MouseEvent{});
@@ -112,10 +116,57 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
     dialog.List1.push_back("gone");
     select("gone");
     dialog.List1_MouseUp();
-    EXPECT_EQ(form->SchemeName, "default.col");
+    EXPECT_EQ(form->SchemeName, "xp.col") << "changed only by Apply";
     EXPECT_EQ(platform.system_messages,
               (Lines{"Color Scheme: def already exists", "Color Scheme: Grey added",
                      "Color Scheme: gone.col not found"}));
+}
+
+// Any name Add takes comes back as the scheme after a restart, commas and a leading blank
+// included; one the listing or the configuration could not give back whole is refused.
+TEST_F(Form2Test, EverySchemeAddTakesComesBackAfterARestart) {
+    std::string seen;
+    for (const std::string name : {"a,b", " lead", "q\"x", "\"q,", "x.Colour"}) {
+        platform.input_answers = {name};
+        form->form2.AddSch.release(MouseEvent{});
+        const Lines& list = form->form2.List1;
+        const auto listed = std::ranges::find(list, lower_case(name));
+        if (listed == list.end()) {
+            seen += platform.system_messages.back() + "|";
+            continue;
+        }
+        form->form2.ListIndex = static_cast<int>(listed - list.begin());
+        form->form2.Command1.release(MouseEvent{});  // Apply
+        platform.messages.clear();
+        restart();
+        seen += form->SchemeName + std::to_string(platform.messages.size()) + "|";
+    }
+    EXPECT_EQ(seen,
+              "a,b.col0| lead.col0|q\"x.col0|Error in adding Color Scheme:\r\n\"q,.col|Error in "
+              "adding Color Scheme:\r\nx.colour.col|");
+}
+
+// Previews, View, a picked colour and a failed preview stay in the dialog: Exit leaves the main
+// window, its cells and puzzle-number box included, as it was, also after a move repaints cells.
+TEST_F(Form2Test, OnlyApplyChangesTheMainWindow) {
+    show_body(SampleBody);
+    const auto look = [&] {
+        return std::tuple(form->ColourTable, form->BackColor, form->PuzNum.BackColor,
+                          form->CellD[5].BackColor, form->SchemeName, form->MenuBackColor);
+    };
+    const auto before = look();
+    dialog.Form_Activate();
+    dialog.List1.push_back("gone");
+    for (const char* name : {"Autumn", "gone", "plain"}) {
+        select(name);
+        dialog.List1_MouseUp();
+    }
+    dialog.set_ContrastV(150);
+    dialog.ColPik1.UserControl_MouseUp(MouseEvent{LeftButton, 0, 11, 706});
+    dialog.ShowSch.release(MouseEvent{});
+    dialog.Command2.release(MouseEvent{});  // Exit
+    move(5, 2);
+    EXPECT_EQ(look(), before);
 }
 
 // A scheme paints the window, its cells and buttons and, unless its name holds DEFAULT, the

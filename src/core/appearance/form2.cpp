@@ -7,6 +7,7 @@
 #include "core/base/platform.h"
 #include "core/base/text_case.h"
 #include "core/files/colour_scheme.h"
+#include "core/files/config_file.h"
 
 namespace kalder {
 
@@ -52,7 +53,7 @@ Form2::Form2(Platform& platform, SchemeHost host)
     Command1.MouseUp = [this](const MouseEvent&) { Command1_MouseUp(); };
     Command2.MouseUp = [this](const MouseEvent&) { Command2_MouseUp(); };
     ColPik1.UserControl_Resize();
-    ColPik1.SelColor = [this](Colour& c) { host_.ColourTable[2] = c; };
+    ColPik1.SelColor = [this](Colour& c) { ColourTable[2] = c; };
 }
 
 std::string Form2::selected_text() const {
@@ -69,14 +70,14 @@ void Form2::Form_Activate() {
     ContrastV_Tag = "X";
     set_ContrastV(ContrastDesign);
     ContrastV_Tag.clear();
-    ColPik1.set_SchemeColor(host_.ColourTable[2]);
+    ColourTable = host_.ColourTable;
+    ColPik1.set_SchemeColor(ColourTable[2]);
     paint_controls();
 }
 
 void Form2::paint_controls() {
-    const SchemeTable& table = host_.ColourTable;
-    BackColor = Frame1_BackColor = List1_BackColor = table[2];
-    for (BoxControl* button : buttons()) button->set_BackColor(table[4]);
+    BackColor = Frame1_BackColor = List1_BackColor = ColourTable[2];
+    for (BoxControl* button : buttons()) button->set_BackColor(ColourTable[4]);
 }
 
 void Form2::PaintOptionsDialog() {
@@ -92,7 +93,7 @@ void Form2::set_ContrastV(int value) {
 }
 
 void Form2::View() {
-    DeriveScheme(ColPik1.SchemeColor(), ContrastV, host_.ColourTable);
+    DeriveScheme(ColPik1.SchemeColor(), ContrastV, ColourTable);
     PaintOptionsDialog();
 }
 
@@ -109,7 +110,7 @@ void Form2::List1_MouseUp() {
 }
 
 void Form2::LoadSchemePreview(const std::string& name, Colour& base) {
-    SchemeTable& table = host_.ColourTable;
+    SchemeTable& table = ColourTable;
     if (lower_case(name) == "default.col") {
         // The main window may paint with a system colour; the scheme gets the plain colour.
         table[2] = platform_.translate_colour(host_.main_background);
@@ -125,7 +126,6 @@ void Form2::LoadSchemePreview(const std::string& name, Colour& base) {
     }
     message("Color Scheme: " + name + " not found");
     base = 0;
-    host_.SchemeName = "default.col";
 }
 
 void Form2::AddSch_MouseUp() {
@@ -139,6 +139,12 @@ void Form2::AddSch_MouseUp() {
         return;
     }
     const std::string h = lower_case(name) + ".col";
+    // Refused, rather than added as a scheme the next start could not find: the listing cuts a
+    // name at its first ".col", and the configuration must read the name back whole.
+    if (h.find(".col") != h.size() - 4 || !config_holds_scheme_name(h)) {
+        message("Error in adding Color Scheme:\r\n" + h);
+        return;
+    }
     // A store not there yet is made by the first Add.
     auto lines = read_scheme_store(host_.SchemeStorePath);
     std::error_code ignored;
@@ -171,11 +177,8 @@ void Form2::RepSch_MouseUp() {
         confirmed_header("Select a color scheme to replace", "Replace color scheme: ");
     if (!header) return;
     const std::string& h = *header;
-    if (!rewrite_store(h, scheme_block(h, plain_table()))) {
-        message("Error in updating Color Scheme:\r\n" + h);
-        return;
-    }
-    message("Color Scheme: " + h + " replaced");
+    if (rewrite_store(h, scheme_block(h, plain_table())))
+        message("Color Scheme: " + h + " replaced");
 }
 
 void Form2::DelSch_MouseUp() {
@@ -188,10 +191,7 @@ void Form2::DelSch_MouseUp() {
         return;
     }
     const auto lines = rewrite_store(h, {});
-    if (!lines) {
-        message("Error in updating Color Scheme:\r\n" + h);
-        return;
-    }
+    if (!lines) return;
     fill_list(*lines);
     message("Color Scheme: " + h + " deleted");
 }
@@ -200,6 +200,8 @@ void Form2::Command1_MouseUp() {
     const std::string s = selected_text();
     if (!s.empty()) host_.SchemeName = s + ".col";
     if (host_.press_Command2) host_.press_Command2();
+    // The dialog goes on from the colours applied, as the main window now shows them.
+    ColourTable = host_.ColourTable;
 }
 
 void Form2::Command2_MouseUp() {
@@ -215,7 +217,7 @@ bool Form2::ask(const std::string& text) {
 }
 
 SchemeTable Form2::plain_table() const {
-    SchemeTable table = host_.ColourTable;
+    SchemeTable table = ColourTable;
     for (Colour& c : table) c = platform_.translate_colour(c);
     return table;
 }
@@ -223,9 +225,14 @@ SchemeTable Form2::plain_table() const {
 std::optional<std::vector<std::string>> Form2::rewrite_store(
     const std::string& header, const std::vector<std::string>& block) {
     const auto lines = read_scheme_store(host_.SchemeStorePath);
-    if (!lines) return std::nullopt;
-    auto rewritten = rewrite_blocks(*lines, header, block);
+    // A listed name whose header has capitals has no block under the lower-case header.
+    if (lines && !find_header(*lines, header)) {
+        message("Color Scheme: " + header + " not found");
+        return std::nullopt;
+    }
+    auto rewritten = lines ? rewrite_blocks(*lines, header, block) : std::nullopt;
     if (!rewritten || !write_file_atomically(host_.SchemeStorePath, store_text(*rewritten))) {
+        message("Error in updating Color Scheme:\r\n" + header);
         return std::nullopt;
     }
     return rewritten;

@@ -14,10 +14,10 @@ namespace kalder {
 
 class Platform;
 
-// What the Options dialog shares with the main window: it works directly on the colour table
-// and hands the chosen scheme back through the scheme name.
+// What the Options dialog shares with the main window: it starts from the main window's colours
+// and hands the chosen scheme back through the scheme name, which only Apply sets.
 struct SchemeHost {
-    SchemeTable& ColourTable;
+    const SchemeTable& ColourTable;
     std::string& SchemeName;
     const std::string& SchemeStorePath;
     // The main window's background, the "default.col" preview's colour.
@@ -27,7 +27,8 @@ struct SchemeHost {
 };
 
 // Model of the Options dialog: choose, preview, derive, add, replace, delete and apply colour
-// schemes of the store. Questions and notices go through the system's message box.
+// schemes of the store. Previews and derived schemes fill the dialog's own table, so the main
+// window changes only at Apply. Questions and notices go through the system's message box.
 class Form2 {
   public:
     static constexpr int ContrastMin = -100;
@@ -62,6 +63,9 @@ class Form2 {
     Colour Frame1_BackColor = SystemButtonFace;
     Colour List1_BackColor = SystemWindow;
     std::vector<std::string> List1;
+    // The colours previewed, derived and written by Add and Replace; the main window's at
+    // activation.
+    SchemeTable ColourTable{};
     int ListIndex = -1;
     int ContrastV = ContrastDesign;
     std::string ContrastV_Tag;
@@ -88,7 +92,8 @@ class Form2 {
     // The table's slots as plain colours, ready to be written.
     SchemeTable plain_table() const;
     // The store rewritten whole with the block under the header replaced or (empty) dropped;
-    // nothing when it could not be read, was cut short or could not be written.
+    // nothing, after saying why, when no block has the header or the store could not be read,
+    // was cut short or could not be written.
     std::optional<std::vector<std::string>> rewrite_store(const std::string& header,
                                                           const std::vector<std::string>& block);
 
