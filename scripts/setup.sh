@@ -5,7 +5,8 @@ set -euo pipefail
 
 KALDER_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
                  libgmock-dev libbenchmark-dev fonts-liberation2
-                 desktop-file-utils appstream)
+                 desktop-file-utils appstream
+                 xvfb dbus at-spi2-core python3-pyatspi)
 
 kalder_missing_packages() {
     local package

@@ -9,7 +9,9 @@
 
 #include "core/app/form1.h"
 #include "core/files/collection_file.h"
+#include "core/files/colour_scheme.h"
 #include "core/files/puzzle_line.h"
+#include "core/files/scheme_store.h"
 #include "ui/app/board_view.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_convert.h"
@@ -72,6 +74,15 @@ class MainWindowTest : public ::testing::Test {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
+    // Starts on puzzle 1 of a collection of two; the second hides cells 5 and 7.
+    void start_on_two_puzzles() {
+        std::ofstream(folder / "c.kdr", std::ios::binary)
+            << "00001,3,121222332,020306010205040708\r\n00002,3,1212,0102\r\n";
+        std::ofstream(folder / "kalder.cfg", std::ios::binary)
+            << "12-05-2026 14:02:31\r\nxp.col\r\n"
+            << (folder / "c.kdr").string() << "\r\n 1 \r\n";
+        start();
+    }
     QPoint centre_of(int cell) const {
         const CellLabel& c = form->CellD[cell];
         return window->board_view()->to_pixels(c.Left, c.Top, c.Width, c.Height).center();
@@ -92,12 +103,7 @@ class MainWindowTest : public ::testing::Test {
 // box's; on the board, arrows move a cursor over the cells shown (puzzle 2 hides cells 5 and 7),
 // Space selects, Enter moves; a mouse click hides the cursor until the next key.
 TEST_F(MainWindowTest, TheMouseAndTheKeyboardPlayTheBoard) {
-    std::ofstream(folder / "c.kdr", std::ios::binary)
-        << "00001,3,121222332,020306010205040708\r\n00002,3,1212,0102\r\n";
-    std::ofstream(folder / "kalder.cfg", std::ios::binary)
-        << "12-05-2026 14:02:31\r\nxp.col\r\n"
-        << (folder / "c.kdr").string() << "\r\n 1 \r\n";
-    start();
+    start_on_two_puzzles();
     BoardView* board = window->board_view();
     click(2);
     QTest::mouseMove(board, centre_of(1));
@@ -124,6 +130,60 @@ TEST_F(MainWindowTest, TheMouseAndTheKeyboardPlayTheBoard) {
     EXPECT_EQ(board->keyboard_cell(), 0);
     QTest::keyClick(board, Qt::Key_Right);
     EXPECT_EQ(board->keyboard_cell(), 4) << "it comes back at the selection";
+}
+
+// The board has the focus at start with its cursor ring, two pixels wide and standing out from
+// the open cells in every shipped scheme. Tab runs along the top bar to the board; Shift+Space
+// and the Menu key right-click (last and first puzzle); Alt+K, Alt+P and F10 open the menus.
+TEST_F(MainWindowTest, TheKeyboardReachesEveryControlAndTheCursorShows) {
+    start_on_two_puzzles();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    BoardView* board = window->board_view();
+    ASSERT_EQ(QApplication::focusWidget(), board);
+    const std::vector<std::string> store = read_scheme_store(app_dir() + "all.col").value();
+    for (std::size_t header = 0; header < store.size(); header += SchemeBlockLines) {
+        form->LoadColourScheme(store[header]);
+        form->ApplyColourScheme();
+        window->sync();
+        const QImage image = board->grab().toImage();
+        const Colour open = to_colour(to_qcolor(form->open_cell_colour()));
+        const QRect cell = board->to_pixels(form->CellD[1].Left, form->CellD[1].Top,
+                                            form->CellD[1].Width, form->CellD[1].Height);
+        for (const int inset : {1, 2}) {
+            const QColor ring = image.pixelColor(cell.left() + inset, cell.center().y());
+            EXPECT_GE(contrast_ratio(to_colour(ring), open), 3.0) << store[header] << inset;
+        }
+    }
+
+    std::vector<QWidget*> tabbed;
+    window->button_view("arrows0")->setFocus();
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tabbed.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(tabbed,
+              (std::vector<QWidget*>{window->button_view("arrows1"), window->button_view("arrows2"),
+                                     window->puzzle_number_box(), window->button_view("cmdreset"),
+                                     window->button_view("cmdcreate"),
+                                     window->button_view("cmdundo"), board}));
+
+    QLineEdit* number_box = window->puzzle_number_box();
+    QTest::keyClick(window->button_view("arrows2"), Qt::Key_Space, Qt::ShiftModifier);
+    const std::string last = number_box->text().toStdString();
+    QTest::keyClick(window->button_view("arrows0"), Qt::Key_Menu);
+    EXPECT_EQ(std::tuple(last, number_box->text().toStdString()),
+              std::tuple("P# 2 of 2", "P# 1 of 2"));
+
+    const QList<QAction*> menus = window->menuBar()->actions();
+    const std::pair<QKeyCombination, QAction*> openers[] = {
+        {Qt::ALT | Qt::Key_K, menus[0]}, {Qt::ALT | Qt::Key_P, menus[1]}, {Qt::Key_F10, menus[0]}};
+    for (const auto& [keys, menu] : openers) {
+        QTest::keyClick(board, keys.key(), keys.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->menu()->isVisible(); }))
+            << QKeySequence(keys).toString().toStdString();
+        menu->menu()->close();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->menu()->isVisible(); }));
+    }
 }
 
 // A first start beside the shipped collection, without a configuration file (the game says so

@@ -76,6 +76,8 @@ class Form1 {
     Position position_on_board() const;
     // Shows a cell of the position: caption, lock mark and colours.
     void show_cell(const Position& position, int cell);
+    // What a screen reader says for the cell (spoken_names.cpp); "" off the board.
+    std::string cell_name(int cell) const;
 
   private:
     // Why the line cannot be shown; "" once it is on the board.

@@ -103,6 +103,12 @@ Colour readable_text_on(Colour back) {
     return contrast_ratio(LockedBack, back) >= ReadableContrast ? LockedBack : LockedFore;
 }
 
+Colour focus_ring_on(Colour back) {
+    constexpr Colour Black = RGB(0, 0, 0);
+    constexpr Colour White = RGB(255, 255, 255);
+    return contrast_ratio(Black, back) >= contrast_ratio(White, back) ? Black : White;
+}
+
 bool names_default(const std::string& scheme_name) {
     return lower_case(scheme_name).find("default") != std::string::npos;
 }

@@ -31,6 +31,8 @@ double contrast_ratio(Colour a, Colour b);
 // The program's dark text (LockedBack) where it stays readable (4.5 : 1) on `back`, else its
 // light text (LockedFore).
 Colour readable_text_on(Colour back);
+// Black or white, whichever stands out more from `back`: the keyboard cursor's ring.
+Colour focus_ring_on(Colour back);
 
 // Header texts naming "DEFAULT" in any letter case leave the menu bar as it is.
 bool names_default(const std::string& scheme_name);

@@ -9,7 +9,9 @@
 
 #include "core/app/form1.h"
 #include "core/app/move_arrow.h"
+#include "core/files/colour_scheme.h"
 #include "ui/app/qt_convert.h"
+#include "ui/controls/accessible_press.h"
 
 namespace kalder::ui {
 
@@ -25,6 +27,21 @@ void fill_frame(QPainter& painter, const QRect& box, int thickness, const QColor
 
 }  // namespace
 
+// Lies over its cell for assistive technology only: it paints nothing, takes no focus and lets
+// the mouse through to the board.
+class CellProxy final : public QWidget, public AccessiblePress {
+  public:
+    CellProxy(BoardView& board, int cell) : QWidget(&board), board_(board), cell_(cell) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    void accessible_press() override { board_.press_cell(cell_); }
+
+  private:
+    BoardView& board_;
+    int cell_;
+};
+
 BoardView::BoardView(Form1& form, QWidget* parent)
     : QWidget(parent),
       form_(form),
@@ -34,6 +51,32 @@ BoardView::BoardView(Form1& form, QWidget* parent)
       arrow_down_(std::make_unique<QSvgRenderer>(QStringLiteral(":/data/icons/arrow_down.svg"))) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Board"));
+}
+
+void BoardView::sync_cells() {
+    const std::size_t cells = form_.CellD.size() - 1;
+    while (cell_proxies_.size() < cells) {
+        cell_proxies_.push_back(new CellProxy(*this, static_cast<int>(cell_proxies_.size()) + 1));
+    }
+    for (std::size_t i = 0; i < cell_proxies_.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        CellProxy* proxy = cell_proxies_[i];
+        const bool shown = form_.board.on_board(k) && form_.CellD[k].Visible;
+        if (shown) {
+            const CellLabel& cell = form_.CellD[k];
+            proxy->setGeometry(to_pixels(cell.Left, cell.Top, cell.Width, cell.Height));
+            update_accessible_name(*proxy, QString::fromStdString(form_.cell_name(k)));
+        }
+        proxy->setVisible(shown);
+    }
+}
+
+void BoardView::press_cell(int cell) {
+    if (!form_.board.on_board(cell)) return;
+    keyboard_cell_ = cell;
+    form_.CellD_MouseUp(cell, MouseEvent{});
+    emit model_changed();
 }
 
 void BoardView::set_scale(double scale) {
@@ -90,12 +133,9 @@ void BoardView::paint_cells(QPainter& painter) const {
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         painter.setPen(to_qcolor(cell.ForeColor));
         painter.drawText(box, Qt::AlignCenter, QString::fromStdString(cell.Caption));
-        if (k == form_.SourceCell) paint_giver_mark(painter, box);
-        if (k == keyboard_cell_ && hasFocus()) {
-            QPen focus(to_qcolor(cell.ForeColor), std::max(1.0, scale_), Qt::DotLine);
-            painter.setPen(focus);
-            painter.drawRect(box.adjusted(3, 3, -4, -4));
-        }
+        const QRect inside =
+            k == keyboard_cell_ && hasFocus() ? paint_cursor_ring(painter, box) : box;
+        if (k == form_.SourceCell) paint_giver_mark(painter, inside);
     }
 }
 
@@ -108,6 +148,19 @@ void BoardView::paint_giver_mark(QPainter& painter, const QRect& box) const {
     fill_frame(painter, outer.adjusted(1, 1, -1, -1), ring, QColor(0, 176, 0));
     fill_frame(painter, outer.adjusted(ring + 1, ring + 1, -ring - 1, -ring - 1), 1,
                QColor(255, 255, 255));
+}
+
+// A solid ring in black or white, whichever stands out more on open cells, with a line of
+// the other just inside it, so that it shows on locked cells too.
+QRect BoardView::paint_cursor_ring(QPainter& painter, const QRect& box) const {
+    const int ring = std::max(2, static_cast<int>(std::lround(2 * scale_)));
+    const Colour open = to_colour(to_qcolor(form_.open_cell_colour()));
+    const Colour colour = focus_ring_on(open);
+    const Colour edge = focus_ring_on(colour);
+    const QRect outer = box.adjusted(1, 1, -1, -1);
+    fill_frame(painter, outer, ring, to_qcolor(colour));
+    fill_frame(painter, outer.adjusted(ring, ring, -ring, -ring), 1, to_qcolor(edge));
+    return outer.adjusted(ring, ring, -ring, -ring);
 }
 
 void BoardView::paint_marks(QPainter& painter) const {

@@ -10,8 +10,10 @@
 #include <cmath>
 
 #include "core/app/form1.h"
+#include "core/app/spoken_names.h"
 #include "ui/app/board_view.h"
 #include "ui/app/qt_convert.h"
+#include "ui/controls/accessible_press.h"
 #include "ui/controls/box_control_view.h"
 #include "ui/scores/scores_box_view.h"
 
@@ -47,6 +49,7 @@ MainWindow::MainWindow(Form1& form)
     setCentralWidget(board_);
     build_menus();
     build_top_bar();
+    build_tab_order();
     connect(board_, &BoardView::model_changed, this, &MainWindow::sync);
     connect(scores_, &ScoresBoxView::model_changed, this, &MainWindow::sync);
     form_.EndProgram = [this] { close(); };
@@ -73,6 +76,18 @@ void MainWindow::build_menus() {
             });
         }
     }
+    // The captions carry no mnemonic marks, so the keys that open the menus are set here:
+    // Alt and each menu's initial, and F10 for the first menu.
+    const auto open_on = [this](const QKeySequence& keys, QMenu* menu) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+    };
+    for (QMenu* menu : menus_) {
+        const QString title = menu->title();
+        if (!title.isEmpty())
+            open_on(QKeySequence(Qt::ALT | title.at(0).toUpper().unicode()), menu);
+    }
+    if (!menus_.empty()) open_on(QKeySequence(Qt::Key_F10), menus_.front());
 }
 
 void MainWindow::build_top_bar() {
@@ -86,6 +101,7 @@ void MainWindow::build_top_bar() {
         buttons_[name] = view;
     }
     puz_num_->setAlignment(Qt::AlignCenter);
+    puz_num_->setAccessibleName(QStringLiteral("Puzzle number"));
     puz_num_->setToolTip(QString());
     connect(puz_num_, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_.PuzNum.Text = text.toStdString(); });
@@ -95,6 +111,16 @@ void MainWindow::build_top_bar() {
     });
     gsize_->setAlignment(Qt::AlignCenter);
     gsize_->setAutoFillBackground(true);
+}
+
+// Tab runs as the eye reads: the top bar left to right, then the board.
+void MainWindow::build_tab_order() {
+    QWidget* const order[] = {
+        buttons_["arrows0"],  buttons_["arrows1"],   buttons_["arrows2"], puz_num_,
+        buttons_["cmdreset"], buttons_["cmdcreate"], buttons_["cmdundo"], board_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
 }
 
 BoxControlView* MainWindow::button_view(const std::string& name) const {
@@ -244,6 +270,7 @@ void MainWindow::sync() {
     gsize_->setPalette(gsize_palette);
     gsize_->setText(QString::fromStdString(form_.Gsize.Caption));
     gsize_->setToolTip(QString::fromStdString(form_.Gsize.ToolTipText));
+    update_accessible_name(*gsize_, QString::fromStdString(spoken_grid_size(form_.Gsize.Caption)));
 
     scores_->sync(scale);
     for (const auto& [action, name] : menu_actions_) {
@@ -254,6 +281,7 @@ void MainWindow::sync() {
         }
     }
     paint_menus();
+    board_->sync_cells();
     board_->update();
 }
 

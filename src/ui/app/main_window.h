@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
   private:
     void build_menus();
     void build_top_bar();
+    void build_tab_order();
     void apply_scale_steps(int steps);
     // Scales to `steps` as far as the screen allows, keeping the window centred where it was.
     void rescale(int steps, bool chosen);

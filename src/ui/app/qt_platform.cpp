@@ -16,6 +16,7 @@
 
 #include "core/help/about_form.h"
 #include "core/msgbox/msg_style.h"
+#include "ui/app/accessibility.h"
 #include "ui/app/qt_convert.h"
 #include "ui/appearance/form2_view.h"
 #include "ui/controls/file_dialog.h"
@@ -25,7 +26,9 @@
 
 namespace kalder::ui {
 
+// Every window the game opens goes through here, the first message box before the main window.
 QtPlatform::QtPlatform() {
+    install_accessibility();
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (auto tick = std::exchange(on_tick_, nullptr)) tick();

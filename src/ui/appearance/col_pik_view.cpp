@@ -36,8 +36,12 @@ double model_x(double view_x) {
 }  // namespace
 
 ColPikView::ColPikView(ColPik& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setAccessibleName(QStringLiteral("Color picker"));
+    const QString channels[] = {QStringLiteral("Red"), QStringLiteral("Green"),
+                                QStringLiteral("Blue")};
     for (int n = 0; n < 3; ++n) {
         bars_[n] = new QScrollBar(Qt::Vertical, this);
+        bars_[n]->setAccessibleName(channels[n]);
         bars_[n]->setRange(0, 255);
         bars_[n]->setGeometry(to_view(BarLefts[n], BarTop, BarWidth, BarHeight).toRect());
         connect(bars_[n], &QScrollBar::valueChanged, this, [this, n](int value) {

@@ -40,6 +40,8 @@ Form2View::Form2View(Form2& form, QWidget* parent)
     picker_->place(FrameLeft + 90, FrameTop + 270);
     picker_->on_changed = [this] { handled(); };
 
+    contrast_->setAccessibleName(QStringLiteral("Contrast"));
+    list_->setAccessibleName(QStringLiteral("Color schemes"));
     contrast_->setRange(Form2::ContrastMin, Form2::ContrastMax);
     contrast_->setSingleStep(5);
     contrast_->setPageStep(20);

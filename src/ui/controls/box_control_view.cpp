@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
+#include <utility>
 
 #include "core/controls/box_control.h"
 #include "ui/app/qt_convert.h"
@@ -13,9 +14,16 @@ namespace kalder::ui {
 
 namespace {
 
-bool is_activation_key(const QKeyEvent& event) {
-    return !event.isAutoRepeat() && (event.key() == Qt::Key_Space ||
-                                     event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
+// The mouse button a key stands for: Space and Enter the left one, with Shift, or the Menu
+// key, the right one; NoButton for any other key.
+int button_of_key(const QKeyEvent& event) {
+    if (event.isAutoRepeat()) return NoButton;
+    if (event.key() == Qt::Key_Menu) return RightButton;
+    if (event.key() != Qt::Key_Space && event.key() != Qt::Key_Return &&
+        event.key() != Qt::Key_Enter) {
+        return NoButton;
+    }
+    return event.modifiers() & Qt::ShiftModifier ? RightButton : LeftButton;
 }
 
 }  // namespace
@@ -35,6 +43,9 @@ void BoxControlView::sync(double scale) {
     setVisible(model_.Visible);
     setEnabled(model_.Enabled());
     setToolTip(QString::fromStdString(model_.ToolTipText));
+    update_accessible_name(
+        *this,
+        QString::fromStdString(model_.ToolTipText.empty() ? model_.Caption() : model_.ToolTipText));
     update();
 }
 
@@ -85,31 +96,39 @@ void BoxControlView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoxControlView::keyPressEvent(QKeyEvent* event) {
-    if (!is_activation_key(*event)) {
+    const int button = button_of_key(*event);
+    if (button == NoButton) {
         QWidget::keyPressEvent(event);
         return;
     }
-    key_held_ = true;
-    model_.press(MouseEvent{});
+    key_button_ = button;
+    model_.press(MouseEvent{button});
     update();
 }
 
+// Shift may be let go before the key: the button is the one the press chose.
 void BoxControlView::keyReleaseEvent(QKeyEvent* event) {
-    if (!is_activation_key(*event) || !key_held_) {
+    if (button_of_key(*event) == NoButton || key_button_ == NoButton) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    key_held_ = false;
-    model_.release(MouseEvent{});
+    model_.release(MouseEvent{std::exchange(key_button_, NoButton)});
     emit released();
     update();
 }
 
 void BoxControlView::focusOutEvent(QFocusEvent* event) {
     // Leaving with the key still down is no click; only the pressed look goes.
-    if (key_held_) model_.cancel_press();
-    key_held_ = false;
+    if (key_button_ != NoButton) model_.cancel_press();
+    key_button_ = NoButton;
     QWidget::focusOutEvent(event);
+}
+
+void BoxControlView::accessible_press() {
+    model_.press(MouseEvent{});
+    model_.release(MouseEvent{});
+    emit released();
+    update();
 }
 
 }  // namespace kalder::ui

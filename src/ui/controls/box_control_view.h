@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/controls/accessible_press.h"
+
 namespace kalder {
 class BoxControl;
 }
@@ -9,9 +11,10 @@ class BoxControl;
 namespace kalder::ui {
 
 // Paints a BoxControl model and feeds it the mouse (button, shift state and position in
-// twips); Space and Enter press it like a left click, so every button can be used from the
-// keyboard.
-class BoxControlView : public QWidget {
+// twips); Space and Enter press it like a left click, Shift+Space, Shift+Enter and the Menu key
+// like a right click, so every button and its second meaning can be used from the keyboard.
+// Screen readers see a push button named by its tooltip (or caption) with a Press action.
+class BoxControlView : public QWidget, public AccessiblePress {
     Q_OBJECT
 
   public:
@@ -20,6 +23,8 @@ class BoxControlView : public QWidget {
     // Places the view at the model's position, scaled, and repaints it.
     void sync(double scale);
     BoxControl& model() const { return model_; }
+    // A left click, pressed and released.
+    void accessible_press() override;
 
   signals:
     // The model's release event has run.
@@ -36,9 +41,9 @@ class BoxControlView : public QWidget {
   private:
     BoxControl& model_;
     double scale_ = 1.0;
-    // A key release activates only after its press arrived here, not one left over from a
-    // key pressed in another window.
-    bool key_held_ = false;
+    // The mouse button a held key stands for. A key release activates only after its press
+    // arrived here, not one left over from a key pressed in another window.
+    int key_button_ = 0;
 };
 
 }  // namespace kalder::ui

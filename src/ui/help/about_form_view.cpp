@@ -53,6 +53,7 @@ AboutFormView::AboutFormView(AboutForm& form, QWidget* parent)
     version_->setAutoFillBackground(true);
     version_->setFont(to_qfont(form_.Label1.font));
     version_->setGeometry(to_pixels(form_.Label1.place));
+    icon_->setAccessibleName(QStringLiteral("Kalder icon"));
     const QRect icon_place = to_pixels(form_.Image1);
     icon_->setGeometry(icon_place);
     icon_->setPixmap(program_icon().pixmap(std::min(icon_place.width(), icon_place.height())));

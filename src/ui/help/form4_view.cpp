@@ -53,6 +53,7 @@ Form4View::Form4View(Form4& form, QWidget* parent)
         form_.Command3_Click();
         sync();
     });
+    browser_->setAccessibleName(QStringLiteral("Help text"));
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &Form4View::follow_link);
     resize(twips_to_pixels(0, 0, form_.Width, form_.Height).size());

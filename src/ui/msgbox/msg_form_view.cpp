@@ -69,6 +69,8 @@ void MsgFormView::sync() {
     label_->setPalette(label_palette);
     label_->setFont(to_qfont(text.font));
     label_->setText(QString::fromStdString(text.text).remove('\r'));
+    // A screen reader announces an alert by its description.
+    setAccessibleDescription(label_->text());
     // A few pixels of slack so rounding never clips the last letter.
     label_->setGeometry(pixels(text.left), pixels(text.top), pixels(text.width) + 8,
                         pixels(text.height));

@@ -6,6 +6,7 @@
 
 #include "core/scores/scores_box.h"
 #include "ui/app/qt_convert.h"
+#include "ui/controls/accessible_press.h"
 
 namespace kalder::ui {
 
@@ -107,10 +108,20 @@ void ScoresBoxView::sync(double scale) {
             QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %2; }")
                 .arg(back.name(), back.lightness() > 128 ? "black" : "white"));
     }
+    // Each count is read with its row and column, as the eye reads the table.
+    const QString rows[] = {
+        {}, QStringLiteral("Played"), QStringLiteral("Solved"), {}, QStringLiteral("Not solved")};
     for (const int counter : {1, 2, 4}) {
-        session_[counter]->setText(QString::fromStdString(model_.session(counter)));
-        total_[counter]->setText(QString::fromStdString(model_.total(counter)));
+        const QString session = QString::fromStdString(model_.session(counter));
+        const QString total = QString::fromStdString(model_.total(counter));
+        session_[counter]->setText(session);
+        total_[counter]->setText(total);
+        update_accessible_name(*session_[counter],
+                               QStringLiteral("%1 this session: %2").arg(rows[counter], session));
+        update_accessible_name(*total_[counter],
+                               QStringLiteral("%1 in total: %2").arg(rows[counter], total));
     }
+    update_accessible_name(*this, QString::fromStdString(model_.frame_caption()));
     setVisible(model_.Visible);
     if (model_.Visible) raise();
     update();
