@@ -70,7 +70,7 @@ TEST_F(CollectionCommandsTest, SteppingOverDamageWrapsAndNamesTenLinesInFull) {
 // Only "save" in any letter case asks for a file to save; a cancelled dialog says nothing and
 // the working folder survives it. The puzzle as loaded, not as played, numbered one past the file's
 // lines (1 in a new file); a file that cannot be written is said so; the collection in play counts
-// a puzzle added to it at once.
+// a puzzle added to it at once; a name without an extension is saved as a ".kdr" file.
 TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
     choose("mnusave");
     form->gf1.GetFileName("SaVe");
@@ -84,6 +84,8 @@ TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
     EXPECT_EQ(choose("mnusave", bad), "Puzzle number 1 was not added to file:\r\n" + bad);
     choose("mnusave", folder.file("c.kdr"));
     EXPECT_EQ(form->PuzNum.Text, "P# 1 of 4");
+    EXPECT_EQ(choose("mnusave", folder.file("mine")),
+              "Puzzle number 1 added to file:\r\n" + folder.file("mine.kdr"));
 }
 
 // The neighbour is shown (the new first one when the first goes); every other line stays byte

@@ -36,11 +36,13 @@ void Form1::mnuload_Click() {
             "vbok+vbinformation");
 }
 
-// Appends the puzzle as it was loaded or created, not the position reached.
+// Appends the puzzle as it was loaded or created, not the position reached. A name typed
+// without an extension gets ".kdr", or Load's filter would hide the file just saved.
 void Form1::mnusave_Click() {
     set_collection_dialog();
-    const std::string name = gf1.GetFileName("SAVE");
+    std::string name = gf1.GetFileName("SAVE");
     if (name.empty()) return;
+    if (!std::filesystem::path(name).has_extension()) name += ".kdr";
     const int n = CountLines(name) + 1;
     if (!AppendPuzzle(name, board.GridSize, PuzzleBody)) {
         MsgboxA("Puzzle number" + signed_text(n) + " was not added to file:\r\n" + name,

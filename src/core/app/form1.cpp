@@ -6,6 +6,7 @@
 #include "core/base/vb_number.h"
 #include "core/files/collection_file.h"
 #include "core/files/config_file.h"
+#include "core/files/leftovers.h"
 #include "core/files/scheme_store.h"
 
 namespace kalder {
@@ -117,23 +118,33 @@ void Form1::Form_Load() {
     Score1.on_read_failed = [tell_score_file](const std::string& path) {
         tell_score_file(path, "read");
     };
-    Score1.start();
     Width = DesignWidth;
     Height = DesignHeight;
+    const std::string shipped = shipped_folder(platform_.program_folder());
     ProgramFolder = choose_data_folder(platform_);
+    clear_stale_temporary_files(shipped);
+    // Installed, the score file keeps company with the player's other files instead of landing
+    // wherever the game happened to be started.
+    if (ProgramFolder != shipped) {
+        clear_stale_temporary_files(ProgramFolder);
+        Score1.home_folder = ProgramFolder;
+    }
+    Score1.start();
     TempCollectionPath = ProgramFolder + "kaldertemp.tmp";
     SchemeStorePath = ProgramFolder + "all.col";
-    remove_stale_temporary_files(SchemeStorePath);
     form2.fill_list(read_scheme_store(SchemeStorePath).value_or(std::vector<std::string>{}));
     Config config;
     ReadcfgFile(
         ProgramFolder, config,
-        [this](const std::string& text, const std::string& style) { return MsgboxA(text, style); },
+        [this](const std::string& text, const std::string& style) {
+            return tell_once(text, style);
+        },
         platform_.local_time());
     SchemeName = config.SchemeName;
-    CollectionPath = config.CollectionPath;
+    CollectionPath = collection_in(ProgramFolder, config.CollectionPath);
     PuzzleNumber = config.PuzzleNumber;
-    kept_settings_ = config;
+    remove_stale_temporary_files(CollectionPath);
+    kept_settings_ = Config{SchemeName, CollectionPath, PuzzleNumber};
     starting_ = true;
     start_in_scheme();
     ApplyColourScheme();
@@ -231,6 +242,10 @@ int Form1::MsgboxA(const std::string& s, const std::string& typ) {
     const int answer = kalder::MsgboxA(msg_form, platform_, s, typ);
     platform_.process_events();
     return answer;
+}
+
+int Form1::tell_once(const std::string& s, const std::string& typ) {
+    return told_once_.insert(s).second ? MsgboxA(s, typ) : 0;
 }
 
 }  // namespace kalder

@@ -54,6 +54,9 @@ class Form1 {
     void PlaySound(const std::string& name);
     // The styled message box; pending events run once it closes.
     int MsgboxA(const std::string& s, const std::string& typ = "vbok");
+    // The message box for a message not yet shown this session: a file that cannot be written
+    // is told of once, not at every attempt. Returns 0 when it stays silent.
+    int tell_once(const std::string& s, const std::string& typ);
     Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
     WindowLook window_look() const { return {ColourTable[2], open_cell_colour()}; }
     void paint_open(int cell);
@@ -280,6 +283,7 @@ class Form1 {
     bool starting_ = false;
     // Damaged lines the player was told of while stepping, so each is told once.
     std::set<std::pair<std::string, int>> reported_damaged_lines_;
+    std::set<std::string> told_once_;
 };
 
 }  // namespace kalder

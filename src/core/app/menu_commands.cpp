@@ -43,7 +43,9 @@ void Form1::mnuexit_Click() {
     if (answer != 6) return;
     SavecfgFile(
         ProgramFolder, Config{SchemeName, CollectionPath, PuzzleNumber},
-        [this](const std::string& text, const std::string& style) { return MsgboxA(text, style); },
+        [this](const std::string& text, const std::string& style) {
+            return tell_once(text, style);
+        },
         platform_.local_time());
     // The other windows go first: closing the main window ends the program.
     platform_.close_other_windows();

@@ -13,7 +13,14 @@ void Form1::show_puzzle_number() {
 void Form1::arrows_MouseUp(int index, const MouseEvent& event) {
     if (PuzzleNumber == 0 || SolverBusy) return;
     if (PuzzleNumber == 1 && PuzzleCount == 1) return;
-    PuzzleCount = CountLines(CollectionPath);
+    const int lines = CountLines(CollectionPath);
+    // A collection emptied or removed behind the game's back is met as Load meets one: said,
+    // and the puzzle in play stays.
+    if (lines == 0) {
+        MsgboxA("Error reading file: " + CollectionPath, "vbcritical+vbok");
+        return;
+    }
+    PuzzleCount = lines;
     const int old = PuzzleNumber;
     int n = 0;
     // Damaged lines are stepped over in this direction.

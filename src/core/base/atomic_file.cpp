@@ -23,11 +23,13 @@ std::string resolved(const std::string& path) {
     return error ? path : target.string();
 }
 
-// The new file takes over the old one's permissions; a file made anew gets the usual ones.
+// The new file takes over the old one's permissions, but its owner can always read it: a file
+// the game could not read back would be replaced again at every start. A file made anew gets
+// the usual permissions.
 bool keep_permissions(const std::string& path, int fd) {
     struct stat old {};
     if (::stat(path.c_str(), &old) != 0) return true;
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    return ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR) == 0;
 }
 
 int create_exclusively(const std::string& path) {
@@ -46,6 +48,10 @@ bool is_running(long pid) {
     return pid != getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
+std::string temporary_name(const std::string& target) {
+    return target + std::string(TemporaryInfix) + std::to_string(getpid());
+}
+
 }  // namespace
 
 bool write_all(int fd, std::string_view data, WriteCall write_call) {
@@ -58,9 +64,21 @@ bool write_all(int fd, std::string_view data, WriteCall write_call) {
     return true;
 }
 
+bool can_replace(const std::string& path) {
+    const std::string target = resolved(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(target, error)) return false;
+    const std::string temporary = temporary_name(target);
+    const int fd = create_temporary(temporary);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return true;
+}
+
 bool write_file_atomically(const std::string& path, const std::string& content) {
     const std::string target = resolved(path);
-    const std::string temporary = target + std::string(TemporaryInfix) + std::to_string(getpid());
+    const std::string temporary = temporary_name(target);
     const int fd = create_temporary(temporary);
     if (fd < 0) return false;
     const bool complete =
@@ -72,22 +90,30 @@ bool write_file_atomically(const std::string& path, const std::string& content) 
     return false;
 }
 
-void remove_stale_temporary_files(const std::string& path) {
+void remove_stale_temporary_files_in(const std::string& folder,
+                                     const std::function<bool(std::string_view name)>& ours) {
     namespace fs = std::filesystem;
-    const fs::path target = resolved(path);
-    const std::string prefix = target.filename().string() + std::string(TemporaryInfix);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
+    for (fs::directory_iterator entry(folder.empty() ? "." : folder, error), end;
+         !error && entry != end; entry.increment(error)) {
         const std::string name = entry->path().filename().string();
-        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
-        const std::string pid = name.substr(prefix.size());
-        if (pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        const auto infix = name.rfind(TemporaryInfix);
+        if (infix == std::string::npos || infix == 0 || !ours(name.substr(0, infix))) continue;
+        const std::string pid = name.substr(infix + TemporaryInfix.size());
+        if (pid.empty() || pid.size() > 9 ||
+            pid.find_first_not_of("0123456789") != std::string::npos)
+            continue;
         std::error_code ignored;
         if (is_running(std::stol(pid)) || entry->is_directory(ignored)) continue;
         fs::remove(entry->path(), ignored);
     }
+}
+
+void remove_stale_temporary_files(const std::string& path) {
+    const std::filesystem::path target = resolved(path);
+    const std::string file = target.filename().string();
+    remove_stale_temporary_files_in(target.parent_path().string(),
+                                    [&file](std::string_view name) { return name == file; });
 }
 
 }  // namespace kalder

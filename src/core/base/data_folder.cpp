@@ -13,14 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The shipped files the player may change: copied once, never over the player's own copy.
-constexpr const char* PlayerFiles[] = {"all.col", "puzzles.kdr"};
+constexpr const char* PlayerFiles[] = {"all.col", "puzzles.kdr", "kalder.cfg"};
 // Shipped files the game only reads: kept the same as the installed ones.
 constexpr const char* ReferenceFiles[] = {"kalder.htm"};
-
-std::string with_trailing_slash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
 
 void copy_file(const std::string& from, const std::string& to, bool refresh) {
     std::error_code error;
@@ -31,6 +26,11 @@ void copy_file(const std::string& from, const std::string& to, bool refresh) {
 }
 
 }  // namespace
+
+std::string with_trailing_slash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
 
 std::string shipped_folder(const std::string& program_folder) {
     const std::string program = with_trailing_slash(program_folder);

@@ -6,6 +6,9 @@
 
 namespace kalder {
 
+// The folder with one '/' at its end, never two: "/" stays "/".
+std::string with_trailing_slash(std::string folder);
+
 // The folder holding the shipped files (collection, scheme store, help page): the program's
 // own folder, or, for a program installed as bin/kalder, its share/kalder folder.
 std::string shipped_folder(const std::string& program_folder);

@@ -145,6 +145,11 @@ void ReadcfgFile(const std::string& program_folder, Config& config, const Messag
     }
 }
 
+std::string collection_in(const std::string& data_folder, const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    return data_folder + path;
+}
+
 bool write_config_file(const std::string& program_folder, const Config& config,
                        const std::tm& now) {
     return write_file_atomically(program_folder + FileName, file_text(config, now));

@@ -29,6 +29,11 @@ void ReadcfgFile(const std::string& program_folder, Config& config, const Messag
                  const std::tm& now);
 // Writes the four lines atomically; false, and the old file whole, when it could not.
 bool write_config_file(const std::string& program_folder, const Config& config, const std::tm& now);
+// The configured collection's path: a relative one, as the shipped configuration and the
+// defaults name "puzzles.kdr", lies within the game's data folder, so it holds wherever the game
+// was copied or installed.
+std::string collection_in(const std::string& data_folder, const std::string& path);
+
 // Writes the four lines; a failure is reported and leaves the old file whole.
 void SavecfgFile(const std::string& program_folder, const Config& config, const MessageFn& message,
                  const std::tm& now);

@@ -35,7 +35,8 @@ ScoresBox::ScoresBox(Platform& platform)
     : platform_(platform), frame_caption_(platform.executable_name() + " Scores") {}
 
 std::string ScoresBox::score_file_path() const {
-    return platform_.working_folder() + platform_.executable_name() + ".sco";
+    const std::string folder = home_folder.empty() ? platform_.working_folder() : home_folder;
+    return folder + platform_.executable_name() + ".sco";
 }
 
 std::string ScoresBox::today() const {

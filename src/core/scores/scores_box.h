@@ -12,9 +12,9 @@ namespace kalder {
 class Platform;
 
 // Model of the scores panel: played, solved, drawn and not-solved counts for this session and
-// in total. The totals live in an encoded one-line score file in the working folder, rewritten
-// after every counted result. Counters are numbered 1 Played, 2 Solved, 3 Drawn (kept, never
-// shown), 4 Not Solved; the label texts are the counters.
+// in total. The totals live in an encoded one-line score file (in the working folder, or in the
+// home folder it is given), rewritten after every counted result. Counters are numbered 1 Played, 2
+// Solved, 3 Drawn (kept, never shown), 4 Not Solved; the label texts are the counters.
 class ScoresBox {
   public:
     static constexpr int Width = 3810;
@@ -46,6 +46,8 @@ class ScoresBox {
     std::string score_file_path() const;
     const std::string& frame_caption() const { return frame_caption_; }
 
+    // The folder of the score file; when empty, the working folder at each read and write.
+    std::string home_folder;
     bool Visible = false;
     int Left = 700;
     int Top = 650;

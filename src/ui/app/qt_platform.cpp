@@ -14,6 +14,7 @@
 #include <ctime>
 #include <utility>
 
+#include "core/base/data_folder.h"
 #include "core/help/about_form.h"
 #include "core/msgbox/msg_style.h"
 #include "ui/app/accessibility.h"
@@ -168,7 +169,7 @@ std::tm QtPlatform::local_time() const {
 }
 
 std::string QtPlatform::program_folder() const {
-    return QCoreApplication::applicationDirPath().toStdString() + "/";
+    return with_trailing_slash(QCoreApplication::applicationDirPath().toStdString());
 }
 
 std::string QtPlatform::executable_name() const {
@@ -176,7 +177,8 @@ std::string QtPlatform::executable_name() const {
 }
 
 std::string QtPlatform::working_folder() const {
-    return QDir::currentPath().toStdString() + "/";
+    // Started from "/", the folder already ends in its separator.
+    return with_trailing_slash(QDir::currentPath().toStdString());
 }
 
 // A probe file tells what permission bits cannot: a read-only mount refuses it too.
@@ -186,8 +188,9 @@ bool QtPlatform::folder_writable(const std::string& folder) const {
 }
 
 std::string QtPlatform::user_data_folder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
-           "/kalder/";
+    return with_trailing_slash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                   .toStdString()) +
+           "kalder/";
 }
 
 void QtPlatform::set_working_folder(const std::string& folder) {

@@ -1,0 +1,30 @@
+#include "core/files/leftovers.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "core/base/atomic_file.h"
+#include "core/files/kept_place.h"
+
+namespace kalder {
+
+namespace {
+
+constexpr std::string_view GameFiles[] = {"kalder.cfg", "all.col", KeptPlaceFile, "kalder.sco",
+                                          "kaldertemp.tmp"};
+// The extensions the Load and Save dialogs offer.
+constexpr std::string_view CollectionEndings[] = {".kdr", ".txt", ".dat"};
+
+bool is_game_file(std::string_view name) {
+    return std::ranges::find(GameFiles, name) != std::end(GameFiles) ||
+           std::ranges::any_of(CollectionEndings,
+                               [name](std::string_view ending) { return name.ends_with(ending); });
+}
+
+}  // namespace
+
+void clear_stale_temporary_files(const std::string& folder) {
+    remove_stale_temporary_files_in(folder, is_game_file);
+}
+
+}  // namespace kalder
