@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <random>
 #include <set>
 
 #include "core/base/data_folder.h"
+#include "core/base/whole_file.h"
 #include "core/files/collection_file.h"
 #include "core/files/config_file.h"
 #include "core/files/remove_line.h"
@@ -111,18 +114,25 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
     EXPECT_EQ(messages, std::vector<std::string>(2, unsaved));
 }
 
-// A writable program folder keeps everything; a read-only one sends the files to the user's
-// data folder, seeded once (the player's copies are never seeded over, the help page follows
-// the installed one), where the game starts and saves with only the note that the configuration
-// is new; with nowhere to write the program folder serves.
+// A writable program folder keeps everything, the score file staying in the working folder; a
+// read-only one sends the files to the user's data folder, seeded once (the player's copies are
+// never seeded over, the help page follows the installed one), where the game starts quietly on
+// the shipped configuration and keeps its score file; with nowhere to write the program folder
+// serves. Start-up clears the temporary files killed rewrites of the game's files left in both
+// folders, but not those of a running copy or of other files.
 TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolderOrShare) {
     folder.write("puzzles.kdr", puzzle_line(1, 3, SampleBody));
+    folder.write("kalder.cfg", *read_whole_file(std::string(KALDER_SHIPPED_DATA) + "kalder.cfg"));
     platform.user_data = folder.file("home/.local/share/kalder");
     const auto data_file = [&](const std::string& name) {
         return folder.read("home/.local/share/kalder/" + name);
     };
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     EXPECT_FALSE(fs::exists(platform.user_data));
+    platform.working = folder.file("started-here/");
+    fs::create_directory(platform.working);
+    restart();
+    EXPECT_TRUE(fs::remove(platform.working + "kalder.sco"));
     platform.read_only_folders = {folder.slash()};
     folder.write("kalder.htm", "<p>old help</p>");
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
@@ -134,12 +144,29 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     folder.write("kalder.htm", "<p>new help</p>");
     choose_data_folder(platform);
     EXPECT_EQ(data_file("puzzles.kdr") + data_file("kalder.htm"), mine + "<p>new help</p>");
-    load();
+    const std::string live = temporary("puzzles.kdr", getppid());
+    for (const std::string& name :
+         {temporary(KeptPlaceFile, 999999999), temporary("mine.kdr", 999999998),
+          temporary("notes", 999999999), live}) {
+        folder.write(name, "x");
+        folder.write("home/.local/share/kalder/" + name, "x");
+    }
+    restart();
     const std::string data = platform.user_data + "/";
     EXPECT_EQ(std::tuple(form->ProgramFolder, form->CollectionPath, form->TempCollectionPath,
-                         platform.messages.size(), folder.read("kalder.cfg")),
-              std::tuple(data, data + "puzzles.kdr", data + "kaldertemp.tmp", 1u, ""));
-    EXPECT_NE(data_file("kalder.cfg").find("puzzles.kdr"), std::string::npos);
+                         platform.message_texts(), form->Score1.score_file_path()),
+              std::tuple(data, data + "puzzles.kdr", data + "kaldertemp.tmp",
+                         std::vector<std::string>{}, data + "kalder.sco"));
+    EXPECT_EQ(data_file("kalder.cfg"), folder.read("kalder.cfg"));
+    EXPECT_TRUE(fs::exists(data + "kalder.sco") && !fs::exists(platform.working + "kalder.sco"));
+    for (const std::string& leftovers : {folder.slash(), data}) {
+        EXPECT_EQ(std::tuple(fs::exists(leftovers + temporary(KeptPlaceFile, 999999999)),
+                             fs::exists(leftovers + temporary("mine.kdr", 999999998)),
+                             fs::exists(leftovers + temporary("notes", 999999999)),
+                             fs::exists(leftovers + live)),
+                  std::tuple(false, false, true, true))
+            << leftovers;
+    }
 
     platform.user_data = folder.file("locked");
     platform.read_only_folders.push_back(platform.user_data + "/");
@@ -248,29 +275,60 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAn
     EXPECT_EXIT(_exit(open_as_0() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
-// Runs `work` in a child process and kills it with SIGKILL a number of microseconds spread
-// below `within` after the child calls the `ready` it is given (it stops there until let go, so
-// slow set-up cannot eat the window), 200 times, calling `check` after each kill. Returns how many
-// kills left a temporary file beside the targets, which `check` (going through start-up) must have
-// cleared.
+// Runs `work` in a child process and kills it with SIGKILL at a random point after its first
+// step has begun: past a random number (0 to 3) of the steps it has reported finished, and then
+// up to two steps' time on. The child calls the `report` it is given once its work begins and
+// after each step; a report carries the child's time and comes through a pipe, so a busy machine
+// changes only how long this takes, never where a kill can land. Kills at least 50 times and on
+// until `wanted` kills have left a temporary file beside the targets (which `check`, run after
+// each kill and going through start-up, must clear), stopping at 3,000 kills or a minute;
+// returns how many left one.
 template <typename Work, typename Check>
-int kill_repeatedly(const TempFolder& folder, int within, Work work, Check check) {
-    int interrupted = 0;
+int kill_until_interrupted(const TempFolder& folder, int wanted, Work work, Check check) {
+    using Clock = std::chrono::steady_clock;
+    const auto give_up = Clock::now() + std::chrono::minutes(1);
     const std::size_t targets = entries(folder).size();
-    for (int i = 0; i < 200; ++i) {
+    std::mt19937 random(20261208);
+    int interrupted = 0;
+    for (int kills = 0;
+         (kills < 50 || interrupted < wanted) && kills < 3000 && Clock::now() < give_up; ++kills) {
+        int reports[2];
+        if (pipe(reports) != 0) {
+            ADD_FAILURE() << "no pipe";
+            break;
+        }
         const pid_t child = fork();
         if (child == 0) {
-            work([] { raise(SIGSTOP); });
+            close(reports[0]);
+            work([fd = reports[1]] {
+                const Clock::rep now = Clock::now().time_since_epoch().count();
+                (void)!write(fd, &now, sizeof now);
+            });
             _exit(0);
         }
-        waitpid(child, nullptr, WUNTRACED);  // stopped once set up
-        kill(child, SIGCONT);
-        usleep(i * 7919 % within);
+        close(reports[1]);
+        Clock::rep begun = 0, last = 0;
+        const auto next_report = [&] {
+            return read(reports[0], &last, sizeof last) == sizeof last;
+        };
+        const int steps = std::uniform_int_distribution(0, 3)(random);
+        bool running = next_report();
+        begun = last;
+        for (int i = 0; i < steps && running; ++i) running = next_report();
+        // Until a step has been timed, a kill lands within the first tenth of a millisecond.
+        const Clock::duration step = steps > 0 && running ? Clock::duration((last - begun) / steps)
+                                                          : std::chrono::microseconds(50);
+        const auto kill_at = Clock::time_point(Clock::duration(last)) +
+                             std::min(Clock::duration(std::uniform_int_distribution<Clock::rep>(
+                                          0, 2 * step.count())(random)),
+                                      Clock::duration(std::chrono::milliseconds(10)));
+        while (Clock::now() < kill_at) continue;
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
+        close(reports[0]);
         interrupted += entries(folder).size() > targets ? 1 : 0;
         check();
-        EXPECT_EQ(entries(folder).size(), targets) << "kill " << i;
+        EXPECT_EQ(entries(folder).size(), targets) << "kill " << kills;
     }
     return interrupted;
 }
@@ -290,13 +348,14 @@ TEST(KillSafe, AKilledRewriteLeavesTheOldOrTheNewFileWhole) {
     const std::string texts[] = {save(0), save(1)};
     folder.write("kalder.sco", EncodeScoreText("05Dec2026 0 0 0 0 ") + "\r\n");
     long long last = 0;
-    const auto rewriting = [&](const auto& ready) {
+    const auto rewriting = [&](const auto& report) {
         ScoresBox box(platform);
         box.start();
-        ready();
+        report();
         for (int i = 0;; ++i) {
             save(i);
             box.set_WonSession(true);
+            report();
         }
     };
     const auto old_or_new = [&] {
@@ -311,18 +370,21 @@ TEST(KillSafe, AKilledRewriteLeavesTheOldOrTheNewFileWhole) {
         EXPECT_GE(std::stoll(total), last);
         last = std::stoll(total);
     };
-    EXPECT_GT(kill_repeatedly(folder, 1000, rewriting, old_or_new), 0);
+    EXPECT_GE(kill_until_interrupted(folder, 20, rewriting, old_or_new), 20);
 }
 
 TEST(KillSafe, AKilledAppendLeavesOnlyWholeLines) {
     const TempFolder folder(memory_folder());
     const std::string path = folder.file("f.kdr"), body = "121222332,020306010205040708";
     ASSERT_TRUE(AppendPuzzle(path, 3, body));
-    kill_repeatedly(
-        folder, 300,
-        [&](const auto& ready) {
-            ready();
-            for (int i = 0; i < 3; ++i) AppendPuzzle(path, 3, body);
+    kill_until_interrupted(
+        folder, 0,
+        [&](const auto& report) {
+            report();
+            for (int i = 0; i < 3; ++i) {
+                AppendPuzzle(path, 3, body);
+                report();
+            }
         },
         [&] {
             std::string whole;
@@ -345,9 +407,9 @@ TEST(KillSafe, AKilledDeleteLeavesTheCollectionWholeAndItsLeftoverIsCleared) {
     for (const std::string& name : {temporary("c.kdr", getppid()), temporary("b.kdr", 999999999),
                                     std::string("c.kdr.new-12x")})
         folder.write(name, "kept");
-    const auto deleting = [&](const auto& ready) {
-        ready();
-        while (remove_collection_line(path, 1)) continue;
+    const auto deleting = [&](const auto& report) {
+        report();
+        while (remove_collection_line(path, 1)) report();
     };
     const auto whole_or_shorter = [&] {
         folder.write(temporary("c.kdr"), "x");
@@ -356,16 +418,19 @@ TEST(KillSafe, AKilledDeleteLeavesTheCollectionWholeAndItsLeftoverIsCleared) {
         EXPECT_TRUE(whole.ends_with(left) && left.size() % (whole.find('\n') + 1) == 0) << left;
         folder.write("c.kdr", whole);
     };
-    EXPECT_GT(kill_repeatedly(folder, 1000, deleting, whole_or_shorter), 0);
+    EXPECT_GE(kill_until_interrupted(folder, 20, deleting, whole_or_shorter), 20);
 }
 
-// Run by a user who may write the folder but not read the file: root reads everything, so a
-// root test run drops to "nobody" in the child process that plays.
-TEST_F(Form1Test, AnUnreadableScoreFileIsNeverWrittenOverAndIsToldOnce) {
+// Run by a user who may write the folder but not read the files: root reads everything, so a
+// root test run drops to "nobody" in the child process that plays. The score file is left as it
+// is; the configuration is replaced by one the next start reads back; each is told once.
+TEST_F(Form1Test, AnUnreadableScoreFileIsKeptAndAnUnreadableConfigurationReplacedEachToldOnce) {
     const std::string stored = EncodeScoreText("01Jan2026 1000 900 0 100 ") + "\r\n";
     folder.write("kalder.sco", stored);
+    folder.write("kalder.cfg", "stamp\r\nxp.col\r\npuzzles.kdr\r\n 1 \r\n");
     fs::permissions(folder.path(), fs::perms::all);
-    fs::permissions(folder.path() / "kalder.sco", fs::perms::none);
+    for (const char* name : {"kalder.sco", "kalder.cfg"})
+        fs::permissions(folder.path() / name, fs::perms::owner_write);
     EXPECT_EXIT(
         {
             if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
@@ -375,10 +440,28 @@ TEST_F(Form1Test, AnUnreadableScoreFileIsNeverWrittenOverAndIsToldOnce) {
             box.start();
             box.set_WonSession(true);
             box.set_LostSession(true);
-            _exit(told == 1 && box.total(1) == "2" && box.total(2) == "1" ? 0 : 1);
+            const MessageFn count = [&](const std::string&, const std::string&) { return ++told; };
+            for (int start = 0; start < 2; ++start) {
+                Config config;
+                ReadcfgFile(folder.slash(), config, count, platform.local_time());
+            }
+            _exit(told == 2 && box.total(1) == "2" && box.total(2) == "1" ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(folder.read("kalder.sco"), stored);
+}
+
+// A configuration that cannot be written is told of once a session: at start, not again at Exit.
+TEST_F(Form1Test, AConfigurationThatCannotBeWrittenIsToldOnce) {
+    fs::create_directory(folder.path() / temporary("kalder.cfg"));
+    form->EndProgram = [] {};
+    platform.message_answers = {0, 6};
+    load();
+    form->menu_Click("mnuexit");
+    EXPECT_EQ(platform.message_texts(),
+              (std::vector<std::string>{"Configuration file:\r\n" + folder.file("kalder.cfg") +
+                                            "\r\ncould not be accessed, options not saved",
+                                        "Exit?"}));
 }
 
 }  // namespace
