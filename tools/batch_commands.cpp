@@ -1,47 +1,36 @@
 #include "batch_commands.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <random>
 
-#include "command_line.h"
 #include "core/files/batch_tools.h"
 #include "core/files/collection_file.h"
 
 namespace kalder::tools {
 
-const char* const BatchUsage =
+const char* const MulticreateUsage =
     "  kalder-tools multicreate [--count N] [--seed S] FILE\n"
-    "      replaces FILE with N new puzzles (default 10000) of sizes 4 to 9, numbered 00001 on\n"
+    "      replaces FILE with N (1 to 99999, default 10000) new puzzles of sizes 4 to 9,\n"
+    "      numbered 00001 on\n";
+const char* const RemdupsUsage =
     "  kalder-tools remdups [--folder DIR]\n"
     "      copies r3.kdr to r4.kdr without lines whose number repeats the line before, then\n"
-    "      shuffles and renumbers r4.kdr into r5.kdr (DIR: default the working folder)\n"
+    "      shuffles and renumbers r4.kdr into r5.kdr (DIR: default the working folder)\n";
+const char* const RandomizeUsage =
     "  kalder-tools randomize FILE\n"
-    "      writes FILE's puzzles in a random order, renumbered, to NAME-x.kdr beside it\n"
+    "      writes FILE's puzzles (at most 99999) in a random order, renumbered, to NAME-x.kdr\n"
+    "      beside it\n";
+const char* const ReseqUsage =
     "  kalder-tools reseq FILE\n"
     "      the same into NAME-r.kdr\n";
 
 namespace {
 
-bool wants_help(const std::vector<std::string>& args) {
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") return true;
-    }
-    return false;
-}
-
-int usage(std::ostream& err) {
-    err << "usage:\n" << BatchUsage;
-    return UsageError;
-}
-
-int help(std::ostream& out) {
-    out << "usage:\n" << BatchUsage;
-    return 0;
-}
-
-BatchReport report_to(std::ostream& out, std::ostream& err) {
-    return {[&out](const std::string& text) { out << text << "\n"; },
-            [&err](const std::string& text) { err << text << "\n"; }};
+// Closing texts to out; a failure, named after its command, to err.
+BatchReport report_to(const Streams& io, const std::string& command) {
+    return {[&io](const std::string& text) { io.out << text << "\n"; },
+            [&io, command](const std::string& text) { failed(io, command, text); }};
 }
 
 Random seeded(const std::uint64_t* seed) {
@@ -64,67 +53,68 @@ void show_progress(std::ostream& err, bool bar, int done, int count) {
 }
 
 // The one FILE argument of randomize and reseq.
-int shuffle_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int shuffle_command(const Args& args, const Streams& io, const std::string& command,
                     const std::string& suffix) {
-    if (wants_help(args)) return help(out);
-    if (args.size() != 1 || args[0].rfind("--", 0) == 0) return usage(err);
+    const auto line = read_command_line(args, {}, 1, command, io);
+    if (!line) return UsageError;
+    if (line->words.empty()) return wrong(io, command, "FILE is missing");
+    const std::string& file = line->words[0];
+    if (const std::string problem = input_problem(file); !problem.empty()) {
+        return failed(io, command, problem);
+    }
     Random random = seeded(nullptr);
-    const std::string& file = args[0];
-    return shuffle_collection(file, batch_output_name(file, suffix), random, report_to(out, err))
+    return shuffle_collection(file, batch_output_name(file, suffix), random, report_to(io, command))
                ? 0
                : Failed;
 }
 
 }  // namespace
 
-int multicreate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                bool progress_bar) {
-    if (wants_help(args)) return help(out);
+int multicreate(const Args& args, const Streams& io) {
+    const auto line = read_command_line(args, {"--count", "--seed"}, 1, "multicreate", io);
+    if (!line) return UsageError;
     int count = MultiCreateCount;
-    std::uint64_t seed = 0;
-    bool has_seed = false;
-    std::string file;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool has_value = i + 1 < args.size();
-        if (arg == "--count" && has_value) {
-            if (!read_number(args[++i], count) || count < 1 || count > MaxCollectionLines) {
-                err << "the count runs from 1 to " << MaxCollectionLines << "\n";
-                return usage(err);
-            }
-        } else if (arg == "--seed" && has_value) {
-            if (!read_number(args[++i], seed)) return usage(err);
-            has_seed = true;
-        } else if (file.empty() && arg.rfind("--", 0) != 0) {
-            file = arg;
-        } else {
-            return usage(err);
-        }
+    if (const std::string* value = line->option("--count");
+        value != nullptr &&
+        (!read_number(*value, count) || count < 1 || count > MaxCollectionLines)) {
+        return wrong(io, "multicreate", "--count must be 1 to 99999, not " + *value);
     }
-    if (file.empty()) return usage(err);
-    Random random = seeded(has_seed ? &seed : nullptr);
-    const auto progress = [&](int done, int) { show_progress(err, progress_bar, done, count); };
-    return multi_create(file, count, random, progress, report_to(out, err)) ? 0 : Failed;
+    std::uint64_t seed = 0;
+    const std::string* seed_text = line->option("--seed");
+    if (seed_text != nullptr && !read_number(*seed_text, seed)) {
+        return wrong(io, "multicreate",
+                     "--seed must be a whole number from 0 on, not " + *seed_text);
+    }
+    if (line->words.empty()) return wrong(io, "multicreate", "FILE is missing");
+    Random random = seeded(seed_text != nullptr ? &seed : nullptr);
+    const auto progress = [&](int done, int) {
+        show_progress(io.err, io.progress_bar, done, count);
+    };
+    return multi_create(line->words[0], count, random, progress, report_to(io, "multicreate"))
+               ? 0
+               : Failed;
 }
 
-int remdups(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (wants_help(args)) return help(out);
-    std::string folder = ".";
-    if (args.size() == 2 && args[0] == "--folder") {
-        folder = args[1];
-    } else if (!args.empty()) {
-        return usage(err);
+int remdups(const Args& args, const Streams& io) {
+    const auto line = read_command_line(args, {"--folder"}, 0, "remdups", io);
+    if (!line) return UsageError;
+    const std::string* folder = line->option("--folder");
+    const std::string r3 = (std::filesystem::path(folder ? *folder : ".") / "r3.kdr").string();
+    if (const std::string problem = input_problem(r3); !problem.empty()) {
+        return failed(io, "remdups", problem);
     }
     Random random = seeded(nullptr);
-    return remove_repeated_numbers(folder, random, report_to(out, err)) ? 0 : Failed;
+    return remove_repeated_numbers(folder ? *folder : ".", random, report_to(io, "remdups"))
+               ? 0
+               : Failed;
 }
 
-int randomize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return shuffle_command(args, out, err, "-x.kdr");
+int randomize(const Args& args, const Streams& io) {
+    return shuffle_command(args, io, "randomize", "-x.kdr");
 }
 
-int reseq(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return shuffle_command(args, out, err, "-r.kdr");
+int reseq(const Args& args, const Streams& io) {
+    return shuffle_command(args, io, "reseq", "-r.kdr");
 }
 
 }  // namespace kalder::tools

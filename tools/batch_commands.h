@@ -1,21 +1,20 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "command_line.h"
 
 namespace kalder::tools {
 
 // The bulk collection commands: multicreate, remdups, randomize and reseq. Each takes its
-// arguments without the command name, prints the closing texts to out and problems to err,
-// and returns an exit status. progress_bar: err is a terminal, so progress redraws one line.
-int multicreate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                bool progress_bar);
-int remdups(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int randomize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int reseq(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// arguments without the command name, prints the closing texts to io.out and what went wrong to
+// io.err, and returns an exit status.
+int multicreate(const Args& args, const Streams& io);
+int remdups(const Args& args, const Streams& io);
+int randomize(const Args& args, const Streams& io);
+int reseq(const Args& args, const Streams& io);
 
-// Usage lines of the four commands, for the tools' help.
-extern const char* const BatchUsage;
+extern const char* const MulticreateUsage;
+extern const char* const RemdupsUsage;
+extern const char* const RandomizeUsage;
+extern const char* const ReseqUsage;
 
 }  // namespace kalder::tools

@@ -16,125 +16,132 @@ namespace kalder::tools {
 
 namespace {
 
-void print_usage(std::ostream& stream) {
-    stream << "usage:\n"
-              "  kalder-tools generate --size N|mixed --count K [--seed S] FILE\n"
-              "      appends K new puzzles of size N (3 to 9; mixed: a random size each)\n"
-              "  kalder-tools verify FILE\n"
-              "      checks every line; prints each bad line and exits 1 if there is one\n"
-              "  kalder-tools solve FILE N\n"
-              "      prints a solution of puzzle N from its start\n"
-              "  kalder-tools solve\n"
-              "      reads positions \"N VALUES LOCKED\" from standard input, one a line, and\n"
-              "      prints for each the moves giver-receiver of a solution, none or unknown\n"
-           << BatchUsage << "  kalder-tools COMMAND --help\n";
-}
+const char* const GenerateUsage =
+    "  kalder-tools generate [--size N|mixed] --count K [--seed S] FILE\n"
+    "      appends K (0 to 99999) new puzzles of size N (3 to 9; mixed, the default: a random\n"
+    "      size each) to FILE, made when missing; a collection holds at most 99999 puzzles\n";
+const char* const VerifyUsage =
+    "  kalder-tools verify FILE\n"
+    "      checks every line; prints each bad line and exits 1 if there is one\n";
 
-}  // namespace
-
-int usage(std::ostream& err) {
-    print_usage(err);
-    return UsageError;
-}
-
-namespace {
-
-int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int generate(const Args& args, const Streams& io) {
+    const auto line = read_command_line(args, {"--size", "--count", "--seed"}, 1, "generate", io);
+    if (!line) return UsageError;
     int size = 0;  // 0: mixed
-    int count = -1;
-    std::uint64_t seed = std::random_device{}();
-    std::string file;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool has_value = i + 1 < args.size();
-        if (arg == "--size" && has_value) {
-            const std::string& value = args[++i];
-            if (value == "mixed") {
-                size = 0;
-            } else if (!read_number(value, size) || size < MinGridSize || size > MaxGridSize) {
-                return usage(err);
-            }
-        } else if (arg == "--count" && has_value) {
-            if (!read_number(args[++i], count) || count < 0) return usage(err);
-        } else if (arg == "--seed" && has_value) {
-            if (!read_number(args[++i], seed)) return usage(err);
-        } else if (file.empty() && arg.rfind("--", 0) != 0) {
-            file = arg;
-        } else {
-            return usage(err);
-        }
+    if (const std::string* value = line->option("--size");
+        value != nullptr && *value != "mixed" &&
+        (!read_number(*value, size) || size < MinGridSize || size > MaxGridSize)) {
+        return wrong(io, "generate", "--size must be 3 to 9 or mixed, not " + *value);
     }
-    if (file.empty() || count < 0) return usage(err);
+    int count = 0;
+    const std::string* count_text = line->option("--count");
+    if (count_text == nullptr) return wrong(io, "generate", "--count is missing");
+    if (!read_number(*count_text, count) || count < 0 || count > MaxCollectionLines) {
+        return wrong(io, "generate", "--count must be 0 to 99999, not " + *count_text);
+    }
+    std::uint64_t seed = std::random_device{}();
+    if (const std::string* value = line->option("--seed");
+        value != nullptr && !read_number(*value, seed)) {
+        return wrong(io, "generate", "--seed must be a whole number from 0 on, not " + *value);
+    }
+    if (line->words.empty()) return wrong(io, "generate", "FILE is missing");
+    const std::string& file = line->words[0];
     // Checked before the first puzzle, so a run that cannot finish changes nothing.
+    if (const std::string problem = append_problem(file); !problem.empty()) {
+        return failed(io, "generate", problem);
+    }
     const int present = CountLines(file);
     if (count > MaxCollectionLines - present) {
-        err << file << ": holds " << present << " lines, and a collection takes at most "
-            << MaxCollectionLines << "\n";
-        return Failed;
+        return failed(io, "generate",
+                      file + " holds " + std::to_string(present) +
+                          " puzzles, and a collection at most 99999: " +
+                          std::to_string(MaxCollectionLines - present) + " more fit, not " +
+                          std::to_string(count));
     }
     Random random(seed);
     for (int i = 0; i < count; ++i) {
         const int n =
             size != 0 ? size : MinGridSize - 1 + random.RandomInt(MaxGridSize - MinGridSize + 1);
         if (!AppendPuzzle(file, n, GeneratePuzzle(n, random))) {
-            err << file << ": cannot be written; " << i << " puzzles appended\n";
-            return Failed;
+            return failed(io, "generate",
+                          file + ": cannot be written; " + std::to_string(i) + " puzzles appended");
         }
     }
-    out << count << " puzzles appended to " << file << "\n";
+    io.out << count << " puzzles appended to " << file << "\n";
     return 0;
 }
 
-int verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) return usage(err);
-    const std::string& file = args[0];
+int verify(const Args& args, const Streams& io) {
+    const auto line = read_command_line(args, {}, 1, "verify", io);
+    if (!line) return UsageError;
+    if (line->words.empty()) return wrong(io, "verify", "FILE is missing");
+    const std::string& file = line->words[0];
+    if (const std::string problem = input_problem(file); !problem.empty()) {
+        return failed(io, "verify", problem);
+    }
     int lines = 0;
     int bad = 0;
-    const bool read = for_each_collection_line(file, [&](int n, std::string_view line) {
+    const bool read = for_each_collection_line(file, [&](int n, std::string_view text) {
         lines = n;
-        const std::string problem = verify_puzzle_line(line);
+        const std::string problem = verify_puzzle_line(text);
         if (!problem.empty()) {
-            out << "line " << n << ": " << problem << "\n";
+            io.out << "line " << n << ": " << problem << "\n";
             ++bad;
         }
         return true;
     });
-    if (!read || lines == 0) {
-        err << file << ": missing, empty or unreadable\n";
-        return Failed;
-    }
+    if (!read) return failed(io, "verify", file + ": cannot be read");
+    if (lines == 0) return failed(io, "verify", file + ": holds no puzzles");
     if (bad != 0) {
-        out << bad << " of " << lines << " lines are bad\n";
+        io.out << bad << " of " << lines << " lines are bad\n";
         return Failed;
     }
-    out << lines << " puzzles, all good\n";
+    io.out << lines << " puzzles, all good\n";
     return 0;
+}
+
+const Command Commands[] = {
+    {"generate", GenerateUsage, generate}, {"verify", VerifyUsage, verify},
+    {"solve", SolveUsage, solve_command},  {"multicreate", MulticreateUsage, multicreate},
+    {"remdups", RemdupsUsage, remdups},    {"randomize", RandomizeUsage, randomize},
+    {"reseq", ReseqUsage, reseq},
+};
+
+bool is_help(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
 }
 
 }  // namespace
 
+std::string full_usage() {
+    std::string text = "usage:\n";
+    for (const Command& command : Commands) text += command.usage;
+    return text + "  kalder-tools COMMAND --help\n      the usage of that command alone\n";
+}
+
 int run_collection_tool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                         std::istream& in, bool progress_bar) {
-    if (args.empty()) return usage(err);
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    const std::string& command = args[0];
-    if (command == "--help" || command == "-h" || command == "help") {
-        print_usage(out);
+    const Streams io{out, err, in, progress_bar};
+    if (args.empty()) {
+        err << "kalder-tools: no command given; kalder-tools --help lists them\n";
+        return UsageError;
+    }
+    if (is_help(args[0]) || args[0] == "help") {
+        out << full_usage();
         return 0;
     }
-    const bool help = rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h");
-    if (help && (command == "generate" || command == "verify" || command == "solve")) {
-        print_usage(out);
-        return 0;
+    for (const Command& command : Commands) {
+        if (args[0] != command.name) continue;
+        const Args rest(args.begin() + 1, args.end());
+        for (const std::string& arg : rest) {
+            if (!is_help(arg)) continue;
+            out << "usage:\n" << command.usage;
+            return 0;
+        }
+        return command.run(rest, io);
     }
-    if (command == "generate") return generate(rest, out, err);
-    if (command == "verify") return verify(rest, out, err);
-    if (command == "solve") return solve_command(rest, in, out, err);
-    if (command == "multicreate") return multicreate(rest, out, err, progress_bar);
-    if (command == "remdups") return remdups(rest, out, err);
-    if (command == "randomize") return randomize(rest, out, err);
-    if (command == "reseq") return reseq(rest, out, err);
-    return usage(err);
+    err << "kalder-tools: unknown command " << args[0] << "; kalder-tools --help lists them\n";
+    return UsageError;
 }
 
 }  // namespace kalder::tools

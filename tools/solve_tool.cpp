@@ -4,16 +4,21 @@
 #include <optional>
 #include <sstream>
 
-#include "collection_tools.h"
 #include "core/files/collection_file.h"
 #include "core/files/puzzle_line.h"
 #include "core/rules/exact_solver.h"
 
 namespace kalder::tools {
 
+const char* const SolveUsage =
+    "  kalder-tools solve FILE N\n"
+    "      prints a solution of puzzle N (1 to 99999) of FILE from its start\n"
+    "  kalder-tools solve\n"
+    "      reads positions \"N VALUES LOCKED\" from standard input, one a line, and\n"
+    "      prints for each the moves giver-receiver of a solution, none or unknown\n";
+
 namespace {
 
-constexpr int Failed = 1;
 constexpr int BadInput = 2;
 // Far above anything a cell can hold in play; keeps sums of values clear of overflow.
 constexpr int MaxCellValue = 999;
@@ -84,57 +89,66 @@ std::string answer_of(const SolveResult& result) {
     return text;
 }
 
-int solve_puzzle(const std::string& file, const std::string& number, std::ostream& out,
-                 std::ostream& err) {
+int solve_puzzle(const std::string& file, const std::string& number, const Streams& io) {
     const auto n = whole_number(number);
-    if (!n || *n < 1) return usage(err);
-    const auto line = read_collection_line(file, *n);
-    const PuzzleLineParse parsed = parse_puzzle_line(line.value_or(""));
-    if (!line || !parsed.ok()) {
-        err << file << ": puzzle " << *n << " cannot be read"
-            << (line ? ": " + parsed.error : std::string()) << "\n";
-        return Failed;
+    if (!n || *n < 1 || *n > MaxCollectionLines) {
+        return wrong(io, "solve", "N must be a puzzle number from 1 to 99999, not " + number);
+    }
+    if (const std::string problem = input_problem(file); !problem.empty()) {
+        return failed(io, "solve", problem);
+    }
+    const auto line = read_collection_line_and_count(file, *n);
+    if (!line) {
+        return failed(io, "solve",
+                      file + " holds " + std::to_string(CountLines(file)) + " puzzles, not " +
+                          std::to_string(*n));
+    }
+    const PuzzleLineParse parsed = parse_puzzle_line(line->text);
+    if (!parsed.ok()) {
+        return failed(io, "solve",
+                      file + ": puzzle " + number + " cannot be read: " + parsed.error);
     }
     const PuzzleLine& puzzle = *parsed.line;
     Position start(puzzle.size);
     for (int k = 1; k <= start.cell_count(); ++k) {
         const char digit = k <= static_cast<int>(puzzle.cells.size()) ? puzzle.cells[k - 1] : ' ';
         if (digit < '0' || digit > '9') {
-            err << file << ": puzzle " << *n << " does not have a digit for every cell\n";
-            return Failed;
+            return failed(io, "solve",
+                          file + ": puzzle " + number + " does not have a digit for every cell");
         }
         start.set_cell(k, digit - '0', false);
     }
-    out << answer_of(solve(start)) << "\n";
+    io.out << answer_of(solve(start)) << "\n";
     return 0;
 }
 
-int solve_positions(std::istream& in, std::ostream& out, std::ostream& err) {
+int solve_positions(const Streams& io) {
     int status = 0;
     int number = 0;
-    for (std::string line; std::getline(in, line);) {
+    for (std::string line; std::getline(io.in, line);) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
         std::string problem;
         const auto position = read_position(line, problem);
         if (!position) {
-            err << "line " << number << ": " << problem << "\n";
+            io.err << "line " << number << ": " << problem << "\n";
             status = BadInput;
             continue;
         }
-        out << answer_of(solve(*position)) << "\n";
+        io.out << answer_of(solve(*position)) << "\n";
     }
     return status;
 }
 
 }  // namespace
 
-int solve_command(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                  std::ostream& err) {
-    if (args.empty()) return solve_positions(in, out, err);
-    if (args.size() == 2) return solve_puzzle(args[0], args[1], out, err);
-    return usage(err);
+int solve_command(const Args& args, const Streams& io) {
+    const auto line = read_command_line(args, {}, 2, "solve", io);
+    if (!line) return UsageError;
+    if (line->words.empty()) return solve_positions(io);
+    if (line->words.size() == 1) return wrong(io, "solve", "N is missing after FILE");
+    return solve_puzzle(line->words[0], line->words[1], io);
 }
 
 }  // namespace kalder::tools

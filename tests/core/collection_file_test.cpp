@@ -69,7 +69,9 @@ class ToolsTest : public ::testing::Test {
         std::vector<std::string> args;
         std::istringstream words(command), in(input);
         for (std::string word; words >> word;)
-            args.push_back(word.ends_with(".kdr") ? folder.file(word) : word);
+            args.push_back(word.ends_with(".kdr") ? folder.file(word)
+                           : word == "$"          ? folder.path().string()
+                                                  : word);
         out.str("");
         err.str("");
         return tools::run_collection_tool(args, out, err, in);
@@ -91,21 +93,73 @@ class ToolsTest : public ::testing::Test {
     std::ostringstream out, err;
 };
 
-// Wrong command lines show the usage and change nothing; so does a run that would pass the line
-// limit, not even writing what would fit.
-TEST_F(ToolsTest, WrongCommandLinesAndRunsPastTheLineLimitWriteNothing) {
-    std::istringstream wrong(
-        ";shuffle m.kdr;generate --size 5 m.kdr;generate --size 2 --count 1 m.kdr;"
-        "generate --size 10 --count 1 m.kdr;generate --size 5x --count 1 m.kdr;"
-        "generate --size 5 --count -1 m.kdr;generate --size 5 --count 1 m.kdr o.kdr;"
-        "verify;solve m.kdr;multicreate --count 100000 m.kdr;multicreate --seed x m.kdr;reseq");
-    for (std::string command; std::getline(wrong, command, ';');)
-        EXPECT_TRUE(run(command) == 2 && said("usage:")) << command;
+// A wrong command line is named in one line, exit 2, and changes nothing; a file missing, empty,
+// in the way or not writable is named, exit 1, before any work (no progress shown). Help is the
+// command's own usage, or every command's.
+TEST_F(ToolsTest, EachFaultIsNamedInOneLineBeforeAnyWork) {
+    folder.write("empty.kdr", "");
+    folder.write("good.kdr", Good);
+    std::filesystem::create_directory(folder.file("dir.kdr"));
+    // The command line, its status and its one line on standard error, '$' standing for the
+    // folder.
+    const std::tuple<const char*, int, std::string> cases[] = {
+        {"", 2, ": no command given; kalder-tools --help lists them"},
+        {"shuffle m.kdr", 2, ": unknown command shuffle; kalder-tools --help lists them"},
+        {"generate --size 10 --count 1 m.kdr", 2,
+         " generate: --size must be 3 to 9 or mixed, not 10"},
+        {"generate --size 5x --count 1 m.kdr", 2,
+         " generate: --size must be 3 to 9 or mixed, not 5x"},
+        {"generate --size 5 m.kdr", 2, " generate: --count is missing"},
+        {"generate --count -1 m.kdr", 2, " generate: --count must be 0 to 99999, not -1"},
+        {"generate --count 100000 m.kdr", 2, " generate: --count must be 0 to 99999, not 100000"},
+        {"generate --count 1 m.kdr o.kdr", 2, " generate: one argument too many: $o.kdr"},
+        {"generate --count 1 --size", 2, " generate: --size needs a value"},
+        {"generate --count 1 --sizes 4 m.kdr", 2, " generate: unknown option --sizes"},
+        {"generate --count 1", 2, " generate: FILE is missing"},
+        {"verify", 2, " verify: FILE is missing"},
+        {"solve m.kdr", 2, " solve: N is missing after FILE"},
+        {"solve m.kdr 0", 2, " solve: N must be a puzzle number from 1 to 99999, not 0"},
+        {"multicreate --count 100000 m.kdr", 2,
+         " multicreate: --count must be 1 to 99999, not 100000"},
+        {"multicreate --seed x m.kdr", 2,
+         " multicreate: --seed must be a whole number from 0 on, not x"},
+        {"reseq", 2, " reseq: FILE is missing"},
+        {"remdups r3.kdr", 2, " remdups: one argument too many: $r3.kdr"},
+        {"verify m.kdr", 1, " verify: $m.kdr: no such file"},
+        {"solve m.kdr 1", 1, " solve: $m.kdr: no such file"},
+        {"randomize m.kdr", 1, " randomize: $m.kdr: no such file"},
+        {"remdups --folder $", 1, " remdups: $r3.kdr: no such file"},
+        {"verify empty.kdr", 1, " verify: $empty.kdr: holds no puzzles"},
+        {"verify dir.kdr", 1, " verify: $dir.kdr: is a folder, not a file"},
+        {"solve good.kdr 2", 1, " solve: $good.kdr holds 1 puzzles, not 2"},
+        {"generate --count 1 dir.kdr", 1, " generate: $dir.kdr: cannot be written"},
+        {"generate --count 1 no/m.kdr", 1, " generate: $no/m.kdr: cannot be written"},
+        {"multicreate --count 5 no/m.kdr", 1, " multicreate: $no/m.kdr could not be written"},
+    };
+    for (auto [command, status, said] : cases) {
+        for (auto at = said.find('$'); at != std::string::npos; at = said.find('$'))
+            said.replace(at, 1, folder.slash());
+        const int exit_status = run(command);
+        EXPECT_EQ(std::tuple(exit_status, err.str(), out.str()),
+                  std::tuple(status, "kalder-tools" + said + "\n", ""))
+            << command;
+    }
     EXPECT_FALSE(std::filesystem::exists(folder.file("m.kdr")));
+    EXPECT_EQ(run("generate --help"), 0);
+    EXPECT_TRUE(out.str().starts_with("usage:\n  kalder-tools generate [--size N|mixed]") &&
+                !said("verify"))
+        << out.str();
+    EXPECT_EQ(run("--help"), 0);
+    for (const char* command : {"generate", "verify", "solve", "multicreate", "remdups",
+                                "randomize", "reseq", "COMMAND --help"})
+        EXPECT_TRUE(said("  kalder-tools " + std::string(command))) << command;
     std::string full;
     for (int i = 0; i < MaxCollectionLines - 2; ++i) full += Good;
     folder.write("full.kdr", full);
-    EXPECT_TRUE(run("generate --size 3 --count 3 full.kdr") == 1 && said("99999"));
+    EXPECT_EQ(run("generate --size 3 --count 3 full.kdr"), 1);
+    EXPECT_EQ(err.str(), "kalder-tools generate: " + folder.file("full.kdr") +
+                             " holds 99997 puzzles, and a collection at most 99999: 2 more fit, "
+                             "not 3\n");
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines - 2);
     EXPECT_EQ(run("generate --size 3 --count 2 full.kdr"), 0) << err.str();
     EXPECT_EQ(CountLines(folder.file("full.kdr")), MaxCollectionLines);
@@ -149,9 +203,6 @@ TEST_F(ToolsTest, VerifyAndSolveNameEveryBadLine) {
     EXPECT_TRUE(said("line 2: ") && said("line 4: ") && !said("line 1: ") &&
                 said("2 of 4 lines are bad"))
         << out.str();
-    folder.write("empty.kdr", "");
-    for (const char* command : {"verify empty.kdr", "verify missing.kdr"})
-        EXPECT_TRUE(run(command) == 1 && said("missing, empty or unreadable")) << command;
     EXPECT_TRUE(run("solve mixed.kdr 1") == 0 && solves_sample()) << out.str();
     EXPECT_EQ(run("solve", "3 1,1,2,3,2,2,3,3,3 4,5,7,8,9\r\n\n2 1,1,2,2 -\n"), 2);
     EXPECT_EQ(out.str() + err.str().substr(0, 7), "none\nline 3:");

@@ -54,6 +54,15 @@ std::string cannot_write(const std::string& path) {
     return path + " could not be written";
 }
 
+// Before any work: what killed runs left beside the output goes, and an output that cannot be
+// written is said at once rather than after all the work.
+bool ready_to_write(const std::string& out, const BatchReport& report) {
+    remove_stale_temporary_files(out);
+    if (can_replace(out)) return true;
+    report.failed(cannot_write(out));
+    return false;
+}
+
 // A closing text, followed by how many lines were skipped when there were any.
 std::string with_skipped(std::string text, int short_lines) {
     if (short_lines == 1) text += ", 1 line with fewer than four fields skipped";
@@ -66,6 +75,7 @@ std::string with_skipped(std::string text, int short_lines) {
 // Shuffles `in` into `out`; the number of lines written and skipped on success.
 std::optional<Shuffled> shuffle_file(const std::string& in, const std::string& out, Random& random,
                                      const BatchReport& report) {
+    if (!ready_to_write(out, report)) return std::nullopt;
     const auto lines = read_lines(in);
     if (!lines) {
         report.failed(cannot_read(in));
@@ -122,6 +132,7 @@ bool multi_create(const std::string& out, int count, Random& random,
                       " puzzles; nothing was written");
         return false;
     }
+    if (!ready_to_write(out, report)) return false;
     std::string content;
     // Counted once and numbered on: each line is one past the one before.
     for (int i = 1; i <= count; ++i) {
@@ -142,6 +153,7 @@ bool remove_repeated_numbers(const std::string& folder, Random& random, const Ba
     const std::string r3 = (std::filesystem::path(folder) / "r3.kdr").string();
     const std::string r4 = (std::filesystem::path(folder) / "r4.kdr").string();
     const std::string r5 = (std::filesystem::path(folder) / "r5.kdr").string();
+    if (!ready_to_write(r4, report) || !ready_to_write(r5, report)) return false;
     const auto lines = read_lines(r3);
     if (!lines) {
         report.failed(cannot_read(r3));
