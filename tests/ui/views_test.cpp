@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -325,6 +326,16 @@ TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
                   std::tuple(c.captions, QString::fromStdString(c.text).replace("\r\n", "\n")));
     }
     EXPECT_EQ(host.findChildren<MsgFormView*>().size(), 1) << "one dialog, kept";
+}
+
+// Started from "/", the score file is "/kalder.sco", not "//kalder.sco".
+TEST(QtPlatformTest, AFolderEndsInOneSeparator) {
+    QtPlatform platform;
+    const QString started_in = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral("/"));
+    const std::string score_file = ScoresBox(platform).score_file_path();
+    QDir::setCurrent(started_in);
+    EXPECT_EQ(score_file, "/" + platform.executable_name() + ".sco");
 }
 
 // Place (in twips), tip, mouse buttons with their keys, Space and Enter (as the left button,
