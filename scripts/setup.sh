@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing), then configures and
-# builds into build/. Sourced by run.sh and test.sh.
+# Installs the Debian packages the build and its checks need (only those missing), then
+# configures and builds into build/. Sourced by run.sh and test.sh.
 set -euo pipefail
 
 KALDER_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
                  libgmock-dev libbenchmark-dev fonts-liberation2
-                 desktop-file-utils appstream
+                 desktop-file-utils appstream dpkg-dev lintian
                  xvfb dbus at-spi2-core python3-pyatspi)
 
 kalder_missing_packages() {
@@ -33,11 +33,16 @@ kalder_install_packages() {
         --no-install-recommends "${missing[@]}"
 }
 
+# kalder_build [TARGET...]: configures build/ and builds the TARGETs, or everything.
 kalder_build() {
     local werror=OFF
     if [ "${CI:-}" = "true" ]; then
         werror=ON
     fi
     cmake -S . -B build -G Ninja -DKALDER_WERROR="$werror"
-    cmake --build build
+    if [ "$#" -eq 0 ]; then
+        cmake --build build
+    else
+        cmake --build build --target "$@"
+    fi
 }

@@ -173,14 +173,18 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     platform.user_data = folder.file("all.col/kalder");
     EXPECT_EQ(choose_data_folder(platform), folder.slash()) << "a file where the folder should go";
-    // Installed in bin/, the files are in share/; a build tree's folder holds them itself.
-    platform.folder = folder.file("bin") + "/";
-    fs::create_directories(platform.folder);
-    fs::create_directories(folder.file("share/kalder"));
-    folder.write("share/kalder/puzzles.kdr", puzzle_line(1, 3, SampleBody));
-    EXPECT_TRUE(fs::equivalent(choose_data_folder(platform), folder.file("share/kalder")));
-    folder.write("bin/puzzles.kdr", puzzle_line(1, 3, SampleBody));
-    EXPECT_EQ(choose_data_folder(platform), platform.folder);
+    // Installed in games/ or bin/, the files are in share/games/ or share/; a build tree's
+    // folder holds them itself.
+    for (const auto& [programs, shipped] : {std::pair("usr/games", "usr/share/games/kalder"),
+                                            std::pair("local/bin", "local/share/kalder")}) {
+        platform.folder = folder.file(programs) + "/";
+        fs::create_directories(platform.folder);
+        fs::create_directories(folder.file(shipped));
+        folder.write(std::string(shipped) + "/puzzles.kdr", puzzle_line(1, 3, SampleBody));
+        EXPECT_TRUE(fs::equivalent(choose_data_folder(platform), folder.file(shipped)));
+        folder.write(std::string(programs) + "/puzzles.kdr", puzzle_line(1, 3, SampleBody));
+        EXPECT_EQ(choose_data_folder(platform), platform.folder);
+    }
 }
 
 // The score file's one line, decoded; it must end CR LF.

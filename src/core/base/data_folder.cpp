@@ -34,10 +34,11 @@ std::string with_trailing_slash(std::string folder) {
 
 std::string shipped_folder(const std::string& program_folder) {
     const std::string program = with_trailing_slash(program_folder);
-    const std::string installed = program + "../share/kalder/";
     std::error_code error;
-    if (!fs::exists(program + "puzzles.kdr", error) && fs::is_directory(installed, error)) {
-        return installed;
+    if (fs::exists(program + "puzzles.kdr", error)) return program;
+    // Installed as a game (games/ beside share/games/) or as a plain program (bin/).
+    for (const char* installed : {"../share/games/kalder/", "../share/kalder/"}) {
+        if (fs::is_directory(program + installed, error)) return program + installed;
     }
     return program;
 }

@@ -10,7 +10,8 @@ namespace kalder {
 std::string with_trailing_slash(std::string folder);
 
 // The folder holding the shipped files (collection, scheme store, help page): the program's
-// own folder, or, for a program installed as bin/kalder, its share/kalder folder.
+// own folder, or, for a program installed as games/kalder or bin/kalder, its share/games/kalder
+// or share/kalder folder.
 std::string shipped_folder(const std::string& program_folder);
 
 // The folder for the files the game writes beside itself (configuration, temporary

@@ -17,8 +17,11 @@ namespace kalder {
 
 namespace {
 
-// Big blocks: a full collection of 9 x 9 puzzles is about 25 MB and is read in one sweep.
+// Big blocks: a full collection of 9 x 9 puzzles is about 25 MB and is read in one sweep. A
+// smaller file gets a block of its own size, so reading one line of a short collection does
+// not first take a whole megabyte.
 constexpr std::size_t BlockSize = 1 << 20;
+constexpr std::size_t SmallestBlock = 4096;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -34,6 +37,12 @@ const char* find(const char* from, const char* end, char wanted) {
     return found != nullptr ? static_cast<const char*>(found) : end;
 }
 
+std::size_t block_size(std::FILE* file) {
+    struct stat status {};
+    if (::fstat(::fileno(file), &status) != 0 || status.st_size <= 0) return SmallestBlock;
+    return std::clamp(static_cast<std::size_t>(status.st_size), SmallestBlock, BlockSize);
+}
+
 // Hands the file to on_piece(piece, ends) as pieces of lines, line ends left out; ends says
 // that the line ends after the piece. A line that spans blocks comes in several pieces. Stops
 // when on_piece returns false. False when the file cannot be read.
@@ -41,10 +50,11 @@ template <typename OnPiece>
 bool scan_lines(const std::string& path, OnPiece on_piece) {
     const File file = open(path, "rb");
     if (!file) return false;
-    const auto block = std::make_unique<char[]>(BlockSize);
+    const std::size_t size = block_size(file.get());
+    const auto block = std::make_unique_for_overwrite<char[]>(size);
     bool block_ended_in_cr = false;
     for (;;) {
-        const std::size_t read = std::fread(block.get(), 1, BlockSize, file.get());
+        const std::size_t read = std::fread(block.get(), 1, size, file.get());
         if (read == 0) return std::ferror(file.get()) == 0;
         const char* at = block.get();
         const char* const end = at + read;
