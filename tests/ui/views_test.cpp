@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
@@ -134,8 +135,9 @@ TEST_F(MainWindowTest, TheMouseAndTheKeyboardPlayTheBoard) {
 }
 
 // The board has the focus at start with its cursor ring, two pixels wide and standing out from
-// the open cells in every shipped scheme. Tab runs along the top bar to the board; Shift+Space
-// and the Menu key right-click (last and first puzzle); Alt+K, Alt+P and F10 open the menus.
+// the open cells in every shipped scheme; a screen reader reads the cursor's cell as focused. Tab
+// runs along the top bar to the board; Shift+Space and the Menu key right-click (last and first
+// puzzle); Alt+K, Alt+P and F10 open the menus.
 TEST_F(MainWindowTest, TheKeyboardReachesEveryControlAndTheCursorShows) {
     start_on_two_puzzles();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -156,6 +158,19 @@ TEST_F(MainWindowTest, TheKeyboardReachesEveryControlAndTheCursorShows) {
         }
     }
 
+    // A screen reader reads the cell under the cursor as the focused one.
+    const auto read_as_focused = [board] {
+        QStringList names;
+        for (QWidget* child : board->findChildren<QWidget*>()) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(child);
+            if (read->state().focused) names << read->text(QAccessible::Name);
+        }
+        return names.join('|').toStdString();
+    };
+    const std::string at_start = read_as_focused();
+    QTest::keyClick(board, Qt::Key_Right);
+    EXPECT_EQ(std::tuple(at_start, read_as_focused()),
+              std::tuple("1, row 1 column 1", "2, row 1 column 2"));
     std::vector<QWidget*> tabbed;
     window->button_view("arrows0")->setFocus();
     for (int i = 0; i < 7; ++i) {

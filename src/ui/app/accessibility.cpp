@@ -12,8 +12,14 @@ namespace {
 
 class PressableAccessible : public QAccessibleWidget {
   public:
-    explicit PressableAccessible(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::Button) {}
+    PressableAccessible(QWidget* widget, const AccessiblePress& pressable)
+        : QAccessibleWidget(widget, QAccessible::Button), pressable_(pressable) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (pressable_.has_cursor()) state.focused = true;
+        return state;
+    }
 
     // The name is the tooltip already; read again as the description it would be said twice.
     QString text(QAccessible::Text kind) const override {
@@ -39,12 +45,17 @@ class PressableAccessible : public QAccessibleWidget {
         });
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    const AccessiblePress& pressable_;
 };
 
 QAccessibleInterface* kalder_accessible(const QString& class_name, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) return nullptr;
-    if (dynamic_cast<AccessiblePress*>(object) != nullptr) return new PressableAccessible(widget);
+    if (const auto* pressable = dynamic_cast<const AccessiblePress*>(object)) {
+        return new PressableAccessible(widget, *pressable);
+    }
     if (class_name == QLatin1String(MsgFormView::staticMetaObject.className())) {
         return new QAccessibleWidget(widget, QAccessible::AlertMessage);
     }

@@ -1,5 +1,6 @@
 #include "ui/app/board_view.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,6 +37,9 @@ class CellProxy final : public QWidget, public AccessiblePress {
         setFocusPolicy(Qt::NoFocus);
     }
     void accessible_press() override { board_.press_cell(cell_); }
+    bool has_cursor() const override {
+        return board_.hasFocus() && board_.keyboard_cell() == cell_;
+    }
 
   private:
     BoardView& board_;
@@ -321,8 +325,27 @@ bool BoardView::event(QEvent* event) {
         }
         return true;
     }
+    if (event->type() == QEvent::KeyPress) {
+        const int before = keyboard_cell_;
+        const bool handled = QWidget::event(event);
+        if (keyboard_cell_ != before) announce_cursor();
+        return handled;
+    }
+    if (event->type() == QEvent::FocusIn) announce_cursor();
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
     return QWidget::event(event);
+}
+
+// A screen reader follows the cursor's cell as it follows the focus.
+void BoardView::announce_cursor() {
+    if (!hasFocus() || keyboard_cell_ < 1 ||
+        static_cast<std::size_t>(keyboard_cell_) > cell_proxies_.size()) {
+        return;
+    }
+    CellProxy* proxy = cell_proxies_[keyboard_cell_ - 1];
+    if (proxy->isHidden()) return;
+    QAccessibleEvent focus(proxy, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 }  // namespace kalder::ui

@@ -56,6 +56,7 @@ class BoardView : public QWidget {
     QRect paint_cursor_ring(QPainter& painter, const QRect& box) const;
     void move_keyboard_cell(int row_step, int col_step);
     void click_cell(int cell);
+    void announce_cursor();
     // The keys of hint, undo, redo and solve-from-here; false for any other key.
     bool way_back_key(const QKeyEvent& event);
 

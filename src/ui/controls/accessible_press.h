@@ -9,6 +9,8 @@ namespace kalder::ui {
 class AccessiblePress {
   public:
     virtual void accessible_press() = 0;
+    // The keyboard's cursor is on it, though the focus is its host's: read as focused.
+    virtual bool has_cursor() const { return false; }
 
   protected:
     AccessiblePress() = default;
