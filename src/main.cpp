@@ -37,13 +37,13 @@ int main(int argc, char* argv[]) {
         if (platform.waiting()) std::exit(0);
         QCoreApplication::exit(0);
     };
-    // The scale lives in the desktop's settings, apart from the game's own configuration file.
+    // The player's steps away from the screen's fit live in the desktop's settings, apart from
+    // the game's own configuration file; every window of the game follows the scale.
     QSettings settings;
-    const QVariant remembered = settings.value(QStringLiteral("window/scale_steps"));
-    window.open_on_screen(remembered.isValid() ? std::optional<int>(remembered.toInt())
-                                               : std::nullopt);
-    window.on_scale_chosen = [&settings](int steps) {
-        settings.setValue(QStringLiteral("window/scale_steps"), steps);
+    window.on_scaled = [&platform](double scale) { platform.set_scale(scale); };
+    window.open_on_screen(settings.value(QStringLiteral("window/scale_offset"), 0).toInt());
+    window.on_scale_chosen = [&settings](int offset) {
+        settings.setValue(QStringLiteral("window/scale_offset"), offset);
         settings.sync();
     };
     window.show();

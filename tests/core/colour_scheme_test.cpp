@@ -1,5 +1,6 @@
 #include "core/files/colour_scheme.h"
 #include "core/files/scheme_store.h"
+#include "core/help/window_look.h"
 #include "fake_platform.h"
 
 namespace kalder::testing {
@@ -78,6 +79,33 @@ TEST(ColourScheme, DerivedShadesFollowTheContrast) {
     }
 }
 
+// Every shipped scheme, as the game loads it, reads: text on the window and on the cells and
+// links on the help page at 4.5 : 1, the move marks at 3 : 1 against the window and the cells,
+// and the dead-end box's digit on it.
+TEST(ColourScheme, EveryShippedSchemeReads) {
+    const auto store = read_scheme_store(std::string(KALDER_SHIPPED_DATA) + "all.col");
+    ASSERT_TRUE(store);
+    const Lines names = list_schemes(*store);
+    ASSERT_GE(names.size(), 2u);
+    for (const std::string& name : names) {
+        SchemeTable table{};
+        ASSERT_TRUE(read_scheme_block(*store, name + ".col", BlockReading::Load, table)) << name;
+        const WindowLook look = window_look_of(table[2], table[4]);
+        const std::pair<Colour, Colour> readable[] = {{look.text, table[2]},
+                                                      {look.button_text, table[4]},
+                                                      {look.link, table[2]},
+                                                      {readable_text_on(table[9]), table[9]}};
+        for (const auto& [fore, back] : readable)
+            EXPECT_GE(contrast_ratio(fore, back), 4.5) << name;
+        for (int mark = 9; mark <= 12; ++mark) {
+            EXPECT_GE(std::min(contrast_ratio(table[mark], table[2]),
+                               contrast_ratio(table[mark], table[4])),
+                      3.0)
+                << name << " slot " << mark;
+        }
+    }
+}
+
 // Each moved bar raises its event; the strips run from black and from white to the colour,
 // their halves rounded to even; a system colour is selected as the plain colour it stands for.
 // A click picks the painted colour; from the strip area down (the palette's bottom row reaches
@@ -103,6 +131,28 @@ TEST(ColPik, WritingTheColourMovesEachBarAndAClickPicksThePaintedColour) {
     EXPECT_EQ(click(11, 706), std::tuple(RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0)));
     EXPECT_EQ(click(76, 902), std::tuple(RGB(255, 0, 255), RGB(255, 0, 255), RGB(255, 0, 0)));
     EXPECT_EQ(click(138, 1000), std::tuple(RGB(128, 0, 0), RGB(128, 0, 0), RGB(255, 0, 0)));
+}
+
+// The caption "Selected", the swatch, the channel swatches and the values are labels: a release
+// on one picks nothing, while the bare surface between them still picks its own colour.
+TEST(ColPik, AReleaseOnALabelChangesNothing) {
+    FakePlatform platform;
+    ColPik pik(platform);
+    pik.UserControl_Resize();
+    pik.set_SchemeColor(RGB(200, 100, 50));
+    int events = 0;
+    pik.SelColor = [&](Colour&) { ++events; };
+    const std::pair<const char*, MouseEvent> labels[] = {
+        {"Selected", {LeftButton, 0, 70, 1390}},      {"swatch", {LeftButton, 0, 1000, 1560}},
+        {"red", {LeftButton, 0, 1100, 1200}},         {"green", {RightButton, 0, 1600, 1360}},
+        {"blue", {LeftButton, 0, 1760, 1175}},        {"red value", {LeftButton, 0, 1060, 1500}},
+        {"green value", {LeftButton, 0, 1700, 1570}}, {"blue value", {LeftButton, 0, 2050, 1400}}};
+    for (const auto& [label, release] : labels) {
+        pik.UserControl_MouseUp(release);
+        EXPECT_EQ(std::tuple(pik.SchemeColor(), events), std::tuple(RGB(200, 100, 50), 0)) << label;
+    }
+    pik.UserControl_MouseUp(MouseEvent{LeftButton, 0, 740, 1450});
+    EXPECT_EQ(pik.SchemeColor(), platform.translate_colour(pik.BackColor));
 }
 
 }  // namespace

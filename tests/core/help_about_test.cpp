@@ -32,10 +32,10 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     help.Width = 10;
     help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;  // no room at all
     help.Form_Resize();
-    EXPECT_EQ(std::tuple(help.Caption, browser.LocationURL(), help.BackColor,
-                         help.Command[2].BackColor, browser.Width, browser.Height),
-              std::tuple("Kalder Help", page, RGB(9, 8, 7), form->ColourTable[form->ColourIndex],
-                         width, height));
+    EXPECT_EQ(std::tuple(help.Caption, browser.LocationURL(), help.BackColor, help.PageText,
+                         help.PageLink, help.Command[2].BackColor, browser.Width, browser.Height),
+              std::tuple("Kalder Help", page, RGB(9, 8, 7), LockedFore, RGB(140, 190, 255),
+                         form->ColourTable[form->ColourIndex], width, height));
     help.Command3_Click();
     form->mnuhelp_Click();
     EXPECT_EQ(std::tuple(form->help_form.get(), help.Visible), std::tuple(&help, true));
@@ -67,8 +67,9 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         const AboutForm& about = *form->about_form;
         EXPECT_EQ(
             std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
-                       about.Label1.BackColor, about.aboutok.Caption(), about.aboutok.ForeColor()),
-            std::tuple(false, i < 2, RGB(9, 8, i), RGB(200, 100, i), "OK", LockedBack));
+                       about.AboutText.ForeColor, about.Label1.BackColor, about.aboutok.Caption(),
+                       about.aboutok.ForeColor()),
+            std::tuple(false, i < 2, RGB(9, 8, i), LockedFore, RGB(200, 100, i), "OK", LockedBack));
     }
 }
 

@@ -103,5 +103,39 @@ TEST(WindowScale, OpensAtTheLargestStepThatFitsCentredAndOnTheScreen) {
                          PixelRect{0, 0, 1400, 1100}));
 }
 
+// Each secondary window at the game's scale (1 and 2.5) on a 3840 x 2160 screen: Help beside
+// the game, right or else left; the others centred over it; a screen too small for the scale
+// shows the window smaller, wholly on it.
+TEST(WindowScale, SecondaryWindowsOpenAtTheGamesScaleWhollyOnItsScreen) {
+    const PixelRect big{0, 0, 3840, 2130}, small{0, 0, 1280, 720};
+    const PixelRect game{1500, 600, 830, 960}, game_at_right{2800, 600, 830, 960};
+    const PixelSize frame{2, 30};
+    const PixelSize help{7185, 5625}, about{6900, 3225}, options{4020, 4080}, message{2535, 1035};
+    const struct {
+        const char* window;
+        PixelSize design;
+        double scale;
+        Placement placement;
+        PixelRect anchor, screen;
+        SecondaryGeometry expected;
+    } cases[] = {
+        {"help", help, 1, Placement::Beside, game, big, {1, {2330, 600, 481, 405}}},
+        {"help", help, 2.5, Placement::Beside, game, big, {2.5, {2330, 600, 1200, 968}}},
+        {"help", help, 2.5, Placement::Beside, game_at_right, big, {2.5, {1600, 600, 1200, 968}}},
+        {"help", help, 2.5, Placement::Beside, {200, 0, 500, 700}, small, {1.84, {9, 0, 883, 720}}},
+        {"about", about, 1, Placement::Centred, game, big, {1, {1684, 958, 462, 245}}},
+        {"about", about, 2.5, Placement::Centred, game, big, {2.5, {1339, 796, 1152, 568}}},
+        {"options", options, 1, Placement::Centred, game, big, {1, {1780, 929, 270, 302}}},
+        {"options", options, 2.5, Placement::Centred, game, big, {2.5, {1579, 725, 672, 710}}},
+        {"message", message, 1, Placement::Centred, game, big, {1, {1830, 1031, 171, 99}}},
+        {"message", message, 2.5, Placement::Centred, game, big, {2.5, {1703, 979, 425, 203}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(secondary_geometry(c.design, frame, c.scale, c.placement, c.anchor, c.screen),
+                  c.expected)
+            << c.window << " at " << c.scale;
+    }
+}
+
 }  // namespace
 }  // namespace kalder::testing

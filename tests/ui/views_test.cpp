@@ -18,6 +18,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/qt_convert.h"
 #include "ui/app/qt_platform.h"
+#include "ui/app/scaled_window.h"
 #include "ui/appearance/form2_view.h"
 #include "ui/controls/box_control_view.h"
 #include "ui/help/form4_view.h"
@@ -73,6 +74,8 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(*form);
         platform.set_dialog_parent(window.get());
         platform.set_render_hook([this] { window->sync(); });
+        window->on_scaled = [this](double scale) { platform.set_scale(scale); };
+        window->open_on_screen(0);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -299,8 +302,60 @@ TEST_F(MainWindowTest, TheShippedCollectionAndEachWindowFollowTheirModels) {
     EXPECT_EQ(std::tuple(form->SchemeName, table[2], picture.pixelColor(2, 40),
                          window->menuBar()->grab().toImage().pixelColor(2, 2),
                          picture.pixelColor(centre_of(form->board.CellCount) - QPoint(12, 12))),
-              std::tuple("dark.col", RGB(40, 44, 52), to_qcolor(table[2]), to_qcolor(table[3]),
+              std::tuple("dark.col", RGB(24, 26, 32), to_qcolor(table[2]), to_qcolor(table[3]),
                          to_qcolor(table[4])));
+}
+
+// Help, Options and the input box open at the game's scale (their design in twips times it) and
+// follow Ctrl - and Ctrl 0 pressed in them; Ctrl 0 is the size the game opens at.
+TEST_F(MainWindowTest, EveryWindowOpensAtTheGamesScaleAndFollowsIt) {
+    std::ofstream(folder / "c.kdr", std::ios::binary) << "00001,3,121222332,020306010205040708\r\n";
+    std::ofstream(folder / "kalder.cfg", std::ios::binary)
+        << "12-05-2026 14:02:31\r\nxp.col\r\n"
+        << (folder / "c.kdr").string() << "\r\n 1 \r\n";
+    start();
+    const double fit = window->scale();
+    ASSERT_GT(fit, 1.0) << "the screen leaves room to scale down";
+    const auto at_scale = [this](int width, int height) {
+        return QSize(scaled_pixels(width, window->scale()), scaled_pixels(height, window->scale()));
+    };
+    window->menuBar()->actions()[0]->menu()->actions()[3]->trigger();
+    auto* help = window->findChild<Form4View*>();
+    ASSERT_TRUE(help != nullptr && QTest::qWaitForWindowExposed(help));
+    EXPECT_EQ(help->size(), at_scale(Form4::DesignWidth, Form4::DesignHeight));
+    QTest::keyClick(help->browser(), Qt::Key_Minus, Qt::ControlModifier);
+    ASSERT_EQ(window->scale(), fit - ScaleStep);
+    EXPECT_EQ(help->size(), at_scale(Form4::DesignWidth, Form4::DesignHeight));
+    help->close();
+
+    std::vector<std::tuple<double, QSize, double>> options_seen;
+    when_modal([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<Form2View&>(modal);
+        const auto seen = [&](QWidget& dialog, double font_size) {
+            options_seen.emplace_back(window->scale(), dialog.size(), font_size);
+        };
+        seen(dialog, 0);
+        QTest::keyClick(dialog.list(), Qt::Key_0, Qt::ControlModifier);
+        seen(dialog, 0);
+        when_modal([&](QWidget& input) {
+            seen(input, input.font().pointSizeF());
+            QTest::keyClick(&input, Qt::Key_Minus, Qt::ControlModifier);
+            seen(input, input.font().pointSizeF());
+            QTest::keyClick(&input, Qt::Key_Escape);
+        });
+        QTest::mouseClick(dialog.button("Add"), Qt::LeftButton);
+        seen(dialog, 0);
+        QTest::mouseClick(dialog.button("Exit"), Qt::LeftButton);
+    });
+    window->menuBar()->actions()[0]->menu()->actions()[0]->trigger();
+    const QSize options(scaled_pixels(4020, fit), scaled_pixels(4080, fit));
+    const double point = application_font_at(1).pointSizeF();
+    ASSERT_EQ(options_seen.size(), 5u);
+    EXPECT_EQ(options_seen[0], std::tuple(fit - ScaleStep, at_scale(4020, 4080), 0.0));
+    EXPECT_EQ(options_seen[1], std::tuple(fit, options, 0.0));
+    EXPECT_EQ(std::get<2>(options_seen[2]), point * fit);
+    EXPECT_EQ(std::get<2>(options_seen[3]), point * (fit - ScaleStep));
+    EXPECT_EQ(options_seen[4], std::tuple(fit - ScaleStep, at_scale(4020, 4080), 0.0));
 }
 
 // The buttons of the style show in order beside the whole text. A click, the keys (the first button

@@ -58,7 +58,7 @@ class Form1 {
     // is told of once, not at every attempt. Returns 0 when it stays silent.
     int tell_once(const std::string& s, const std::string& typ);
     Colour open_cell_colour() const { return ColourTable[ColourIndex]; }
-    WindowLook window_look() const { return {ColourTable[2], open_cell_colour()}; }
+    WindowLook window_look() const { return window_look_of(ColourTable[2], open_cell_colour()); }
     void paint_open(int cell);
     void paint_locked(int cell);
     // In the colours its lock mark calls for.
@@ -240,6 +240,9 @@ class Form1 {
     ImageBox Lft, Rght, Up, Down;
     TextBox PuzNum;
     LabelBox Gsize{"", "Grid Size"};
+    // The move marks' colours, taken from the scheme as it is applied.
+    Colour GiverRingColor = RGB(0, 128, 0);
+    Colour DeadEndColor = RGB(128, 0, 0);
     RectangleShape Shape1{60, 480, 4725, 4755};
     RectangleShape Shape2{90, 510, 4725, 4755};
     std::array<BoxControl, 3> arrows;

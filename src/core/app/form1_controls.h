@@ -24,6 +24,7 @@ struct CellLabel {
 struct LineShape {
     bool Visible = false;
     int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    Colour BorderColor = RGB(0, 128, 0);
 };
 
 struct ImageBox {

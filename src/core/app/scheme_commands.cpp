@@ -38,6 +38,9 @@ void Form1::ApplyColourScheme() {
     if (!names_default(SchemeName)) MenuBackColor = ColourTable[3];
     Shape1.BorderColor = ColourTable[4];
     Shape2.BorderColor = ColourTable[3];
+    Line1.BorderColor = ColourTable[MoveLineSlot];
+    GiverRingColor = ColourTable[GiverRingSlot];
+    DeadEndColor = ColourTable[DeadEndSlot];
     // Locked cells keep their look: they are painted with the scheme only once open again.
     for (int k = 1; k <= board.CellCount; ++k) {
         if (board.locked(k)) {

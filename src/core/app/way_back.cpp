@@ -1,12 +1,11 @@
 #include "core/app/form1.h"
+#include "core/files/colour_scheme.h"
 #include "core/rules/exact_solver.h"
 
 namespace kalder {
 
 namespace {
 
-// The grid-size label's look while the position in play has no solution.
-constexpr Colour DeadEndBack = RGB(170, 30, 30);
 constexpr Colour PlainBack = RGB(0, 0, 0);
 
 }  // namespace
@@ -16,7 +15,8 @@ constexpr Colour PlainBack = RGB(0, 0, 0);
 void Form1::board_changed() {
     keep_place();
     const bool dead_end = solve(position_on_board()).verdict == Verdict::none;
-    Gsize.BackColor = dead_end ? DeadEndBack : PlainBack;
+    Gsize.BackColor = dead_end ? DeadEndColor : PlainBack;
+    Gsize.ForeColor = readable_text_on(Gsize.BackColor);
     Gsize.ToolTipText = dead_end ? "No solution from here" : "Grid Size";
 }
 

@@ -1,5 +1,7 @@
 #include "core/appearance/col_pik.h"
 
+#include <algorithm>
+
 #include "core/base/platform.h"
 #include "core/base/vb_number.h"
 
@@ -24,6 +26,22 @@ const std::array<Colour, 16> ColPik::Palette = {
     RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
     RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
     RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255)};
+
+const std::array<ColPik::Area, 8> ColPik::Labels = {{{60, 1380, 645, 165},
+                                                     {788, 1380, 225, 195},
+                                                     {1065, 1170, 225, 195},
+                                                     {1395, 1170, 225, 195},
+                                                     {1755, 1170, 225, 195},
+                                                     {1050, 1380, 330, 195},
+                                                     {1380, 1380, 330, 195},
+                                                     {1725, 1380, 330, 195}}};
+
+bool ColPik::on_label(double x, double y) {
+    return std::any_of(Labels.begin(), Labels.end(), [x, y](const Area& label) {
+        return x >= label.left && x < label.left + label.width && y >= label.top &&
+               y < label.top + label.height;
+    });
+}
 
 ColPik::Box ColPik::palette_box(int number) {
     const int row = number / 4;
@@ -90,6 +108,7 @@ void ColPik::UserControl_Resize() {
 }
 
 void ColPik::UserControl_MouseUp(const MouseEvent& event) {
+    if (on_label(event.X, event.Y)) return;
     Colour c = colour_at(event.X, event.Y);
     if (event.Y >= StripAreaTop) StripsEnabled = 0;
     SelectColour(c);

@@ -27,6 +27,13 @@ class ColPik {
     struct Box {
         int x1, y1, x2, y2;  // both corners inside
     };
+    struct Area {
+        int left, top, width, height;
+    };
+    // The labels laid over the surface: the "Selected" caption, the swatch, the three channel
+    // swatches and the three values. A release on one is the label's, and labels do nothing.
+    static const std::array<Area, 8> Labels;
+    static bool on_label(double x, double y);
     // The standard 16 console colours, numbered row by row on the palette.
     static const std::array<Colour, 16> Palette;
     static Box palette_box(int number);
@@ -46,7 +53,7 @@ class ColPik {
 
     // First layout and every resize: paints the palette and selects light grey.
     void UserControl_Resize();
-    // A release on the surface picks the colour painted there.
+    // A release on the surface picks the colour painted there; one on a label does nothing.
     void UserControl_MouseUp(const MouseEvent& event);
     // The user or the program moved bar n (0 red, 1 green, 2 blue).
     void set_bar(int channel, int value);

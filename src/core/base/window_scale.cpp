@@ -1,8 +1,13 @@
 #include "core/base/window_scale.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kalder {
+
+int scaled_pixels(double twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / TwipsPerPixelAt96));
+}
 
 int fitting_scale_steps(const std::function<PixelSize(int steps)>& outer_size, PixelSize room,
                         int wanted) {
@@ -32,6 +37,28 @@ PixelRect place_window(const PixelRect& old_frame, PixelSize size, const PixelRe
     return {placed_start(centre_x, size.width, available.left, available.width),
             placed_start(centre_y, size.height, available.top, available.height), size.width,
             size.height};
+}
+
+SecondaryGeometry secondary_geometry(PixelSize design, PixelSize frame, double scale,
+                                     Placement placement, const PixelRect& anchor,
+                                     const PixelRect& available) {
+    const auto room_scale = [](int room, int twips) {
+        return twips > 0 ? room * TwipsPerPixelAt96 / twips : 0.0;
+    };
+    const double shown = std::min({scale, room_scale(available.width - frame.width, design.width),
+                                   room_scale(available.height - frame.height, design.height)});
+    const PixelSize size{scaled_pixels(design.width, shown) + frame.width,
+                         scaled_pixels(design.height, shown) + frame.height};
+    const int right = anchor.left + anchor.width;
+    const bool room_right = right + size.width <= available.left + available.width;
+    const bool room_left = anchor.left - size.width >= available.left;
+    if (placement == Placement::Centred || !(room_right || room_left)) {
+        return {shown, place_window(anchor, size, available)};
+    }
+    const int left = room_right ? right : anchor.left - size.width;
+    const int top = std::max(available.top,
+                             std::min(anchor.top, available.top + available.height - size.height));
+    return {shown, {left, top, size.width, size.height}};
 }
 
 }  // namespace kalder

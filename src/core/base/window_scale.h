@@ -16,6 +16,12 @@ inline double scale_of_steps(int steps) {
     return 1.0 + steps * ScaleStep;
 }
 
+// 15 twips to a pixel at 96 dots per inch.
+inline constexpr double TwipsPerPixelAt96 = 15.0;
+
+// A length designed in twips, in pixels at `scale`.
+int scaled_pixels(double twips, double scale);
+
 struct PixelSize {
     int width = 0;
     int height = 0;
@@ -38,5 +44,24 @@ int fitting_scale_steps(const std::function<PixelSize(int steps)>& outer_size, P
 // The place for a window grown or shrunk to `size`: centred where it was, then moved as
 // little as needed to lie wholly on the screen's available area.
 PixelRect place_window(const PixelRect& old_frame, PixelSize size, const PixelRect& available);
+
+// Where a secondary window goes: centred on a frame (the game's when it opens, its own when it
+// is scaled while open), or beside the game's frame, right or else left, where the screen has
+// room for it there.
+enum class Placement { Centred, Beside };
+
+struct SecondaryGeometry {
+    double scale = 1.0;  // the scale its lengths and fonts are shown at
+    PixelRect frame;     // its outer place, frame and title bar included
+
+    bool operator==(const SecondaryGeometry&) const = default;
+};
+
+// A secondary window designed `design` twips wide and high inside a `frame` of pixels, at the
+// game's scale: shown smaller only as far as the available area needs, so it lies wholly on
+// the screen that shows the game.
+SecondaryGeometry secondary_geometry(PixelSize design, PixelSize frame, double scale,
+                                     Placement placement, const PixelRect& anchor,
+                                     const PixelRect& available);
 
 }  // namespace kalder

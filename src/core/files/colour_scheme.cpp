@@ -100,7 +100,16 @@ double contrast_ratio(Colour a, Colour b) {
 }
 
 Colour readable_text_on(Colour back) {
-    return contrast_ratio(LockedBack, back) >= ReadableContrast ? LockedBack : LockedFore;
+    const double dark = contrast_ratio(LockedBack, back);
+    return dark >= ReadableContrast || dark >= contrast_ratio(LockedFore, back) ? LockedBack
+                                                                                : LockedFore;
+}
+
+// Links keep a link's blue where it reads, dark on a light page and light on a dark one.
+Colour readable_link_on(Colour back) {
+    const Colour text = readable_text_on(back);
+    const Colour link = text == LockedBack ? RGB(0, 0, 192) : RGB(140, 190, 255);
+    return contrast_ratio(link, back) >= ReadableContrast ? link : text;
 }
 
 Colour focus_ring_on(Colour back) {

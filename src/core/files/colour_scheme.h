@@ -28,11 +28,20 @@ void DeriveScheme(Colour base, int contrast, SchemeTable& table);
 // Relative luminance of a plain colour and the contrast ratio of two (1 .. 21).
 double relative_luminance(Colour c);
 double contrast_ratio(Colour a, Colour b);
-// The program's dark text (LockedBack) where it stays readable (4.5 : 1) on `back`, else its
-// light text (LockedFore).
+// The program's dark text (LockedBack) where it stays readable (4.5 : 1) on `back` or reads
+// better than the light text (LockedFore), else the light text.
 Colour readable_text_on(Colour back);
 // Black or white, whichever stands out more from `back`: the keyboard cursor's ring.
 Colour focus_ring_on(Colour back);
+// A link colour that reads (4.5 : 1) on `back`: a blue where one does, else the text colour.
+Colour readable_link_on(Colour back);
+
+// The slots the move marks are painted with: the dead-end box, the giver's ring and the line
+// from the giver. Every shipped scheme sets them, and slot 10, to reach 3 : 1 against the
+// window (slot 2) and the open cells (slot 4).
+constexpr int DeadEndSlot = 9;
+constexpr int GiverRingSlot = 11;
+constexpr int MoveLineSlot = 12;
 
 // Header texts naming "DEFAULT" in any letter case leave the menu bar as it is.
 bool names_default(const std::string& scheme_name);

@@ -30,9 +30,11 @@ void AboutForm::Form_Activate() {
     const WindowLook look = look_ ? look_() : WindowLook{};
     BackColor = look.window;
     AboutText.BackColor = look.window;
+    AboutText.ForeColor = look.text;
     Label1.BackColor = look.button;
+    Label1.ForeColor = look.button_text;
     aboutok.set_BackColor(look.button);
-    aboutok.set_ForeColor(LockedBack);
+    aboutok.set_ForeColor(look.button_text);
 }
 
 void AboutForm::aboutok_MouseUp(const MouseEvent&) {

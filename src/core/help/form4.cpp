@@ -18,7 +18,12 @@ void Form4::Form_Activate() {
     WebBrowser1.Navigate(Tag);
     const WindowLook look = look_ ? look_() : WindowLook{};
     BackColor = look.window;
-    for (PushButton& button : Command) button.BackColor = look.button;
+    PageText = look.text;
+    PageLink = look.link;
+    for (PushButton& button : Command) {
+        button.BackColor = look.button;
+        button.ForeColor = look.button_text;
+    }
 }
 
 // Whatever the address: the page's top, without a place in it, is a place to go to as well.

@@ -23,6 +23,7 @@ class Form4 {
         std::string Caption;
         int Left, Top, Width, Height;
         Colour BackColor = SystemButtonFace;
+        Colour ForeColor = SystemButtonText;
     };
 
     explicit Form4(WindowLookSource look);
@@ -49,8 +50,11 @@ class Form4 {
                                        {"Forward", 1155, 30, 1095, 375},
                                        {"Exit", 2244, 30, 1095, 375}}};
     Font ButtonFont{"Arial", 8.25, false, false};
-    // Links followed in the page navigate it directly.
+    // Links followed in the page navigate it directly. The page is shown on the window's colour,
+    // its text and links in colours that read on it.
     HelpBrowser WebBrowser1;
+    Colour PageText = SystemButtonText;
+    Colour PageLink = SystemButtonText;
     bool Visible = false;
     // False once closed from the frame.
     bool Loaded = true;

@@ -143,13 +143,13 @@ void BoardView::paint_cells(QPainter& painter) const {
     }
 }
 
-// The giver wears a green ring between a dark and a light line, which reads on open and
-// locked cells in every scheme and keeps clear of its value.
+// The giver wears a ring in the scheme's colour between a dark and a light line, which reads on
+// open and locked cells in every scheme and keeps clear of its value.
 void BoardView::paint_giver_mark(QPainter& painter, const QRect& box) const {
     const int ring = std::max(2, static_cast<int>(std::lround(2 * scale_)));
     const QRect outer = box.adjusted(1, 1, -2, -2);
     fill_frame(painter, outer, 1, QColor(0, 0, 0));
-    fill_frame(painter, outer.adjusted(1, 1, -1, -1), ring, QColor(0, 176, 0));
+    fill_frame(painter, outer.adjusted(1, 1, -1, -1), ring, to_qcolor(form_.GiverRingColor));
     fill_frame(painter, outer.adjusted(ring + 1, ring + 1, -ring - 1, -ring - 1), 1,
                QColor(255, 255, 255));
 }
@@ -170,7 +170,8 @@ QRect BoardView::paint_cursor_ring(QPainter& painter, const QRect& box) const {
 void BoardView::paint_marks(QPainter& painter) const {
     if (form_.Line1.Visible) {
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(QColor(0, 160, 0), 2 * scale_, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(
+            QPen(to_qcolor(form_.Line1.BorderColor), 2 * scale_, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(to_pixels(form_.Line1.X1, form_.Line1.Y1),
                          to_pixels(form_.Line1.X2, form_.Line1.Y2));
     }

@@ -55,6 +55,7 @@ MainWindow::MainWindow(Form1& form)
     form_.EndProgram = [this] { close(); };
     menu_font_ = menuBar()->font();
     apply_scale_steps(0);
+    qApp->installEventFilter(this);
     // The board's keys (hint, undo, redo, ...) work from the start.
     board_->setFocus();
 }
@@ -149,6 +150,7 @@ void MainWindow::apply_scale_steps(int steps) {
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     adjustSize();
     setFixedSize(sizeHint());
+    if (on_scaled) on_scaled(scale);
 }
 
 // The menu bar's height grows with its font, close enough to in step with the scale.
@@ -169,12 +171,18 @@ QRect MainWindow::available_area() const {
     return shown_on != nullptr ? shown_on->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-void MainWindow::open_on_screen(std::optional<int> remembered_steps) {
+int MainWindow::screen_fit_steps() const {
+    PixelSize room = pixel_size(available_area().size());
+    room.height = static_cast<int>(room.height * OpeningHeightShare);
+    return fitting_scale_steps([this](int steps) { return outer_size_at(steps); }, room);
+}
+
+void MainWindow::open_on_screen(int remembered_offset) {
     const QRect area = available_area();
-    PixelSize room = pixel_size(area.size());
-    if (!remembered_steps) room.height = static_cast<int>(room.height * OpeningHeightShare);
-    apply_scale_steps(fitting_scale_steps([this](int steps) { return outer_size_at(steps); }, room,
-                                          remembered_steps.value_or(MaxScaleSteps)));
+    fit_steps_ = screen_fit_steps();
+    offset_ = remembered_offset;
+    apply_scale_steps(fitting_scale_steps([this](int steps) { return outer_size_at(steps); },
+                                          pixel_size(area.size()), fit_steps_ + offset_));
     QRect frame(QPoint(0, 0),
                 size() + (isVisible() ? frameGeometry().size() - size() : AssumedFrame));
     frame.moveCenter(area.center());
@@ -191,16 +199,21 @@ void MainWindow::rescale(int steps, bool chosen) {
         {old_frame.x(), old_frame.y(), old_frame.width(), old_frame.height()},
         pixel_size(frameGeometry().size()), {area.x(), area.y(), area.width(), area.height()});
     move(placed.left, placed.top);
-    if (chosen && on_scale_chosen) on_scale_chosen(scale_steps_);
+    if (chosen) {
+        offset_ = scale_steps_ - fit_steps_;
+        if (on_scale_chosen) on_scale_chosen(offset_);
+    }
 }
 
-// Moved to another screen, the window keeps to what that screen can show.
+// Moved to another screen, the window fits that screen, moved by the player's own steps.
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (QWindow* handle = windowHandle(); handle != nullptr && !screen_tracked_) {
         screen_tracked_ = true;
-        connect(handle, &QWindow::screenChanged, this,
-                [this](QScreen*) { rescale(scale_steps_, false); });
+        connect(handle, &QWindow::screenChanged, this, [this](QScreen*) {
+            fit_steps_ = screen_fit_steps();
+            rescale(fit_steps_ + offset_, false);
+        });
     }
 }
 
@@ -209,25 +222,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (on_close) on_close();
 }
 
-// Ctrl + and Ctrl - scale the whole window, Ctrl 0 goes back to the designed size.
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() & Qt::ControlModifier) {
-        switch (event->key()) {
-            case Qt::Key_Plus:
-            case Qt::Key_Equal:
-                rescale(scale_steps_ + 1, true);
-                return;
-            case Qt::Key_Minus:
-                rescale(scale_steps_ - 1, true);
-                return;
-            case Qt::Key_0:
-                rescale(0, true);
-                return;
-            default:
-                break;
-        }
+// Only widgets are watched: the window system's own object sees each key first.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!(key->modifiers() & Qt::ControlModifier)) return false;
+    switch (key->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            rescale(scale_steps_ + 1, true);
+            return true;
+        case Qt::Key_Minus:
+            rescale(scale_steps_ - 1, true);
+            return true;
+        case Qt::Key_0:
+            rescale(fit_steps_, true);
+            return true;
+        default:
+            return false;
     }
-    QMainWindow::keyPressEvent(event);
 }
 
 // The menu bar and its menus in the scheme's colour; a system colour leaves the platform's look.
@@ -266,7 +279,7 @@ void MainWindow::sync() {
     gsize_->setFont(to_qfont(Font{"Arial", 12, true, false}, scale));
     QPalette gsize_palette = gsize_->palette();
     gsize_palette.setColor(QPalette::Window, to_qcolor(form_.Gsize.BackColor));
-    gsize_palette.setColor(QPalette::WindowText, Qt::white);
+    gsize_palette.setColor(QPalette::WindowText, to_qcolor(form_.Gsize.ForeColor));
     gsize_->setPalette(gsize_palette);
     gsize_->setText(QString::fromStdString(form_.Gsize.Caption));
     gsize_->setToolTip(QString::fromStdString(form_.Gsize.ToolTipText));

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "core/base/window_scale.h"
@@ -34,18 +33,23 @@ class MainWindow : public QMainWindow {
     QLineEdit* puzzle_number_box() const { return puz_num_; }
     BoxControlView* button_view(const std::string& name) const;
 
-    // Picks the scale the window opens at (the remembered one, or the largest that fits the
-    // screen well) and centres the window on the screen.
-    void open_on_screen(std::optional<int> remembered_steps);
+    // Opens at the largest scale that fits the screen well, moved by the player's remembered
+    // steps away from it, and centres the window on the screen.
+    void open_on_screen(int remembered_offset);
     int scale_steps() const { return scale_steps_; }
+    double scale() const { return scale_of_steps(scale_steps_); }
 
     // Runs when the window is closed from its frame or by the Exit command.
     std::function<void()> on_close;
-    // Runs when the player chooses another scale.
-    std::function<void(int steps)> on_scale_chosen;
+    // Runs when the player chooses another scale, with his steps away from the screen's fit.
+    std::function<void(int offset)> on_scale_chosen;
+    // Runs whenever the scale changes, so the other windows follow it.
+    std::function<void(double scale)> on_scaled;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl + and Ctrl - scale every window of the game, Ctrl 0 goes back to the screen's fit,
+    // whichever of them has the keyboard.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -58,6 +62,8 @@ class MainWindow : public QMainWindow {
     void rescale(int steps, bool chosen);
     PixelSize outer_size_at(int steps) const;
     QRect available_area() const;
+    // The steps the window fits the screen at, with room to spare: the size it opens at.
+    int screen_fit_steps() const;
     void paint_menus();
 
     Form1& form_;
@@ -70,6 +76,8 @@ class MainWindow : public QMainWindow {
     std::vector<QMenu*> menus_;
     QFont menu_font_;
     int scale_steps_ = 0;
+    int fit_steps_ = 0;
+    int offset_ = 0;
     bool screen_tracked_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/app/qt_convert.h"
 
+#include "core/base/window_scale.h"
 #include "core/files/colour_scheme.h"
 
 #include <QGuiApplication>
@@ -55,8 +56,8 @@ QFont to_qfont(const Font& font, double scale) {
     return result;
 }
 
-QRect twips_to_pixels(int left, int top, int width, int height) {
-    const auto pixels = [](int twips) { return static_cast<int>(twips / TwipsPerPixel); };
+QRect twips_to_pixels(int left, int top, int width, int height, double scale) {
+    const auto pixels = [scale](int twips) { return scaled_pixels(twips, scale); };
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
 

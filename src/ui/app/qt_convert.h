@@ -7,14 +7,14 @@
 
 #include "core/base/colour.h"
 #include "core/base/font.h"
+#include "core/base/window_scale.h"
 #include "core/controls/mouse_event.h"
 
 class QMouseEvent;
 
 namespace kalder::ui {
 
-// 15 twips to a pixel at 96 dots per inch.
-constexpr double TwipsPerPixel = 15.0;
+constexpr double TwipsPerPixel = TwipsPerPixelAt96;
 
 // A core colour; system colour references are taken from the application palette.
 QColor to_qcolor(Colour colour);
@@ -24,8 +24,8 @@ Colour to_colour(const QColor& colour);
 QColor readable_text_qcolor(Colour back);
 // Point sizes are turned into pixels at 96 dpi times scale, so a window scales as a whole.
 QFont to_qfont(const Font& font, double scale = 1.0);
-// A place given in twips, in pixels at 96 dpi.
-QRect twips_to_pixels(int left, int top, int width, int height);
+// A place given in twips, in pixels at 96 dpi times scale.
+QRect twips_to_pixels(int left, int top, int width, int height, double scale = 1.0);
 int mouse_button_code(Qt::MouseButton button);
 // A Qt mouse event as the program's events carry it, the position in twips of the widget
 // shown at `scale`.

@@ -19,6 +19,7 @@
 #include "core/msgbox/msg_style.h"
 #include "ui/app/accessibility.h"
 #include "ui/app/qt_convert.h"
+#include "ui/app/scaled_window.h"
 #include "ui/appearance/form2_view.h"
 #include "ui/controls/file_dialog.h"
 #include "ui/help/about_form_view.h"
@@ -40,9 +41,29 @@ void QtPlatform::render() const {
     if (render_) render_();
 }
 
+void QtPlatform::set_scale(double scale) {
+    scale_ = scale;
+    if (parent_ == nullptr) return;
+    for (QWidget* window : parent_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* scaled = dynamic_cast<ScaledWindow*>(window);
+        if (scaled != nullptr && window->isVisible()) {
+            show_scaled(*window, *scaled, scale, Placement::Centred, *parent_->window());
+        }
+    }
+    if (standard_dialog_ != nullptr && standard_dialog_->isVisible()) {
+        show_scaled_standard(*standard_dialog_, scale, *parent_->window());
+    }
+}
+
+int QtPlatform::exec_scaled(QDialog& dialog) {
+    if (parent_ != nullptr) show_scaled_standard(dialog, scale_, *parent_->window());
+    standard_dialog_ = &dialog;
+    return dialog.exec();
+}
+
 void QtPlatform::show_message_form(MsgForm& form) {
     render();
-    show_msg_form_modal(form, parent_);
+    show_msg_form_modal(form, parent_, scale_);
 }
 
 int QtPlatform::system_message_box(const std::string& text, const std::string& title,
@@ -57,7 +78,7 @@ int QtPlatform::system_message_box(const std::string& text, const std::string& t
                              button.code);
     }
     if (buttons.empty()) buttons.emplace_back(box.addButton(QMessageBox::Ok), 1);
-    box.exec();
+    exec_scaled(box);
     for (const auto& [widget, code] : buttons) {
         if (box.clickedButton() == widget) return code;
     }
@@ -69,6 +90,9 @@ void QtPlatform::show_help_form(Form4& form) {
     if (help_view_ == nullptr || &help_view_->form() != &form) {
         help_view_ = new Form4View(form, parent_);
     }
+    if (parent_ != nullptr && !help_view_->isVisible()) {
+        show_scaled(*help_view_, *help_view_, scale_, Placement::Beside, *parent_->window());
+    }
     help_view_->sync();
     help_view_->raise();
     help_view_->activateWindow();
@@ -79,6 +103,9 @@ void QtPlatform::show_about_form(AboutForm& form) {
     if (about_view_ == nullptr || &about_view_->form() != &form) {
         delete about_view_;
         about_view_ = new AboutFormView(form, parent_);
+    }
+    if (parent_ != nullptr) {
+        show_scaled(*about_view_, *about_view_, scale_, Placement::Centred, *parent_->window());
     }
     about_view_->run();
     // Ended rather than hidden: the next About makes a new box.
@@ -94,7 +121,8 @@ void QtPlatform::close_other_windows() {
 
 void QtPlatform::show_options_form(Form2& form) {
     render();
-    show_form2_modal(form, parent_, [this] { render(); });
+    show_form2_modal(
+        form, parent_, [this] { render(); }, scale_);
 }
 
 // The window system's colours are the application palette's, as the views paint them.
@@ -106,18 +134,19 @@ Colour QtPlatform::translate_colour(Colour colour) const {
 
 std::string QtPlatform::input_box(const std::string& prompt, const std::string& title,
                                   const std::string& default_text) {
-    bool accepted = false;
-    const QString answer = QInputDialog::getText(parent_, QString::fromStdString(title),
-                                                 QString::fromStdString(prompt), QLineEdit::Normal,
-                                                 QString::fromStdString(default_text), &accepted);
-    return accepted ? answer.toStdString() : std::string();
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(default_text));
+    return exec_scaled(dialog) == QDialog::Accepted ? dialog.textValue().toStdString()
+                                                    : std::string();
 }
 
 std::string QtPlatform::file_name_dialog(const FileNameRequest& request) {
     render();
     QFileDialog dialog(parent_);
     configure_file_dialog(dialog, request);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+    if (exec_scaled(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
     return dialog.selectedFiles().constFirst().toStdString();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -24,6 +25,8 @@ class QtPlatform : public Platform {
     void set_render_hook(std::function<void()> render) { render_ = std::move(render); }
     // True while a handler waits inside a Pause.
     bool waiting() const { return wait_depth_ > 0; }
+    // The game's scale: the secondary windows open at it, and those open follow it.
+    void set_scale(double scale);
 
     void show_message_form(MsgForm& form) override;
     int system_message_box(const std::string& text, const std::string& title,
@@ -52,11 +55,16 @@ class QtPlatform : public Platform {
 
   private:
     void render() const;
+    // Runs a standard dialog modally at the game's scale.
+    int exec_scaled(QDialog& dialog);
 
     QPointer<QWidget> parent_;
     // The help window and the About box, each kept while its model lives.
     QPointer<Form4View> help_view_;
     QPointer<AboutFormView> about_view_;
+    // The standard dialog open, if any.
+    QPointer<QDialog> standard_dialog_;
+    double scale_ = 1.0;
     std::function<void()> render_;
     QTimer timer_;
     std::function<void()> on_tick_;

@@ -12,26 +12,11 @@ namespace kalder::ui {
 namespace {
 
 constexpr int Width = 2055, Height = 1635;
-// The palette and the strips take 256 twips, hardly 17 pixels; drawn three times as wide they
-// fill the left column up to the swatch, so a colour can be hit. Clicks map back.
-constexpr double Stretch = 3.0;
-constexpr double StretchFrom = ColPik::StripLeft;
-constexpr double StretchedEnd = StretchFrom + ColPik::StripSteps * Stretch;
 constexpr int BarLefts[] = {1050, 1395, 1725};
 constexpr int BarTop = 25, BarWidth = 250, BarHeight = 1126;
-constexpr int ChannelLefts[] = {1065, 1395, 1755};
-constexpr int DegreeLefts[] = {1050, 1380, 1725};
+// The labels in the model's order: "Selected", the swatch, the channel swatches, the values.
+constexpr int SelectedLabel = 0, Swatch = 1, FirstChannel = 2, FirstValue = 5;
 const QColor DegreeColours[] = {QColor(255, 0, 0), QColor(0, 192, 0), QColor(0, 0, 255)};
-
-double stretched_x(double x) {
-    return x <= StretchFrom ? x : StretchFrom + (x - StretchFrom) * Stretch;
-}
-
-double model_x(double view_x) {
-    if (view_x <= StretchFrom) return view_x;
-    if (view_x >= StretchedEnd) return view_x - StretchedEnd + StretchFrom + ColPik::StripSteps;
-    return StretchFrom + (view_x - StretchFrom) / Stretch;
-}
 
 }  // namespace
 
@@ -43,7 +28,6 @@ ColPikView::ColPikView(ColPik& model, QWidget* parent) : QWidget(parent), model_
         bars_[n] = new QScrollBar(Qt::Vertical, this);
         bars_[n]->setAccessibleName(channels[n]);
         bars_[n]->setRange(0, 255);
-        bars_[n]->setGeometry(to_view(BarLefts[n], BarTop, BarWidth, BarHeight).toRect());
         connect(bars_[n], &QScrollBar::valueChanged, this, [this, n](int value) {
             model_.set_bar(n, value);
             sync();
@@ -53,16 +37,23 @@ ColPikView::ColPikView(ColPik& model, QWidget* parent) : QWidget(parent), model_
 }
 
 QRectF ColPikView::to_view(double left, double top, double width, double height) const {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-            height / TwipsPerPixel};
+    const double factor = scale_ / TwipsPerPixel;
+    return {left * factor, top * factor, width * factor, height * factor};
+}
+
+QRectF ColPikView::to_view(const ColPik::Area& area) const {
+    return to_view(area.left, area.top, area.width, area.height);
 }
 
 QPoint ColPikView::to_pixels(double x, double y) const {
-    return QPointF(stretched_x(x) / TwipsPerPixel, y / TwipsPerPixel).toPoint();
+    return to_view(x, y, 0, 0).topLeft().toPoint();
 }
 
-void ColPikView::place(int left, int top) {
+void ColPikView::place(int left, int top, double scale) {
+    scale_ = scale;
     setGeometry(to_view(left, top, Width, Height).toRect());
+    for (int n = 0; n < 3; ++n)
+        bars_[n]->setGeometry(to_view(BarLefts[n], BarTop, BarWidth, BarHeight).toRect());
 }
 
 void ColPikView::sync() {
@@ -80,36 +71,33 @@ void ColPikView::paintEvent(QPaintEvent*) {
     if (model_.palette_painted) {
         for (int n = 0; n < 16; ++n) {
             const ColPik::Box box = ColPik::palette_box(n);
-            const double x1 = stretched_x(box.x1), x2 = stretched_x(box.x2 + 1);
-            painter.fillRect(to_view(x1, box.y1, x2 - x1, box.y2 + 1 - box.y1),
+            painter.fillRect(to_view(box.x1, box.y1, box.x2 + 1 - box.x1, box.y2 + 1 - box.y1),
                              to_qcolor(ColPik::Palette[n]));
         }
     }
     for (int i = 0; i < ColPik::StripSteps; ++i) {
-        const double x = stretched_x(ColPik::StripLeft + i);
-        painter.fillRect(to_view(x, ColPik::BlackStripTop, Stretch, ColPik::StripHeight),
+        const int x = ColPik::StripLeft + i;
+        painter.fillRect(to_view(x, ColPik::BlackStripTop, 1, ColPik::StripHeight),
                          to_qcolor(model_.black_strip[i]));
-        painter.fillRect(to_view(x, ColPik::WhiteStripTop, Stretch, ColPik::StripHeight),
+        painter.fillRect(to_view(x, ColPik::WhiteStripTop, 1, ColPik::StripHeight),
                          to_qcolor(model_.white_strip[i]));
     }
-    painter.setFont(to_qfont(Font{"Arial", 7.5, false, false}));
-    painter.setPen(Qt::black);
-    painter.drawText(to_view(60, 1380, 645, 195), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.setFont(to_qfont(Font{"Arial", 7.5, false, false}, scale_));
+    painter.setPen(readable_text_qcolor(model_.BackColor));
+    painter.drawText(to_view(ColPik::Labels[SelectedLabel]), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Selected"));
-    painter.fillRect(to_view(788, 1380, 225, 195), to_qcolor(model_.Label1_BackColor));
+    painter.fillRect(to_view(ColPik::Labels[Swatch]), to_qcolor(model_.Label1_BackColor));
     for (int n = 0; n < 3; ++n) {
-        painter.fillRect(to_view(ChannelLefts[n], 1170, 225, 195), to_qcolor(model_.PicRGB[n]));
+        painter.fillRect(to_view(ColPik::Labels[FirstChannel + n]), to_qcolor(model_.PicRGB[n]));
         painter.setPen(DegreeColours[n]);
-        painter.drawText(to_view(DegreeLefts[n], 1380, 330, 195), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(to_view(ColPik::Labels[FirstValue + n]), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromStdString(model_.degree_caption[n]));
     }
 }
 
 void ColPikView::mouseReleaseEvent(QMouseEvent* event) {
     if (!model_.Enabled) return;
-    MouseEvent released = mouse_event_of(*event, 1.0);
-    released.X = model_x(released.X);
-    model_.UserControl_MouseUp(released);
+    model_.UserControl_MouseUp(mouse_event_of(*event, scale_));
     sync();
     if (on_changed) on_changed();
 }

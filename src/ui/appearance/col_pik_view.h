@@ -5,9 +5,7 @@
 #include <array>
 #include <functional>
 
-namespace kalder {
-class ColPik;
-}
+#include "core/appearance/col_pik.h"
 
 namespace kalder::ui {
 
@@ -19,8 +17,8 @@ class ColPikView : public QWidget {
   public:
     ColPikView(ColPik& model, QWidget* parent);
 
-    // Puts the view at left/top twips of its parent.
-    void place(int left, int top);
+    // Puts the view at left/top twips of its parent, its twips shown at `scale`.
+    void place(int left, int top, double scale);
     // Shows the model's state.
     void sync();
     ColPik& model() const { return model_; }
@@ -36,9 +34,11 @@ class ColPikView : public QWidget {
 
   private:
     QRectF to_view(double left, double top, double width, double height) const;
+    QRectF to_view(const ColPik::Area& area) const;
 
     ColPik& model_;
     std::array<QScrollBar*, 3> bars_{};
+    double scale_ = 1.0;
 };
 
 }  // namespace kalder::ui

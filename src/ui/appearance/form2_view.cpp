@@ -17,13 +17,13 @@ constexpr int ClientWidth = 4020, ClientHeight = 4080;
 // Controls in the frame are placed relative to it.
 constexpr int FrameLeft = 60, FrameTop = 90, FrameWidth = 3915, FrameHeight = 3180;
 
-QRect pixels(int left, int top, int width, int height) {
-    const auto px = [](double twips) { return static_cast<int>(twips / TwipsPerPixel + 0.5); };
+QRect pixels(int left, int top, int width, int height, double scale) {
+    const auto px = [scale](double twips) { return scaled_pixels(twips, scale); };
     return {px(left), px(top), px(left + width) - px(left), px(top + height) - px(top)};
 }
 
-QRect in_frame(int left, int top, int width, int height) {
-    return pixels(FrameLeft + left, FrameTop + top, width, height);
+QRect in_frame(int left, int top, int width, int height, double scale) {
+    return pixels(FrameLeft + left, FrameTop + top, width, height, scale);
 }
 
 }  // namespace
@@ -36,8 +36,6 @@ Form2View::Form2View(Form2& form, QWidget* parent)
       list_(new QListWidget(this)) {
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(pixels(0, 0, ClientWidth, ClientHeight).size());
-    picker_->place(FrameLeft + 90, FrameTop + 270);
     picker_->on_changed = [this] { handled(); };
 
     contrast_->setAccessibleName(QStringLiteral("Contrast"));
@@ -45,14 +43,11 @@ Form2View::Form2View(Form2& form, QWidget* parent)
     contrast_->setRange(Form2::ContrastMin, Form2::ContrastMax);
     contrast_->setSingleStep(5);
     contrast_->setPageStep(20);
-    contrast_->setGeometry(in_frame(96, 1944, 2028, 228));
     connect(contrast_, &QScrollBar::valueChanged, this, [this](int value) {
         form_.set_ContrastV(value);
         handled();
     });
 
-    list_->setGeometry(in_frame(2232, 240, 1590, 2835));
-    list_->setFont(to_qfont(Font{"Courier New", 9.75, false, false}));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->viewport()->installEventFilter(this);
     connect(list_, &QListWidget::currentRowChanged, this,
@@ -67,6 +62,21 @@ Form2View::Form2View(Form2& form, QWidget* parent)
         buttons_[i]->setFocusPolicy(Qt::StrongFocus);
         connect(buttons_[i], &BoxControlView::released, this, &Form2View::handled);
     }
+    lay_out(1.0);
+}
+
+PixelSize Form2View::design_twips() const {
+    return {ClientWidth, ClientHeight};
+}
+
+void Form2View::lay_out(double scale) {
+    scale_ = scale;
+    setFixedSize(pixels(0, 0, ClientWidth, ClientHeight, scale).size());
+    picker_->place(FrameLeft + 90, FrameTop + 270, scale);
+    contrast_->setGeometry(in_frame(96, 1944, 2028, 228, scale));
+    list_->setGeometry(in_frame(2232, 240, 1590, 2835, scale));
+    list_->setFont(to_qfont(Font{"Courier New", 9.75, false, false}, scale));
+    sync();
 }
 
 BoxControlView* Form2View::button(const QString& name) const {
@@ -111,7 +121,7 @@ void Form2View::sync() {
         contrast_->setValue(form_.ContrastV);
     }
     picker_->sync();
-    for (BoxControlView* button : buttons_) button->sync(1.0);
+    for (BoxControlView* button : buttons_) button->sync(scale_);
     update();
 }
 
@@ -119,14 +129,16 @@ void Form2View::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     const QColor back = to_qcolor(form_.Frame1_BackColor);
-    painter.fillRect(pixels(FrameLeft, FrameTop, FrameWidth, FrameHeight), back);
+    painter.fillRect(pixels(FrameLeft, FrameTop, FrameWidth, FrameHeight, scale_), back);
     painter.setPen(readable_text_qcolor(form_.Frame1_BackColor));
-    painter.setFont(to_qfont(Font{"Arial", 8.25, false, false}));
-    const QRect frame = pixels(FrameLeft, FrameTop + 90, FrameWidth, FrameHeight - 90);
+    painter.setFont(to_qfont(Font{"Arial", 8.25, false, false}, scale_));
+    const QRect frame = pixels(FrameLeft, FrameTop + 90, FrameWidth, FrameHeight - 90, scale_);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
     const QString caption = QString::fromStdString(form_.Frame1_Caption);
-    const QRect caption_box(frame.left() + 6, frame.top() - 7,
-                            painter.fontMetrics().horizontalAdvance(caption) + 6, 14);
+    const int caption_height = painter.fontMetrics().height();
+    const QRect caption_box(frame.left() + caption_height / 2, frame.top() - caption_height / 2,
+                            painter.fontMetrics().horizontalAdvance(caption) + caption_height / 2,
+                            caption_height);
     painter.fillRect(caption_box, back);
     painter.drawText(caption_box, Qt::AlignCenter, caption);
 }
@@ -153,7 +165,8 @@ void Form2View::run() {
     exec();
 }
 
-void show_form2_modal(Form2& form, QWidget* parent, const std::function<void()>& on_changed) {
+void show_form2_modal(Form2& form, QWidget* parent, const std::function<void()>& on_changed,
+                      double scale) {
     const auto run = [&](Form2View& view) {
         view.on_changed = on_changed;
         form.Visible = true;
@@ -166,7 +179,9 @@ void show_form2_modal(Form2& form, QWidget* parent, const std::function<void()>&
         return;
     }
     const auto kept = parent->findChildren<Form2View*>(Qt::FindDirectChildrenOnly);
-    run(kept.isEmpty() ? *new Form2View(form, parent) : *kept.first());
+    Form2View& view = kept.isEmpty() ? *new Form2View(form, parent) : *kept.first();
+    show_scaled(view, view, scale, Placement::Centred, *parent->window());
+    run(view);
 }
 
 }  // namespace kalder::ui

@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+#include "ui/app/scaled_window.h"
+
 namespace kalder {
 class Form2;
 }
@@ -17,7 +19,7 @@ class ColPikView;
 
 // The Options dialog over a Form2 model: the framed colour picker, contrast bar, scheme list
 // and the six buttons at their designed places. Kept between uses, hidden, as the model is.
-class Form2View : public QDialog {
+class Form2View : public QDialog, public ScaledWindow {
     Q_OBJECT
 
   public:
@@ -31,6 +33,8 @@ class Form2View : public QDialog {
     QScrollBar* contrast_bar() const { return contrast_; }
     ColPikView* picker() const { return picker_; }
     BoxControlView* button(const QString& name) const;
+    PixelSize design_twips() const override;
+    void lay_out(double scale) override;
 
     // Runs after every handler, so the windows behind can show what it changed.
     std::function<void()> on_changed;
@@ -48,10 +52,13 @@ class Form2View : public QDialog {
     QScrollBar* contrast_;
     QListWidget* list_;
     std::array<BoxControlView*, 6> buttons_{};
+    double scale_ = 1.0;
 };
 
-// Runs the dialog modally in the one view kept for it as a child of parent (made on first use).
-// Without a parent the view lives for this call only.
-void show_form2_modal(Form2& form, QWidget* parent, const std::function<void()>& on_changed);
+// Runs the dialog modally at `scale` in the one view kept for it as a child of parent (made on
+// first use and placed over the parent's window). Without a parent the view lives for this call
+// only.
+void show_form2_modal(Form2& form, QWidget* parent, const std::function<void()>& on_changed,
+                      double scale = 1.0);
 
 }  // namespace kalder::ui

@@ -12,8 +12,8 @@ namespace kalder::ui {
 
 namespace {
 
-QRect to_pixels(const AboutForm::Area& area) {
-    return twips_to_pixels(area.Left, area.Top, area.Width, area.Height);
+QRect to_pixels(const AboutForm::Area& area, double scale) {
+    return twips_to_pixels(area.Left, area.Top, area.Width, area.Height, scale);
 }
 
 void paint_label(QLabel& label, const AboutForm::Label& model) {
@@ -37,29 +37,37 @@ AboutFormView::AboutFormView(AboutForm& form, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setWindowIcon(program_icon());
     setAutoFillBackground(true);
-    setFixedSize(static_cast<int>(AboutForm::FormWidth / TwipsPerPixel),
-                 static_cast<int>(AboutForm::FormHeight / TwipsPerPixel));
     // Text as the program keeps it, CR LF line ends shown as plain line breaks.
     text_->setText(QString::fromStdString(form_.AboutText.Caption).remove('\r'));
     text_->setTextFormat(Qt::PlainText);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     text_->setAutoFillBackground(true);
-    text_->setFont(to_qfont(form_.AboutText.font));
-    text_->setGeometry(to_pixels(form_.AboutText.place));
     text_->installEventFilter(this);
     version_->setText(QString::fromStdString(form_.Label1.Caption));
     version_->setAlignment(Qt::AlignCenter);
     version_->setAutoFillBackground(true);
-    version_->setFont(to_qfont(form_.Label1.font));
-    version_->setGeometry(to_pixels(form_.Label1.place));
     icon_->setAccessibleName(QStringLiteral("Kalder icon"));
-    const QRect icon_place = to_pixels(form_.Image1);
-    icon_->setGeometry(icon_place);
-    icon_->setPixmap(program_icon().pixmap(std::min(icon_place.width(), icon_place.height())));
     connect(ok_, &BoxControlView::released, this, [this] {
         if (!form_.Visible) accept();
     });
+    lay_out(1.0);
+}
+
+PixelSize AboutFormView::design_twips() const {
+    return {AboutForm::FormWidth, AboutForm::FormHeight};
+}
+
+void AboutFormView::lay_out(double scale) {
+    scale_ = scale;
+    setFixedSize(twips_to_pixels(0, 0, AboutForm::FormWidth, AboutForm::FormHeight, scale).size());
+    text_->setFont(to_qfont(form_.AboutText.font, scale));
+    text_->setGeometry(to_pixels(form_.AboutText.place, scale));
+    version_->setFont(to_qfont(form_.Label1.font, scale));
+    version_->setGeometry(to_pixels(form_.Label1.place, scale));
+    const QRect icon_place = to_pixels(form_.Image1, scale);
+    icon_->setGeometry(icon_place);
+    icon_->setPixmap(program_icon().pixmap(std::min(icon_place.width(), icon_place.height())));
     sync();
 }
 
@@ -70,7 +78,7 @@ void AboutFormView::sync() {
     setPalette(palette);
     paint_label(*text_, form_.AboutText);
     paint_label(*version_, form_.Label1);
-    ok_->sync(1.0);
+    ok_->sync(scale_);
 }
 
 void AboutFormView::run() {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QLabel>
 
+#include "ui/app/scaled_window.h"
+
 namespace kalder {
 class AboutForm;
 }
@@ -14,7 +16,7 @@ class BoxControlView;
 // The About box over an AboutForm model: the text, the version line, the icon and "OK".
 // "OK" and Escape hide it for reuse; a click on the text or a close from the frame end it,
 // and the model says so (Loaded false) for its owner to let the window go.
-class AboutFormView : public QDialog {
+class AboutFormView : public QDialog, public ScaledWindow {
     Q_OBJECT
 
   public:
@@ -25,6 +27,8 @@ class AboutFormView : public QDialog {
     BoxControlView* ok_button() const { return ok_; }
     // Shows the box modally until the model hides or ends it.
     void run();
+    PixelSize design_twips() const override;
+    void lay_out(double scale) override;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -40,6 +44,7 @@ class AboutFormView : public QDialog {
     QLabel* version_;
     QLabel* icon_;
     BoxControlView* ok_;
+    double scale_ = 1.0;
 };
 
 }  // namespace kalder::ui

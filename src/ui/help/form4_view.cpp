@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QScrollBar>
+#include <cmath>
 
 #include "core/help/form4.h"
 #include "ui/app/qt_convert.h"
@@ -37,8 +38,6 @@ Form4View::Form4View(Form4& form, QWidget* parent)
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Form4::PushButton& model = form_.Command[i];
         buttons_[i] = new QPushButton(QString::fromStdString(model.Caption), this);
-        buttons_[i]->setGeometry(twips_to_pixels(model.Left, model.Top, model.Width, model.Height));
-        buttons_[i]->setFont(to_qfont(form_.ButtonFont));
         buttons_[i]->setAutoFillBackground(true);
     }
     connect(buttons_[0], &QPushButton::clicked, this, [this] {
@@ -56,8 +55,29 @@ Form4View::Form4View(Form4& form, QWidget* parent)
     browser_->setAccessibleName(QStringLiteral("Help text"));
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &Form4View::follow_link);
-    resize(twips_to_pixels(0, 0, form_.Width, form_.Height).size());
-    sync();
+    lay_out(1.0);
+}
+
+PixelSize Form4View::design_twips() const {
+    return {form_.Width, form_.Height};
+}
+
+void Form4View::lay_out(double scale) {
+    scale_ = scale;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const Form4::PushButton& model = form_.Command[i];
+        buttons_[i]->setGeometry(
+            twips_to_pixels(model.Left, model.Top, model.Width, model.Height, scale));
+        buttons_[i]->setFont(to_qfont(form_.ButtonFont, scale));
+    }
+    browser_->setFont(application_font_at(scale));
+    resize(twips_to_pixels(0, 0, form_.Width, form_.Height, scale).size());
+    place_browser();
+}
+
+void Form4View::place_browser() {
+    const HelpBrowser& page = form_.WebBrowser1;
+    browser_->setGeometry(twips_to_pixels(page.Left, page.Top, page.Width, page.Height, scale_));
 }
 
 // Places in the help go through the model's history; addresses elsewhere open outside.
@@ -79,10 +99,16 @@ void Form4View::sync() {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         QPalette button_palette = buttons_[i]->palette();
         button_palette.setColor(QPalette::Button, to_qcolor(form_.Command[i].BackColor));
+        button_palette.setColor(QPalette::ButtonText, to_qcolor(form_.Command[i].ForeColor));
         buttons_[i]->setPalette(button_palette);
     }
+    QPalette page_palette = browser_->palette();
+    page_palette.setColor(QPalette::Base, to_qcolor(form_.BackColor));
+    page_palette.setColor(QPalette::Text, to_qcolor(form_.PageText));
+    page_palette.setColor(QPalette::Link, to_qcolor(form_.PageLink));
+    browser_->setPalette(page_palette);
+    place_browser();
     const HelpBrowser& page = form_.WebBrowser1;
-    browser_->setGeometry(twips_to_pixels(page.Left, page.Top, page.Width, page.Height));
     if (page.steps() != shown_steps_) {
         shown_steps_ = page.steps();
         const QUrl url = url_of(page.LocationURL());
@@ -103,11 +129,10 @@ void Form4View::changeEvent(QEvent* event) {
 
 void Form4View::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    form_.Width = static_cast<int>(width() * TwipsPerPixel);
-    form_.Height = static_cast<int>(height() * TwipsPerPixel);
+    form_.Width = static_cast<int>(std::lround(width() * TwipsPerPixel / scale_));
+    form_.Height = static_cast<int>(std::lround(height() * TwipsPerPixel / scale_));
     form_.Form_Resize();
-    const HelpBrowser& page = form_.WebBrowser1;
-    browser_->setGeometry(twips_to_pixels(page.Left, page.Top, page.Width, page.Height));
+    place_browser();
 }
 
 void Form4View::closeEvent(QCloseEvent* event) {

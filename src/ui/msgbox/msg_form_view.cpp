@@ -16,14 +16,12 @@ namespace {
 const char* const IconNames[] = {"question", "exclamation", "information", "error",  "critical",
                                  "happy",    "trash",       "print",       "lighton"};
 
-// Frame and title bar assumed until the window manager has framed the window once.
+// Frame and title bar the model's outer sizes allow for.
 constexpr int DefaultFrameWidthTwips = 120;
 constexpr int DefaultFrameHeightTwips = 465;
 constexpr int IconLeft = 90, IconTop = 90, IconSize = 480;
-
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
+// Room beside the measured text, so rounding never clips the last letter.
+constexpr int SlackTwips = 120;
 
 }  // namespace
 
@@ -47,16 +45,21 @@ MsgFormView::MsgFormView(MsgForm& form, QWidget* parent)
     }
 }
 
-QSize MsgFormView::frame_size() const {
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) return frame;
-    return {pixels(DefaultFrameWidthTwips), pixels(DefaultFrameHeightTwips)};
+// The model's sizes are outer ones, around a frame of the width and height it assumes.
+PixelSize MsgFormView::design_twips() const {
+    return {form_.width - DefaultFrameWidthTwips, form_.height - DefaultFrameHeightTwips};
+}
+
+void MsgFormView::lay_out(double scale) {
+    scale_ = scale;
+    sync();
 }
 
 void MsgFormView::sync() {
     setWindowTitle(QString::fromStdString(form_.title));
-    const QSize frame = frame_size();
-    setFixedSize(pixels(form_.width) - frame.width(), pixels(form_.height) - frame.height());
+    const auto pixels = [this](int twips) { return scaled_pixels(twips, scale_); };
+    const PixelSize inner = design_twips();
+    setFixedSize(pixels(inner.width), pixels(inner.height));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, to_qcolor(form_.background));
     setPalette(palette);
@@ -67,14 +70,13 @@ void MsgFormView::sync() {
     label_palette.setColor(QPalette::Window, to_qcolor(text.back));
     label_palette.setColor(QPalette::WindowText, to_qcolor(text.fore));
     label_->setPalette(label_palette);
-    label_->setFont(to_qfont(text.font));
+    label_->setFont(to_qfont(text.font, scale_));
     label_->setText(QString::fromStdString(text.text).remove('\r'));
     // A screen reader announces an alert by its description.
     setAccessibleDescription(label_->text());
-    // A few pixels of slack so rounding never clips the last letter.
-    label_->setGeometry(pixels(text.left), pixels(text.top), pixels(text.width) + 8,
+    label_->setGeometry(pixels(text.left), pixels(text.top), pixels(text.width + SlackTwips),
                         pixels(text.height));
-    for (BoxControlView* button : buttons_) button->sync(1.0);
+    for (BoxControlView* button : buttons_) button->sync(scale_);
     update();
 }
 
@@ -107,25 +109,25 @@ void MsgFormView::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     // All slots share one place; two shown icons lie one over the other.
-    const QRectF place(pixels(IconLeft), pixels(IconTop), pixels(IconSize), pixels(IconSize));
+    const QRectF place(twips_to_pixels(IconLeft, IconTop, IconSize, IconSize, scale_));
     for (std::size_t slot = 0; slot < icons_.size(); ++slot) {
         if (form_.icons[slot]) icons_[slot]->render(&painter, place);
     }
 }
 
-void show_msg_form_modal(MsgForm& form, QWidget* parent) {
+void show_msg_form_modal(MsgForm& form, QWidget* parent, double scale) {
     if (parent == nullptr) {
         MsgFormView once(form);
         once.run();
         return;
     }
+    MsgFormView* view = nullptr;
     for (MsgFormView* kept : parent->findChildren<MsgFormView*>(Qt::FindDirectChildrenOnly)) {
-        if (&kept->form() == &form) {
-            kept->run();
-            return;
-        }
+        if (&kept->form() == &form) view = kept;
     }
-    (new MsgFormView(form, parent))->run();
+    if (view == nullptr) view = new MsgFormView(form, parent);
+    show_scaled(*view, *view, scale, Placement::Centred, *parent->window());
+    view->run();
 }
 
 }  // namespace kalder::ui

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <array>
 
+#include "ui/app/scaled_window.h"
+
 class QSvgRenderer;
 
 namespace kalder {
@@ -18,7 +20,7 @@ class BoxControlView;
 // sized from the model's outer size. Kept between calls, hidden, as the model is.
 // Keyboard: the first button has the focus, Left/Right (and Tab) move it, Space or Enter
 // clicks, Escape closes as the frame's close button does.
-class MsgFormView : public QDialog {
+class MsgFormView : public QDialog, public ScaledWindow {
     Q_OBJECT
 
   public:
@@ -29,6 +31,8 @@ class MsgFormView : public QDialog {
     MsgForm& form() const { return form_; }
     QLabel* text_label() const { return label_; }
     BoxControlView* button(int index) const { return buttons_[index]; }
+    PixelSize design_twips() const override;
+    void lay_out(double scale) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,19 +41,18 @@ class MsgFormView : public QDialog {
 
   private:
     void sync();
-    // Frame and title bar around the client area, in pixels.
-    QSize frame_size() const;
 
     MsgForm& form_;
     QLabel* label_;
     std::array<BoxControlView*, 3> buttons_{};
     // Pictures of icon slots 0 to 8; slots 9 and 10 have none.
     std::array<QSvgRenderer*, 9> icons_{};
+    double scale_ = 1.0;
 };
 
-// Runs the form modally in the one dialog kept for it as a child of parent: made on first use,
-// hidden between calls and shown again at its last place. Without a parent the dialog lives
-// for this call only.
-void show_msg_form_modal(MsgForm& form, QWidget* parent);
+// Runs the form modally in the one dialog kept for it as a child of parent, at `scale`: made on
+// first use and placed over the parent's window, hidden between calls and shown again where it
+// was. Without a parent the dialog lives for this call only.
+void show_msg_form_modal(MsgForm& form, QWidget* parent, double scale = 1.0);
 
 }  // namespace kalder::ui
