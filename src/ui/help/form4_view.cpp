@@ -53,6 +53,9 @@ Form4View::Form4View(Form4& form, QWidget* parent)
         sync();
     });
     browser_->setAccessibleName(QStringLiteral("Help text"));
+    browser_->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the help up or down"));
+    browser_->horizontalScrollBar()->setAccessibleName(
+        QStringLiteral("Scroll the help left or right"));
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &Form4View::follow_link);
     lay_out(1.0);
