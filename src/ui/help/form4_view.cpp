@@ -110,6 +110,9 @@ void Form4View::sync() {
     page_palette.setColor(QPalette::Text, to_qcolor(form_.PageText));
     page_palette.setColor(QPalette::Link, to_qcolor(form_.PageLink));
     browser_->setPalette(page_palette);
+    // The page's links take their colour from a style sheet, read as the page is loaded.
+    browser_->document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1; }").arg(to_qcolor(form_.PageLink).name()));
     place_browser();
     const HelpBrowser& page = form_.WebBrowser1;
     if (page.steps() != shown_steps_) {
