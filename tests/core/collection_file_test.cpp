@@ -171,7 +171,8 @@ TEST_F(ToolsTest, EachFaultIsNamedInOneLineBeforeAnyWork) {
 
 // Generated puzzles verify, are numbered on after the lines already there, have the asked
 // size, and the same seed gives the same collection; multicreate replaces the file with
-// puzzles of sizes 4 to 9; the batch commands run on files the command line names.
+// puzzles of sizes 4 to 9, clearing what a killed run left; the batch commands run on files the
+// command line names.
 TEST_F(ToolsTest, GenerateAppendsAndMulticreateReplacesWithGoodPuzzles) {
     ASSERT_EQ(run("generate --size 5 --count 3 --seed 7 m.kdr"), 0);
     ASSERT_EQ(run("generate --count 4 --size mixed m.kdr"), 0) << err.str();
@@ -186,7 +187,9 @@ TEST_F(ToolsTest, GenerateAppendsAndMulticreateReplacesWithGoodPuzzles) {
     run("generate --size mixed --count 5 --seed 99 b.kdr");
     EXPECT_EQ(folder.read("a.kdr"), folder.read("b.kdr"));
     folder.write("r.kdr", "old\r\nlines\r\n");
+    folder.write("r.kdr.new-999999999", "left by a killed run");
     EXPECT_EQ(run("multicreate --count 40 --seed 3 r.kdr"), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("r.kdr.new-999999999")));
     EXPECT_TRUE(out.str() == "done\n" && said("40 of 40 puzzles")) << out.str() << err.str();
     EXPECT_EQ(run("verify r.kdr"), 0);
     EXPECT_EQ(out.str() + starts("r.kdr", 40).substr(0, 6), "40 puzzles, all good\n00040,");
