@@ -6,10 +6,11 @@
 #include "batch_commands.h"
 #include "command_line.h"
 #include "core/files/collection_file.h"
+#include "core/files/distinct_puzzles.h"
 #include "core/files/puzzle_line.h"
 #include "core/rules/board.h"
-#include "core/rules/generate_puzzle.h"
 #include "core/rules/random.h"
+#include "rate_tool.h"
 #include "solve_tool.h"
 
 namespace kalder::tools {
@@ -19,7 +20,8 @@ namespace {
 const char* const GenerateUsage =
     "  kalder-tools generate [--size N|mixed] --count K [--seed S] FILE\n"
     "      appends K (0 to 99999) new puzzles of size N (3 to 9; mixed, the default: a random\n"
-    "      size each) to FILE, made when missing; a collection holds at most 99999 puzzles\n";
+    "      size each) to FILE, made when missing; a collection holds at most 99999 puzzles.\n"
+    "      Each is a board FILE does not hold yet; fewer when no new one turns up\n";
 const char* const VerifyUsage =
     "  kalder-tools verify FILE\n"
     "      checks every line; prints each bad line and exits 1 if there is one\n";
@@ -59,15 +61,19 @@ int generate(const Args& args, const Streams& io) {
                           std::to_string(count));
     }
     Random random(seed);
-    for (int i = 0; i < count; ++i) {
-        const int n =
-            size != 0 ? size : MinGridSize - 1 + random.RandomInt(MaxGridSize - MinGridSize + 1);
-        if (!AppendPuzzle(file, n, GeneratePuzzle(n, random))) {
-            return failed(io, "generate",
-                          file + ": cannot be written; " + std::to_string(i) + " puzzles appended");
-        }
+    const auto size_of_next = [size](Random& draw) {
+        return size != 0 ? size : MinGridSize - 1 + draw.RandomInt(MaxGridSize - MinGridSize + 1);
+    };
+    const DistinctAppend made = append_distinct_puzzles(file, count, size_of_next, random);
+    if (made.write_failed) {
+        return failed(
+            io, "generate",
+            file + ": cannot be written; " + std::to_string(made.appended) + " puzzles appended");
     }
-    io.out << count << " puzzles appended to " << file << "\n";
+    if (made.exhausted) {
+        io.out << "no new board in " << MaxRepeatsInARow << " tries in a row; only ";
+    }
+    io.out << made.appended << " puzzles appended to " << file << "\n";
     return 0;
 }
 
@@ -101,10 +107,10 @@ int verify(const Args& args, const Streams& io) {
 }
 
 const Command Commands[] = {
-    {"generate", GenerateUsage, generate}, {"verify", VerifyUsage, verify},
-    {"solve", SolveUsage, solve_command},  {"multicreate", MulticreateUsage, multicreate},
-    {"remdups", RemdupsUsage, remdups},    {"randomize", RandomizeUsage, randomize},
-    {"reseq", ReseqUsage, reseq},
+    {"generate", GenerateUsage, generate},          {"verify", VerifyUsage, verify},
+    {"solve", SolveUsage, solve_command},           {"rate", RateUsage, rate_command},
+    {"multicreate", MulticreateUsage, multicreate}, {"remdups", RemdupsUsage, remdups},
+    {"randomize", RandomizeUsage, randomize},       {"reseq", ReseqUsage, reseq},
 };
 
 bool is_help(const std::string& arg) {

@@ -20,7 +20,8 @@ std::vector<std::string> puzzles_of(const std::string& text, bool sorted = true)
 }
 
 // Randomize and Reseq write every puzzle renumbered beside the collection and leave it as it
-// is; RemDups drops only a number repeating the line before, then shuffles the rest. A file
+// is; RemDups drops only a number repeating the line before, and the short lines it reports
+// skipped, from r4 as well as r5, then shuffles the rest. A file
 // that cannot be read is named and nothing is written.
 TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
     std::string collection;
@@ -40,7 +41,7 @@ TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
                  "00001,3,a,b\r\n00001,3,c,d\r\n00002,3,e,f\r\n00001,3,g,h\r\n00009,3\r\n");
     form->Command3_Click();
     EXPECT_EQ(std::tuple(folder.read("r4.kdr"), puzzles_of(folder.read("r5.kdr"))),
-              std::tuple("00001,3,a,b\r\n00002,3,e,f\r\n00001,3,g,h\r\n00009,3\r\n",
+              std::tuple("00001,3,a,b\r\n00002,3,e,f\r\n00001,3,g,h\r\n",
                          std::vector<std::string>{",3,a,b", ",3,e,f", ",3,g,h"}));
     form->CollectionPath = folder.file("none.kdr");
     form->Command5_Click();

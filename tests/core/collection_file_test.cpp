@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <set>
 #include <sstream>
 
 #include "collection_tools.h"
@@ -125,6 +126,10 @@ TEST_F(ToolsTest, EachFaultIsNamedInOneLineBeforeAnyWork) {
          " multicreate: --seed must be a whole number from 0 on, not x"},
         {"reseq", 2, " reseq: FILE is missing"},
         {"remdups r3.kdr", 2, " remdups: one argument too many: $r3.kdr"},
+        {"rate", 2, " rate: FILE is missing"},
+        {"rate --sort m.kdr", 2, " rate: OUT is missing"},
+        {"rate --sort m.kdr o.kdr x", 2, " rate: one argument too many: x"},
+        {"rate m.kdr", 1, " rate: $m.kdr: no such file"},
         {"verify m.kdr", 1, " verify: $m.kdr: no such file"},
         {"solve m.kdr 1", 1, " solve: $m.kdr: no such file"},
         {"randomize m.kdr", 1, " randomize: $m.kdr: no such file"},
@@ -150,7 +155,7 @@ TEST_F(ToolsTest, EachFaultIsNamedInOneLineBeforeAnyWork) {
                 !said("verify"))
         << out.str();
     EXPECT_EQ(run("--help"), 0);
-    for (const char* command : {"generate", "verify", "solve", "multicreate", "remdups",
+    for (const char* command : {"generate", "verify", "solve", "rate", "multicreate", "remdups",
                                 "randomize", "reseq", "COMMAND --help"})
         EXPECT_TRUE(said("  kalder-tools " + std::string(command))) << command;
     std::string full;
@@ -196,6 +201,40 @@ TEST_F(ToolsTest, GenerateAppendsAndMulticreateReplacesWithGoodPuzzles) {
     for (int n = 1; n <= 40; ++n) EXPECT_GE(starts("r.kdr", n)[6], '4') << n;
     EXPECT_EQ(run("reseq r.kdr"), 0);
     EXPECT_EQ(out.str(), folder.file("r-r.kdr") + " done\n");
+}
+
+// The same seed twice on one file: the second run makes only boards the first did not, until
+// no new one turns up, and says how many it found. 3 x 3 has 17 distinct boards.
+TEST_F(ToolsTest, GenerateNeverRepeatsABoardAcrossRuns) {
+    ASSERT_EQ(run("generate --size 3 --count 12 --seed 1 m.kdr"), 0);
+    ASSERT_EQ(run("generate --size 3 --count 12 --seed 1 m.kdr"), 0);
+    EXPECT_EQ(out.str(), "no new board in 10000 tries in a row; only 5 puzzles appended to " +
+                             folder.file("m.kdr") + "\n");
+    std::set<std::string> boards;
+    for (int n = 1; n <= 17; ++n)
+        boards.insert(
+            parse_puzzle_line(*read_collection_line(folder.file("m.kdr"), n)).line->cells);
+    EXPECT_TRUE(boards.size() == 17 && CountLines(folder.file("m.kdr")) == 17 &&
+                run("verify m.kdr") == 0);
+}
+
+// Grades in file order; the sort puts smaller boards first and easier before harder, keeps
+// the order of equals and numbers from 00001. A line that cannot be graded is named, and the
+// sort then writes nothing.
+TEST_F(ToolsTest, RateGradesEveryPuzzleAndSortsBySizeThenGrade) {
+    folder.write("g.kdr",
+                 "00011,4,0000000000000000,a\r\n00012,3,112422222,b\r\n"
+                 "00013,3,000333333,c\r\n00014,3,010233333,d\r\n");
+    EXPECT_EQ(run("rate g.kdr"), 0);
+    EXPECT_EQ(out.str(), "00001 4 0\n00002 3 5\n00003 3 1\n00004 3 1\n");
+    EXPECT_EQ(run("rate --sort g.kdr s.kdr"), 0);
+    EXPECT_EQ(folder.read("s.kdr"),
+              "00001,3,000333333,c\r\n00002,3,010233333,d\r\n00003,3,112422222,b\r\n"
+              "00004,4,0000000000000000,a\r\n");
+    folder.write("g.kdr", folder.read("g.kdr") + "00015,3,12\r\n");
+    EXPECT_TRUE(run("rate g.kdr") == 1 && said("line 5: ") && said("00004 3 1\n"));
+    EXPECT_TRUE(run("rate --sort g.kdr t.kdr") == 1 &&
+                !std::filesystem::exists(folder.file("t.kdr")));
 }
 
 // Bad lines are named and get no answer; a blank line is no position. Two top-row 1s could

@@ -39,7 +39,8 @@ bool multi_create(const std::string& out, int count, Random& random,
                   const std::function<void(int, int)>& progress, const BatchReport& report);
 
 // In folder: copies "r3.kdr" to "r4.kdr" without the lines whose number repeats the line just
-// kept, says so, then shuffles "r4.kdr" into "r5.kdr" and says how many lines that made.
+// kept and without those of fewer than four fields, says so, then shuffles "r4.kdr" into
+// "r5.kdr" and says how many lines that made and how many short ones were skipped.
 bool remove_repeated_numbers(const std::string& folder, Random& random, const BatchReport& report);
 
 // Shuffles and renumbers the collection into out, leaving the collection as it is; says out

@@ -34,9 +34,8 @@ std::vector<std::string_view> split_fields(std::string_view text) {
 // solved board, and whether the player could click its moves in some order.
 std::string replay_problem(const PuzzleLine& puzzle) {
     const int n = puzzle.size;
-    Position position(n);
-    for (int k = 1; k <= n * n; ++k) position.set_cell(k, puzzle.cells[k - 1] - '0', false);
-    const Position start = position;
+    const Position start = start_position(puzzle).value();
+    Position position = start;
     GiverTable giver_of{};
     for (int k = 1; k <= n * n; ++k) {
         const int giver = std::stoi(std::string(puzzle.moves.substr(2 * (k - 1), 2)));
@@ -70,6 +69,17 @@ PuzzleLineParse parse_puzzle_line(std::string_view line) {
         return {std::nullopt, "it has more cells than the board"};
     }
     return {PuzzleLine{size, std::string(fields[1]), std::string(fields[2])}, ""};
+}
+
+std::optional<Position> start_position(const PuzzleLine& puzzle) {
+    Position start(puzzle.size);
+    if (puzzle.cells.size() != static_cast<std::size_t>(start.cell_count()) ||
+        !all_digits(puzzle.cells)) {
+        return std::nullopt;
+    }
+    for (int k = 1; k <= start.cell_count(); ++k)
+        start.set_cell(k, puzzle.cells[k - 1] - '0', false);
+    return start;
 }
 
 std::string format_puzzle_line(int line_number, int size, const std::string& body) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/rules/position.h"
+
 namespace kalder {
 
 // One line of a collection: NNNNN,S,CELLS,MOVES.
@@ -22,6 +24,10 @@ struct PuzzleLineParse {
 // Reads a line the way the board takes it: the number field is skipped unread, S is read as a
 // number, CELLS may be shorter than N*N. Lines no board can show are refused with a reason.
 PuzzleLineParse parse_puzzle_line(std::string_view line);
+
+// The puzzle's starting board, every cell open; nothing unless CELLS holds a digit for every
+// cell.
+std::optional<Position> start_position(const PuzzleLine& puzzle);
 
 // "NNNNN,S,body" without a line end.
 std::string format_puzzle_line(int line_number, int size, const std::string& body);
