@@ -8,15 +8,18 @@ namespace {
 TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
     const std::string path = collection(
         {puzzle_line(SampleBody), "00999,4,1234123412341234,\r\n", puzzle_line("1x1222332,")});
-    const std::pair<const char*, const char*> cases[] = {
-        {"1 2 1 2 2 2 3 3 2", SampleBody.c_str()},
-        {"1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4", "1234123412341234,"},
-        {"1 0 1 2 2 2 3 3 2", "1x1222332,"}};
+    // The grade goes with the board: none for a start that has no solution, which the
+    // description calls a dead end.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"1 2 1 2 2 2 3 3 2", SampleBody.c_str(), "Grade 1 of 5"},
+        {"1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4", "1234123412341234,", "No solution from here"},
+        {"1 0 1 2 2 2 3 3 2", "1x1222332,", "No solution from here"}};
     for (int n = 1; n <= 3; ++n) {
         show(path, n);
-        EXPECT_EQ(std::tuple(board(), form->PuzzleBody, form->PuzNum.Text),
-                  std::tuple(cases[n - 1].first, cases[n - 1].second,
-                             "P# " + std::to_string(n) + " of 3"));
+        const auto& [cells, body, grade] = cases[n - 1];
+        EXPECT_EQ(
+            std::tuple(board(), form->PuzzleBody, form->PuzNum.Text, form->grid_size_description()),
+            std::tuple(cells, body, "P# " + std::to_string(n) + " of 3", grade));
     }
     show(path);
     move(2, 1);

@@ -15,6 +15,7 @@
 #include "core/files/puzzle_line.h"
 #include "core/files/scheme_store.h"
 #include "ui/app/board_view.h"
+#include "ui/app/grid_size_label.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_convert.h"
 #include "ui/app/qt_platform.h"
@@ -225,6 +226,11 @@ TEST_F(MainWindowTest, TheShippedCollectionAndEachWindowFollowTheirModels) {
     int five = 1;
     while (five < count && line(five).size < 5) ++five;
     ASSERT_FALSE(form->ShowPuzzle(form->CollectionPath, five));
+    window->sync();
+    const GridSizeLabel* grid_size = window->grid_size_box();
+    EXPECT_EQ(
+        std::tuple(grid_size->grade(), grid_size->accessibleDescription().toStdString()),
+        std::tuple(form->PuzzleGrade, "Grade " + std::to_string(form->PuzzleGrade) + " of 5"));
     click(std::stoi(line(five).moves.substr(0, 2)));  // the first giver of the stored solution
     QTest::mouseMove(window->board_view(), centre_of(1));
     save_screenshot_if_asked(*window, "screenshot.png");

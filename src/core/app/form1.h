@@ -233,6 +233,11 @@ class Form1 {
     std::string CollectionPath;
     int PuzzleNumber = 0;
     int PuzzleCount = 0;
+    // How easily its start leads a careless player into a dead end, 1 to 5; 0 for a start
+    // that cannot be graded. The grid-size box shows it as pips.
+    int PuzzleGrade = 0;
+    // What a screen reader says of the grid-size box besides its name: a dead end, the grade.
+    std::string grid_size_description() const;
 
     // Controls. CellD[0] is the unused design element; cells are created on demand.
     std::vector<CellLabel> CellD;

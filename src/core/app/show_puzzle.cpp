@@ -2,6 +2,7 @@
 #include "core/base/vb_number.h"
 #include "core/files/collection_file.h"
 #include "core/files/puzzle_line.h"
+#include "core/rules/grade.h"
 
 namespace kalder {
 
@@ -73,6 +74,8 @@ std::string Form1::put_line_on_board(const std::string& path, int n, const std::
     PuzNum.ToolTipText = path;
     Gsize.Caption = std::to_string(board.GridSize);
     PuzzleBody = puzzle.cells + "," + puzzle.moves;
+    const auto start = start_position(puzzle);
+    PuzzleGrade = start ? puzzle_grade(*start) : 0;
     // Undo and the selection only ever concern the board in front of the player.
     UndoList.clear();
     RedoList.clear();

@@ -1,12 +1,14 @@
 #include "core/app/form1.h"
 #include "core/files/colour_scheme.h"
 #include "core/rules/exact_solver.h"
+#include "core/rules/grade.h"
 
 namespace kalder {
 
 namespace {
 
 constexpr Colour PlainBack = RGB(0, 0, 0);
+constexpr const char* DeadEndTip = "No solution from here";
 
 }  // namespace
 
@@ -17,7 +19,15 @@ void Form1::board_changed() {
     const bool dead_end = solve(position_on_board()).verdict == Verdict::none;
     Gsize.BackColor = dead_end ? DeadEndColor : PlainBack;
     Gsize.ForeColor = readable_text_on(Gsize.BackColor);
-    Gsize.ToolTipText = dead_end ? "No solution from here" : "Grid Size";
+    Gsize.ToolTipText = dead_end ? DeadEndTip : "Grid Size";
+}
+
+// The dead end, as the tip tells it, and the grade.
+std::string Form1::grid_size_description() const {
+    std::string text = Gsize.ToolTipText == DeadEndTip ? DeadEndTip : "";
+    if (PuzzleGrade == 0) return text;
+    if (!text.empty()) text += ". ";
+    return text + "Grade " + std::to_string(PuzzleGrade) + " of " + std::to_string(HardestGrade);
 }
 
 int Form1::moves_back_to_solvable() const {
@@ -33,7 +43,7 @@ int Form1::moves_back_to_solvable() const {
 
 void Form1::tell_dead_end() {
     const int back = moves_back_to_solvable();
-    std::string text = "No solution from here";
+    std::string text = DeadEndTip;
     if (back > 0) {
         text += "\r\nUndo " + std::to_string(back) + (back == 1 ? " move" : " moves") +
                 " to get back to a solvable position (Shift+H goes back at once)";

@@ -12,6 +12,7 @@
 #include "core/app/form1.h"
 #include "core/app/spoken_names.h"
 #include "ui/app/board_view.h"
+#include "ui/app/grid_size_label.h"
 #include "ui/app/qt_convert.h"
 #include "ui/controls/accessible_press.h"
 #include "ui/controls/box_control_view.h"
@@ -39,7 +40,7 @@ MainWindow::MainWindow(Form1& form)
     : form_(form),
       board_(new BoardView(form, this)),
       puz_num_(new QLineEdit(board_)),
-      gsize_(new QLabel(board_)),
+      gsize_(new GridSizeLabel(board_)),
       scores_(new ScoresBoxView(form.Score1, board_)) {
     setWindowTitle(QString::fromStdString(form.Caption));
     // A fixed single border: the board has one size, so there is nothing to maximise.
@@ -284,6 +285,10 @@ void MainWindow::sync() {
     gsize_->setText(QString::fromStdString(form_.Gsize.Caption));
     gsize_->setToolTip(QString::fromStdString(form_.Gsize.ToolTipText));
     update_accessible_name(*gsize_, QString::fromStdString(spoken_grid_size(form_.Gsize.Caption)));
+    gsize_->set_grade(form_.PuzzleGrade);
+    const QString description = QString::fromStdString(form_.grid_size_description());
+    if (gsize_->accessibleDescription() != description)
+        gsize_->setAccessibleDescription(description);
 
     scores_->sync(scale);
     for (const auto& [action, name] : menu_actions_) {

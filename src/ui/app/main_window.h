@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <functional>
@@ -17,6 +16,7 @@ namespace kalder::ui {
 
 class BoardView;
 class BoxControlView;
+class GridSizeLabel;
 class ScoresBoxView;
 
 // The main window: renders the Form1 model and forwards the player's input to it.
@@ -31,6 +31,7 @@ class MainWindow : public QMainWindow {
     BoardView* board_view() const { return board_; }
     ScoresBoxView* scores_view() const { return scores_; }
     QLineEdit* puzzle_number_box() const { return puz_num_; }
+    GridSizeLabel* grid_size_box() const { return gsize_; }
     BoxControlView* button_view(const std::string& name) const;
 
     // Opens at the largest scale that fits the screen well, moved by the player's remembered
@@ -69,7 +70,7 @@ class MainWindow : public QMainWindow {
     Form1& form_;
     BoardView* board_;
     QLineEdit* puz_num_;
-    QLabel* gsize_;
+    GridSizeLabel* gsize_;
     ScoresBoxView* scores_;
     std::map<std::string, BoxControlView*> buttons_;
     std::vector<std::pair<QAction*, std::string>> menu_actions_;
