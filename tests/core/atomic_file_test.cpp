@@ -13,6 +13,7 @@
 #include "core/base/whole_file.h"
 #include "core/files/collection_file.h"
 #include "core/files/config_file.h"
+#include "core/files/leftovers.h"
 #include "core/files/remove_line.h"
 #include "core/files/score_codec.h"
 #include "form1_fixture.h"
@@ -367,6 +368,7 @@ TEST(KillSafe, AKilledRewriteLeavesTheOldOrTheNewFileWhole) {
         }
     };
     const auto old_or_new = [&] {
+        clear_stale_temporary_files(folder.slash());
         Config read;
         ReadcfgFile(folder.slash(), read, silent, platform.local_time());
         const std::string text = folder.read("kalder.cfg");

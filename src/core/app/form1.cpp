@@ -122,13 +122,15 @@ void Form1::Form_Load() {
     Height = DesignHeight;
     const std::string shipped = shipped_folder(platform_.program_folder());
     ProgramFolder = choose_data_folder(platform_);
-    clear_stale_temporary_files(shipped);
+    LeftoverSweep leftovers;
+    leftovers.sweep_folder(shipped);
     // Installed, the score file keeps company with the player's other files instead of landing
     // wherever the game happened to be started.
     if (ProgramFolder != shipped) {
-        clear_stale_temporary_files(ProgramFolder);
+        leftovers.sweep_folder(ProgramFolder);
         Score1.home_folder = ProgramFolder;
     }
+    leftovers.clear_file(Score1.score_file_path());
     Score1.start();
     TempCollectionPath = ProgramFolder + "kaldertemp.tmp";
     SchemeStorePath = ProgramFolder + "all.col";
@@ -143,7 +145,7 @@ void Form1::Form_Load() {
     SchemeName = config.SchemeName;
     CollectionPath = collection_in(ProgramFolder, config.CollectionPath);
     PuzzleNumber = config.PuzzleNumber;
-    remove_stale_temporary_files(CollectionPath);
+    leftovers.clear_file(CollectionPath);
     kept_settings_ = Config{SchemeName, CollectionPath, PuzzleNumber};
     starting_ = true;
     start_in_scheme();

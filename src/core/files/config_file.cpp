@@ -129,7 +129,6 @@ bool config_holds_scheme_name(const std::string& name) {
 void ReadcfgFile(const std::string& program_folder, Config& config, const MessageFn& message,
                  const std::tm& now) {
     const std::string path = program_folder + FileName;
-    remove_stale_temporary_files(path);
     const auto text = read_whole_file(path);
     if (const auto read = text ? parse(*text) : std::nullopt) {
         config = *read;

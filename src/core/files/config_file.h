@@ -22,7 +22,7 @@ bool config_holds_scheme_name(const std::string& name);
 // Shows a message through the program's message box; returns the button code.
 using MessageFn = std::function<int(const std::string& text, const std::string& style)>;
 
-// Reads the file at start-up, clearing away the temporary files of rewrites that were killed;
+// Reads the file at start-up (which has cleared away the temporary files of killed rewrites);
 // when it cannot be read, says so once, falls back to the defaults and tries to write them as a
 // new file (a read-only folder keeps them in memory only).
 void ReadcfgFile(const std::string& program_folder, Config& config, const MessageFn& message,

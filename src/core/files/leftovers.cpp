@@ -27,4 +27,17 @@ void clear_stale_temporary_files(const std::string& folder) {
     remove_stale_temporary_files_in(folder, is_game_file);
 }
 
+void LeftoverSweep::sweep_folder(const std::string& folder) {
+    clear_stale_temporary_files(folder);
+    swept_.push_back(folder);
+}
+
+void LeftoverSweep::clear_file(const std::string& path) {
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    if (is_game_file(path.substr(folder.size())) &&
+        std::ranges::find(swept_, folder) != swept_.end())
+        return;
+    remove_stale_temporary_files(path);
+}
+
 }  // namespace kalder

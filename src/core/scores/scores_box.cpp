@@ -45,7 +45,6 @@ std::string ScoresBox::today() const {
 
 void ScoresBox::start() {
     const std::string path = score_file_path();
-    remove_stale_temporary_files(path);
     if (!FileExists(path)) {
         const std::string plain = today() + " 0 0 0 0 0 0 ";
         write_plain_line(plain);
