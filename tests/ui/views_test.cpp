@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, TheShippedCollectionAndEachWindowFollowTheirModels) {
     const GridSizeLabel* grid_size = window->grid_size_box();
     EXPECT_EQ(
         std::tuple(grid_size->grade(), grid_size->accessibleDescription().toStdString()),
-        std::tuple(form->PuzzleGrade, "Grade " + std::to_string(form->PuzzleGrade) + " of 5"));
+        std::tuple(form->PuzzleGrade(), "Grade " + std::to_string(form->PuzzleGrade()) + " of 5"));
     click(std::stoi(line(five).moves.substr(0, 2)));  // the first giver of the stored solution
     QTest::mouseMove(window->board_view(), centre_of(1));
     save_screenshot_if_asked(*window, "screenshot.png");

@@ -234,8 +234,10 @@ class Form1 {
     int PuzzleNumber = 0;
     int PuzzleCount = 0;
     // How easily its start leads a careless player into a dead end, 1 to 5; 0 for a start
-    // that cannot be graded. The grid-size box shows it as pips.
-    int PuzzleGrade = 0;
+    // that cannot be graded. The grid-size box shows it as pips. Worked out when first asked
+    // for and kept while the start is the same: grading a large board takes the solver a
+    // while, and Reset, a replay or an undo show the same start again.
+    int PuzzleGrade() const;
     // What a screen reader says of the grid-size box besides its name: a dead end, the grade.
     std::string grid_size_description() const;
 
@@ -292,6 +294,9 @@ class Form1 {
     // Damaged lines the player was told of while stepping, so each is told once.
     std::set<std::pair<std::string, int>> reported_damaged_lines_;
     std::set<std::string> told_once_;
+    // The start of the puzzle on the board, and its grade once asked for.
+    std::optional<Position> puzzle_start_;
+    mutable std::optional<int> puzzle_grade_;
 };
 
 }  // namespace kalder

@@ -74,8 +74,11 @@ std::string Form1::put_line_on_board(const std::string& path, int n, const std::
     PuzNum.ToolTipText = path;
     Gsize.Caption = std::to_string(board.GridSize);
     PuzzleBody = puzzle.cells + "," + puzzle.moves;
-    const auto start = start_position(puzzle);
-    PuzzleGrade = start ? puzzle_grade(*start) : 0;
+    auto start = start_position(puzzle);
+    if (start != puzzle_start_) {
+        puzzle_start_ = std::move(start);
+        puzzle_grade_.reset();
+    }
     // Undo and the selection only ever concern the board in front of the player.
     UndoList.clear();
     RedoList.clear();
@@ -83,6 +86,11 @@ std::string Form1::put_line_on_board(const std::string& path, int n, const std::
     TargetCell = -1;
     board_changed();
     return "";
+}
+
+int Form1::PuzzleGrade() const {
+    if (!puzzle_grade_) puzzle_grade_ = puzzle_start_ ? puzzle_grade(*puzzle_start_) : 0;
+    return *puzzle_grade_;
 }
 
 void Form1::show_from_memory(int size, int n, int count) {

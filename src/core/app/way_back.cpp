@@ -25,9 +25,10 @@ void Form1::board_changed() {
 // The dead end, as the tip tells it, and the grade.
 std::string Form1::grid_size_description() const {
     std::string text = Gsize.ToolTipText == DeadEndTip ? DeadEndTip : "";
-    if (PuzzleGrade == 0) return text;
+    const int grade = PuzzleGrade();
+    if (grade == 0) return text;
     if (!text.empty()) text += ". ";
-    return text + "Grade " + std::to_string(PuzzleGrade) + " of " + std::to_string(HardestGrade);
+    return text + "Grade " + std::to_string(grade) + " of " + std::to_string(HardestGrade);
 }
 
 int Form1::moves_back_to_solvable() const {

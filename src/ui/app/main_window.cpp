@@ -285,7 +285,7 @@ void MainWindow::sync() {
     gsize_->setText(QString::fromStdString(form_.Gsize.Caption));
     gsize_->setToolTip(QString::fromStdString(form_.Gsize.ToolTipText));
     update_accessible_name(*gsize_, QString::fromStdString(spoken_grid_size(form_.Gsize.Caption)));
-    gsize_->set_grade(form_.PuzzleGrade);
+    gsize_->set_grade(form_.PuzzleGrade());
     const QString description = QString::fromStdString(form_.grid_size_description());
     if (gsize_->accessibleDescription() != description)
         gsize_->setAccessibleDescription(description);
