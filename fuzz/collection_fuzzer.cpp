@@ -1,10 +1,14 @@
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "core/app/form1.h"
+#include "core/files/collection_file.h"
+#include "core/files/puzzle_line.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"
 #include "temp_folder.h"
+#include "xp_scheme_block.h"
 
 namespace {
 
@@ -28,6 +32,17 @@ void check_board(const Form1& form) {
 // walks through it with every navigation button and the number box.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const kalder::testing::TempFolder folder(kalder::testing::memory_folder());
+    // The scheme named is there, so a start is as quiet as a player's: the message box has its
+    // own harness.
+    static const bool quiet = (folder.write("all.col", kalder::testing::XpSchemeBlock), true);
+    FUZZ_CHECK(quiet);
+    // Nothing the input before left may count: its kept place would win over the configured
+    // puzzle (the check after start-up would tell), its scores and created puzzle would carry
+    // over.
+    for (const char* left : {"kalder.kpl", "kalder.sco", "kaldertemp.tmp"}) {
+        std::filesystem::remove(folder.path() / left);
+    }
+    const std::string collection = folder.file("fuzz.kdr");
     folder.write("fuzz.kdr", std::string(reinterpret_cast<const char*>(data), size));
     folder.write("kalder.cfg",
                  "12-05-2026 14:02:31\r\nxp.col\r\n" + folder.file("fuzz.kdr") + "\r\n 2 \r\n");
@@ -38,11 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Form1 form(platform, random);
     form.Form_Load();
     check_board(form);
+    const auto second = kalder::read_collection_line(collection, 2);
+    FUZZ_CHECK(!second || !kalder::parse_puzzle_line(*second).ok() ||
+               (form.CollectionPath == collection && form.PuzzleNumber == 2));
     const kalder::MouseEvent left{kalder::LeftButton}, right{kalder::RightButton};
     const struct {
         int arrow;
         kalder::MouseEvent event;
-    } steps[] = {{2, left}, {2, left}, {0, left}, {2, right}, {0, right}, {1, left}, {0, left}};
+    } steps[] = {{2, left}, {0, right}, {0, left},   // next, first, previous round to the last
+                 {2, left}, {2, right}, {1, left}};  // next round to the first, last, random
     for (const auto& step : steps) {
         form.arrows_MouseUp(step.arrow, step.event);
         check_board(form);

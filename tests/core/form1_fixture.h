@@ -10,6 +10,7 @@
 #include "core/files/puzzle_line.h"
 #include "fake_platform.h"
 #include "temp_folder.h"
+#include "xp_scheme_block.h"
 
 namespace kalder::testing {
 
@@ -27,12 +28,6 @@ inline std::string puzzle_line(const std::string& body, int number = 1) {
     while ((size + 1) * (size + 1) <= cells) ++size;
     return puzzle_line(number, size, body);
 }
-
-// A scheme store holding only the block start-up loads.
-inline const std::string XpSchemeBlock =
-    "xp.col\r\n 1; 1; 1\r\n 240; 240; 240\r\n 236; 233; 216\r\n 254; 254; 248\r\n"
-    " 204; 201; 184\r\n 172; 169; 152\r\n 255; 255; 255\r\n 255; 255; 248\r\n"
-    " 255; 255; 255\r\n 128; 0; 0\r\n 255; 0; 0\r\n 0; 128; 0\r\n 0; 255; 0\r\n";
 
 // A main window model in a folder of its own, with a fake platform and a seeded generator.
 class Form1Test : public ::testing::Test {

@@ -289,6 +289,9 @@ class Form1 {
     Random& random_;
     // The settings as the configuration file holds them, once read or written.
     std::optional<Config> kept_settings_;
+    // The kept place as last written, "" once removed; nothing until the first is kept, so a
+    // place left by the last session is never taken for this one's.
+    std::optional<std::string> kept_place_text_;
     // While start-up picks its puzzle nothing is kept: the last session's place stays whole.
     bool starting_ = false;
     // Damaged lines the player was told of while stepping, so each is told once.

@@ -1,18 +1,31 @@
 #include "core/app/form1.h"
+
+#include <filesystem>
+
 #include "core/base/atomic_file.h"
 
 namespace kalder {
 
-// A folder that takes no files loses only the kept place: play goes on without a word.
+// A folder that takes no files loses only the kept place: play goes on without a word. A board
+// without moves needs no kept place, the configuration naming its puzzle: browsing the
+// collection then rewrites one file a step, not two.
 void Form1::keep_place() {
     if (ProgramFolder.empty() || starting_) return;
     keep_settings();
-    if (PuzzleBody.empty()) return;
-    KeptPlace place{CollectionPath, PuzzleNumber, PuzzleBody, {}};
-    for (auto record = UndoList.rbegin(); record != UndoList.rend(); ++record) {
-        place.moves.emplace_back(record->source, record->target);
+    std::string text;
+    if (!PuzzleBody.empty() && !UndoList.empty()) {
+        KeptPlace place{CollectionPath, PuzzleNumber, PuzzleBody, {}};
+        for (auto record = UndoList.rbegin(); record != UndoList.rend(); ++record) {
+            place.moves.emplace_back(record->source, record->target);
+        }
+        text = format_kept_place(place);
     }
-    write_file_atomically(ProgramFolder + KeptPlaceFile, format_kept_place(place));
+    if (text == kept_place_text_) return;
+    const std::string path = ProgramFolder + KeptPlaceFile;
+    std::error_code error;
+    if (text.empty()) std::filesystem::remove(path, error);
+    const bool kept = text.empty() ? !error : write_file_atomically(path, text);
+    if (kept) kept_place_text_ = std::move(text);
 }
 
 // Silent like the kept place: Exit still writes the configuration and says when it cannot.

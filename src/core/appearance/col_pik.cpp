@@ -73,9 +73,15 @@ void ColPik::SelectColour(Colour& c) {
     const Colour t = platform_->translate_colour(c);
     c = t;
     Label1_BackColor = t;
+    // Each bar's change selects the colour of the bars so far; only this colour's strips stay,
+    // so they are worked out once, by the outermost selection.
+    const bool outermost = !selecting_;
+    selecting_ = true;
     set_bar(0, red_of(t));
     set_bar(1, green_of(t));
     set_bar(2, blue_of(t));
+    if (!outermost) return;
+    selecting_ = false;
     if (StripsEnabled == 0) return;
     for (int i = 0; i < StripSteps; ++i) {
         black_strip[i] = clrBlackness(t, i);

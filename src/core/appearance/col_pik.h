@@ -77,6 +77,7 @@ class ColPik {
     void bar_changed(int channel);
 
     const Platform* platform_;
+    bool selecting_ = false;
 };
 
 }  // namespace kalder

@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <utility>
 
+#include "core/base/read_only_file.h"
 #include "core/files/puzzle_line.h"
 
 namespace kalder {
@@ -18,29 +18,14 @@ namespace kalder {
 namespace {
 
 // Big blocks: a full collection of 9 x 9 puzzles is about 25 MB and is read in one sweep. A
-// smaller file gets a block of its own size, so reading one line of a short collection does
+// smaller file gets a block just over its size, so reading one line of a short collection does
 // not first take a whole megabyte.
 constexpr std::size_t BlockSize = 1 << 20;
-constexpr std::size_t SmallestBlock = 4096;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-File open(const std::string& path, const char* mode) {
-    return File(std::fopen(path.c_str(), mode));
-}
+constexpr std::size_t SmallestBlock = 256;
 
 const char* find(const char* from, const char* end, char wanted) {
     const void* found = std::memchr(from, wanted, static_cast<std::size_t>(end - from));
     return found != nullptr ? static_cast<const char*>(found) : end;
-}
-
-std::size_t block_size(std::FILE* file) {
-    struct stat status {};
-    if (::fstat(::fileno(file), &status) != 0 || status.st_size <= 0) return SmallestBlock;
-    return std::clamp(static_cast<std::size_t>(status.st_size), SmallestBlock, BlockSize);
 }
 
 // Hands the file to on_piece(piece, ends) as pieces of lines, line ends left out; ends says
@@ -48,14 +33,14 @@ std::size_t block_size(std::FILE* file) {
 // when on_piece returns false. False when the file cannot be read.
 template <typename OnPiece>
 bool scan_lines(const std::string& path, OnPiece on_piece) {
-    const File file = open(path, "rb");
-    if (!file) return false;
-    const std::size_t size = block_size(file.get());
+    ReadOnlyFile file(path);
+    if (!file.is_open()) return false;
+    const std::size_t size = std::clamp(file.size() + 1, SmallestBlock, BlockSize);
     const auto block = std::make_unique_for_overwrite<char[]>(size);
     bool block_ended_in_cr = false;
     for (;;) {
-        const std::size_t read = std::fread(block.get(), 1, size, file.get());
-        if (read == 0) return std::ferror(file.get()) == 0;
+        const ssize_t read = file.read(block.get(), size);
+        if (read <= 0) return read == 0;
         const char* at = block.get();
         const char* const end = at + read;
         // The CR that ended the last block and this LF are one line end.
@@ -93,10 +78,11 @@ void keep(std::string& line, std::string_view piece) {
 
 // True when the file has content whose last line has no line end.
 bool lacks_final_line_end(const std::string& path) {
-    const File file = open(path, "rb");
-    if (!file || std::fseek(file.get(), -1, SEEK_END) != 0) return false;
-    const int last = std::fgetc(file.get());
-    return last != EOF && last != '\n' && last != '\r';
+    ReadOnlyFile file(path);
+    const std::size_t size = file.is_open() ? file.size() : 0;
+    if (size == 0) return false;
+    const int last = file.byte_at(size - 1);
+    return last >= 0 && last != '\n' && last != '\r';
 }
 
 // Puts text at the end of the file in one write, so that a kill cannot cut it; a short write (a

@@ -1,10 +1,9 @@
 #include "core/files/scheme_store.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "core/base/vb_number.h"
+#include "core/base/whole_file.h"
 
 namespace kalder {
 
@@ -26,15 +25,16 @@ std::vector<std::string> split_fields(const std::string& line) {
 }  // namespace
 
 std::optional<std::vector<std::string>> read_scheme_store(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    const auto text = read_whole_file(path);
+    if (!text) return std::nullopt;
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::size_t start = 0; start < text->size();) {
+        const std::size_t end = std::min(text->find('\n', start), text->size());
+        std::string line = text->substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+        lines.push_back(std::move(line));
+        start = end + 1;
     }
-    if (in.bad()) return std::nullopt;
     return lines;
 }
 

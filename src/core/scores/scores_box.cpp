@@ -1,6 +1,5 @@
 #include "core/scores/scores_box.h"
 
-#include <fstream>
 #include <limits>
 
 #include "core/base/atomic_file.h"
