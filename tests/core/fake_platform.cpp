@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 
-#include <sstream>
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace kalder::testing {
@@ -26,13 +27,14 @@ void FakePlatform::wait_for_events() {
 }
 
 TextExtent FakePlatform::measure_text(const Font&, const std::string& text) const {
-    std::istringstream lines(text);
-    std::string line;
     TextExtent extent{0, 0};
-    while (std::getline(lines, line)) {
-        if (line.ends_with('\r')) line.pop_back();
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line(text.data() + start, end - start);
+        if (line.ends_with('\r')) line.remove_suffix(1);
         extent.width = std::max(extent.width, static_cast<int>(line.size()) * 100);
         extent.height += 200;
+        start = end + 1;
     }
     extent.height = std::max(extent.height, 200);
     return extent;
