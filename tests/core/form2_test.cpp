@@ -38,7 +38,7 @@ class Form2Test : public Form1Test {
 // active scheme; a rewrite that cannot be written, or whose block is cut short by the end of the
 // store, leaves it byte for byte.
 TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
-    platform.system_answers = {6, 1, 6, 1, 6, 1, 6, 1, 1, 6, 1, 6, 1, 6, 1};
+    platform.system_answers = {6, 1, 6, 1, 6, 1, 6, 1, 1, 6, 1, 6, 1, 1, 6, 1};
     select("Autumn");
     dialog.RepSch.release(MouseEvent{});  // the header is "Autumn.col": nothing to replace
     dialog.DelSch.release(MouseEvent{});
@@ -59,6 +59,8 @@ TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
     dialog.DelSch.release(MouseEvent{});
     EXPECT_EQ(folder.read("all.col"), store.substr(0, store.find("plain.col")));
     EXPECT_EQ(dialog.List1, (Lines{"xp", "Autumn"}));
+    dialog.ListIndex = 2;  // the deleted entry's place: nothing is selected
+    dialog.RepSch.release(MouseEvent{});
     const std::string cut = XpSchemeBlock.substr(0, XpSchemeBlock.size() - 13);
     folder.write("all.col", cut);
     form->SchemeName = "plain.col";
@@ -72,8 +74,8 @@ TEST_F(Form2Test, ReplaceAndDeleteRewriteTheStoreWholeOrNotAtAll) {
                      "Replace color scheme: plain", "Error in updating Color Scheme:\r\nplain.col",
                      "Error in adding Color Scheme:\r\nfresh.col", "Replace color scheme: plain",
                      "Color Scheme: plain.col replaced", "Delete color scheme: plain",
-                     "Color Scheme: plain.col deleted", "Delete color scheme: xp",
-                     "Error in updating Color Scheme:\r\nxp.col"}));
+                     "Color Scheme: plain.col deleted", "Select a color scheme to replace",
+                     "Delete color scheme: xp", "Error in updating Color Scheme:\r\nxp.col"}));
 }
 
 // The stored block, or with the bar moved its derived scheme; "Default" copies the plain colour

@@ -76,8 +76,10 @@ TEST_F(Form1Test, NoWayOutLosesSchemePuzzleOrMoves) {
 TEST(KeptPlaceFormat, ReadsBackWhatItWritesAndRefusesDamage) {
     const KeptPlace place{"/games/c.kdr", 12, SampleBody, {{5, 2}, {2, 3}}};
     EXPECT_EQ(parse_kept_place(format_kept_place(place)), place);
-    // A last line without its line end still reads.
+    // A last line without its line end still reads, and so do lines ended by LF alone.
     EXPECT_TRUE(parse_kept_place("Kalder kept place 1\r\nc.kdr\r\n1\r\n121,"));
+    EXPECT_EQ(parse_kept_place("Kalder kept place 1\nc.kdr\n12\n121,\n5 2\n"),
+              (KeptPlace{"c.kdr", 12, "121,", {{5, 2}}}));
     for (const char* damaged : {"Kalder kept place 2\r\nc.kdr\r\n1\r\n121,\r\n",
                                 "Kalder kept place 1\r\nc.kdr\r\n1x\r\n121,\r\n",
                                 "Kalder kept place 1\r\nc.kdr\r\n1\r\n121,\r\n5\r\n",

@@ -30,6 +30,7 @@ TEST(VbNumber, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
         {1e12, INT_MAX}, {-1e12, INT_MIN}, {HUGE_VAL, 0}, {std::nan(""), 0}, {72.5, 72}};
     for (const auto& [value, expected] : rounded)
         EXPECT_EQ(round_half_even(value), expected) << value;
+    EXPECT_EQ(signed_text(0) + signed_text(-7) + signed_text(7), " 0-7 7");
 }
 
 // The game reads the size as a number and ignores anything after the moves (the line number,
