@@ -153,6 +153,8 @@ TEST(BatchToolsTest, ShuffleTakesAFullCollectionAndReportsWhatItCannotDo) {
         in_place += n == static_cast<int>(i);
     }
     EXPECT_EQ(std::tuple(shuffled.size(), in_place < 100), std::tuple(seen.size(), true));
+    folder.write("r3.kdr", "00001,3,a,b\r\n");
+    EXPECT_TRUE(remove_repeated_numbers(folder.slash(), random, report));
 }
 
 }  // namespace

@@ -90,9 +90,12 @@ TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
 }
 
 // The neighbour is shown (the new first one when the first goes); every other line stays byte
-// for byte, in the temporary collection as in any other. No, a rewrite that cannot complete (a
-// folder stands where its new file would go) and a collection of one leave the file whole.
+// for byte, in the temporary collection as in any other, and what a killed delete left beside it
+// goes first. No, a rewrite that cannot complete (a folder stands where its new file would go) and
+// a collection of one leave the file whole.
 TEST_F(CollectionCommandsTest, DeleteKeepsEveryOtherLineByteForByteAndShowsTheNeighbour) {
+    const std::string left = folder.file("c.kdr.new-999999999");
+    folder.write("c.kdr.new-999999999", Lines[0]);
     const std::tuple<std::string, int, std::string, std::string> cases[] = {
         {"c.kdr", 1, Lines[1] + Lines[2], "P# 1 of 24"},
         {"kaldertemp.tmp", 2, Lines[0] + Lines[2], "P# 1 of 21"},
@@ -103,6 +106,7 @@ TEST_F(CollectionCommandsTest, DeleteKeepsEveryOtherLineByteForByteAndShowsTheNe
                                                        " deleted from file: " + folder.file(file));
         EXPECT_EQ(folder.read(file) + form->PuzNum.Text + form->CellD[1].Caption, kept + shown);
     }
+    EXPECT_FALSE(std::filesystem::exists(left));
     const std::string path = folder.file("c.kdr");
     EXPECT_EQ(choose("mnudelete", "", {7}), "Delete current puzzle from file:\r\n" + path);
     std::filesystem::create_directory(path + ".new-" + std::to_string(getpid()));
