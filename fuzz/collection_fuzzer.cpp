@@ -8,18 +8,13 @@
 #include "core/files/puzzle_line.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"
-#include "temp_folder.h"
-#include "xp_scheme_block.h"
+#include "game_folder.h"
 
 // The bytes as the collection the configuration names, which start-up shows: when its line 2
 // can be shown, that is the puzzle the game starts on, whatever the rest of the file holds.
 // Walking through a collection has its own harness, on a game started once.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const kalder::testing::TempFolder folder(kalder::testing::memory_folder());
-    // The scheme named is there, so a start is as quiet as a player's: the message box has its
-    // own harness.
-    static const bool quiet = (folder.write("all.col", kalder::testing::XpSchemeBlock), true);
-    FUZZ_CHECK(quiet);
+    static const GameFolder folder;
     // Nothing the input before left may count: its kept place would win over the configured
     // puzzle (the check below would tell), its scores and created puzzle would carry over.
     for (const char* left : {"kalder.kpl", "kalder.sco", "kaldertemp.tmp"}) {

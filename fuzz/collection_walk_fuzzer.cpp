@@ -8,8 +8,7 @@
 #include "core/files/puzzle_line.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"
-#include "temp_folder.h"
-#include "xp_scheme_block.h"
+#include "game_folder.h"
 
 namespace {
 
@@ -17,14 +16,13 @@ namespace {
 // replaces all the walk depends on, and the random arrow draws the same numbers every time.
 struct Game {
     Game() {
-        folder.write("all.col", kalder::testing::XpSchemeBlock);
         platform.folder = folder.slash();
         platform.working = folder.slash();
         platform.file_answer = folder.file("fuzz.kdr");
         form = std::make_unique<kalder::Form1>(platform, random);
         form->Form_Load();
     }
-    const kalder::testing::TempFolder folder{kalder::testing::memory_folder()};
+    const GameFolder folder;
     kalder::testing::FakePlatform platform;
     kalder::Random random{1};
     std::unique_ptr<kalder::Form1> form;

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/base/text_lines.h"
+
 namespace kalder::testing {
 
 std::tm FakePlatform::local_time() const {
@@ -28,13 +30,9 @@ void FakePlatform::wait_for_events() {
 
 TextExtent FakePlatform::measure_text(const Font&, const std::string& text) const {
     TextExtent extent{0, 0};
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line(text.data() + start, end - start);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+    for (const std::string_view line : split_lines(text)) {
         extent.width = std::max(extent.width, static_cast<int>(line.size()) * 100);
         extent.height += 200;
-        start = end + 1;
     }
     extent.height = std::max(extent.height, 200);
     return extent;

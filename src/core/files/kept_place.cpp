@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/base/text_lines.h"
 #include "core/base/whole_file.h"
 
 namespace kalder {
@@ -9,20 +10,6 @@ namespace kalder {
 namespace {
 
 constexpr std::string_view Header = "Kalder kept place 1";
-
-// Splits at CR LF or LF; a last line without its end still counts.
-std::vector<std::string_view> split_lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 // The whole text must be a number from 1 to 99,999.
 std::optional<int> read_count(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/text_lines.h"
 #include "core/base/vb_number.h"
 #include "core/base/whole_file.h"
 
@@ -28,13 +29,7 @@ std::optional<std::vector<std::string>> read_scheme_store(const std::string& pat
     const auto text = read_whole_file(path);
     if (!text) return std::nullopt;
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text->size();) {
-        const std::size_t end = std::min(text->find('\n', start), text->size());
-        std::string line = text->substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
+    for (const std::string_view line : split_lines(*text)) lines.emplace_back(line);
     return lines;
 }
 
