@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/base/colour.h"
+#include "core/base/font.h"
 #include "core/controls/mouse_event.h"
 
 namespace kalder {
@@ -23,6 +24,20 @@ class ColPik {
     static constexpr int StripHeight = 200;
     // Picks from this height down do not repaint the strips.
     static constexpr int StripAreaTop = 900;
+    static constexpr int Width = 2055;
+    static constexpr int Height = 1635;
+    // The red, green and blue bars, each a vertical bar over 0 to 255.
+    static constexpr std::array<int, 3> BarLefts{1050, 1395, 1725};
+    static constexpr int BarTop = 25;
+    static constexpr int BarWidth = 250;
+    static constexpr int BarHeight = 1126;
+    static constexpr std::array<const char*, 3> BarNames{"Red", "Green", "Blue"};
+    // The bars' values are written in their own channel's colour.
+    static constexpr std::array<Colour, 3> DegreeColours{RGB(255, 0, 0), RGB(0, 192, 0),
+                                                         RGB(0, 0, 255)};
+    static constexpr const char* SelectedCaption = "Selected";
+    static inline const Font CaptionFont{"Arial", 7.5, false, false};
+    static constexpr const char* AccessibleName = "Color picker";
 
     struct Box {
         int x1, y1, x2, y2;  // both corners inside
@@ -33,6 +48,8 @@ class ColPik {
     // The labels laid over the surface: the "Selected" caption, the swatch, the three channel
     // swatches and the three values. A release on one is the label's, and labels do nothing.
     static const std::array<Area, 8> Labels;
+    static constexpr int SelectedLabel = 0, SwatchLabel = 1, FirstChannelLabel = 2,
+                         FirstValueLabel = 5;
     static bool on_label(double x, double y);
     // The standard 16 console colours, numbered row by row on the palette.
     static const std::array<Colour, 16> Palette;

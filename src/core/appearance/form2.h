@@ -34,6 +34,24 @@ class Form2 {
     static constexpr int ContrastMin = -100;
     static constexpr int ContrastMax = 300;
     static constexpr int ContrastDesign = 100;
+    static constexpr int ContrastSmallStep = 5;
+    static constexpr int ContrastLargeStep = 20;
+
+    // The designed layout in twips; the picker, the bar and the list lie in the frame and are
+    // placed relative to it.
+    struct Place {
+        int left, top, width, height;
+    };
+    static constexpr int ClientWidth = 4020;
+    static constexpr int ClientHeight = 4080;
+    static constexpr Place Frame1_Place{60, 90, 3915, 3180};
+    static constexpr Place ColPik1_Place{90, 270, ColPik::Width, ColPik::Height};
+    static constexpr Place ContrastV_Place{96, 1944, 2028, 228};
+    static constexpr Place List1_Place{2232, 240, 1590, 2835};
+    static inline const Font List1_Font{"Courier New", 9.75, false, false};
+    static inline const Font Frame1_Font{"Arial", 8.25, false, false};
+    static constexpr const char* ContrastV_Name = "Contrast";
+    static constexpr const char* List1_Name = "Color schemes";
 
     Form2(Platform& platform, SchemeHost host);
     Form2(const Form2&) = delete;

@@ -38,6 +38,14 @@ std::string ScoresBox::score_file_path() const {
     return folder + platform_.executable_name() + ".sco";
 }
 
+std::string ScoresBox::session_name(int counter) const {
+    return std::string(RowNames.at(counter)) + " this session: " + session(counter);
+}
+
+std::string ScoresBox::total_name(int counter) const {
+    return std::string(RowNames.at(counter)) + " in total: " + total(counter);
+}
+
 std::string ScoresBox::today() const {
     return format_score_date(platform_.local_time());
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/base/colour.h"
+#include "core/base/font.h"
 #include "core/controls/mouse_event.h"
 
 namespace kalder {
@@ -19,6 +20,39 @@ class ScoresBox {
   public:
     static constexpr int Width = 3810;
     static constexpr int Height = 2190;
+
+    // The designed layout in twips; everything but the frame lies in it, placed relative to it.
+    struct Place {
+        int left, top, width, height;
+    };
+    struct Caption {
+        const char* text;
+        Place place;
+        bool right_aligned;
+    };
+    static constexpr Place Frame1_Place{60, 60, 3675, 2055};
+    // The column headings and the titles of the rows shown, white on black.
+    static constexpr std::array<Caption, 5> Headings{
+        {{" This Session", {1215, 240, 1275, 255}, false},
+         {" Total", {2565, 240, 1005, 255}, false},
+         {"Played ", {90, 540, 1005, 225}, true},
+         {"Solved ", {90, 795, 1005, 255}, true},
+         {"Not Solved ", {90, 1095, 1005, 255}, true}}};
+    // The counters shown (Drawn is kept but never seen), each row's top and spoken name.
+    static constexpr std::array<int, 3> ShownCounters{1, 2, 4};
+    static constexpr std::array<int, 5> CounterTops{0, 540, 825, 3510, 1125};
+    static constexpr std::array<const char*, 5> RowNames{"", "Played", "Solved", "Drawn",
+                                                         "Not solved"};
+    static constexpr int SessionLeft = 1215;
+    static constexpr int TotalLeft = 2565;
+    static constexpr int CounterWidth = 900;
+    static constexpr int CounterHeight = 255;
+    static constexpr Caption Command1_Caption{"Close", {780, 1560, 1095, 350}, false};
+    static constexpr Caption Command2_Caption{"Clear", {1875, 1560, 1095, 350}, false};
+    static inline const Font FrameFont{"Arial", 9, false, false};
+    static inline const Font HeadingFont{"Arial", 9, true, false};
+    static inline const Font CounterFont{"Courier New", 9.75, false, false};
+    static inline const Font ButtonFont{"Arial", 8.25, false, false};
 
     explicit ScoresBox(Platform& platform);
 
@@ -42,6 +76,10 @@ class ScoresBox {
     // "Close" asks the host to hide the panel; "Clear" asks and sets every count to zero.
     void Command1_MouseUp(const MouseEvent& event);
     void Command2_MouseUp(const MouseEvent& event);
+
+    // What a screen reader says of a shown counter: its row, its column and its value.
+    std::string session_name(int counter) const;
+    std::string total_name(int counter) const;
 
     std::string score_file_path() const;
     const std::string& frame_caption() const { return frame_caption_; }

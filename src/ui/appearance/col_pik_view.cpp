@@ -9,24 +9,11 @@
 
 namespace kalder::ui {
 
-namespace {
-
-constexpr int Width = 2055, Height = 1635;
-constexpr int BarLefts[] = {1050, 1395, 1725};
-constexpr int BarTop = 25, BarWidth = 250, BarHeight = 1126;
-// The labels in the model's order: "Selected", the swatch, the channel swatches, the values.
-constexpr int SelectedLabel = 0, Swatch = 1, FirstChannel = 2, FirstValue = 5;
-const QColor DegreeColours[] = {QColor(255, 0, 0), QColor(0, 192, 0), QColor(0, 0, 255)};
-
-}  // namespace
-
 ColPikView::ColPikView(ColPik& model, QWidget* parent) : QWidget(parent), model_(model) {
-    setAccessibleName(QStringLiteral("Color picker"));
-    const QString channels[] = {QStringLiteral("Red"), QStringLiteral("Green"),
-                                QStringLiteral("Blue")};
+    setAccessibleName(QString::fromUtf8(ColPik::AccessibleName));
     for (int n = 0; n < 3; ++n) {
         bars_[n] = new QScrollBar(Qt::Vertical, this);
-        bars_[n]->setAccessibleName(channels[n]);
+        bars_[n]->setAccessibleName(QString::fromUtf8(ColPik::BarNames[n]));
         bars_[n]->setRange(0, 255);
         connect(bars_[n], &QScrollBar::valueChanged, this, [this, n](int value) {
             model_.set_bar(n, value);
@@ -51,9 +38,12 @@ QPoint ColPikView::to_pixels(double x, double y) const {
 
 void ColPikView::place(int left, int top, double scale) {
     scale_ = scale;
-    setGeometry(to_view(left, top, Width, Height).toRect());
-    for (int n = 0; n < 3; ++n)
-        bars_[n]->setGeometry(to_view(BarLefts[n], BarTop, BarWidth, BarHeight).toRect());
+    setGeometry(to_view(left, top, ColPik::Width, ColPik::Height).toRect());
+    for (int n = 0; n < 3; ++n) {
+        bars_[n]->setGeometry(
+            to_view(ColPik::BarLefts[n], ColPik::BarTop, ColPik::BarWidth, ColPik::BarHeight)
+                .toRect());
+    }
 }
 
 void ColPikView::sync() {
@@ -82,15 +72,18 @@ void ColPikView::paintEvent(QPaintEvent*) {
         painter.fillRect(to_view(x, ColPik::WhiteStripTop, 1, ColPik::StripHeight),
                          to_qcolor(model_.white_strip[i]));
     }
-    painter.setFont(to_qfont(Font{"Arial", 7.5, false, false}, scale_));
+    painter.setFont(to_qfont(ColPik::CaptionFont, scale_));
     painter.setPen(readable_text_qcolor(model_.BackColor));
-    painter.drawText(to_view(ColPik::Labels[SelectedLabel]), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Selected"));
-    painter.fillRect(to_view(ColPik::Labels[Swatch]), to_qcolor(model_.Label1_BackColor));
+    painter.drawText(to_view(ColPik::Labels[ColPik::SelectedLabel]),
+                     Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(ColPik::SelectedCaption));
+    painter.fillRect(to_view(ColPik::Labels[ColPik::SwatchLabel]),
+                     to_qcolor(model_.Label1_BackColor));
     for (int n = 0; n < 3; ++n) {
-        painter.fillRect(to_view(ColPik::Labels[FirstChannel + n]), to_qcolor(model_.PicRGB[n]));
-        painter.setPen(DegreeColours[n]);
-        painter.drawText(to_view(ColPik::Labels[FirstValue + n]), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.fillRect(to_view(ColPik::Labels[ColPik::FirstChannelLabel + n]),
+                         to_qcolor(model_.PicRGB[n]));
+        painter.setPen(to_qcolor(ColPik::DegreeColours[n]));
+        painter.drawText(to_view(ColPik::Labels[ColPik::FirstValueLabel + n]),
+                         Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromStdString(model_.degree_caption[n]));
     }
 }

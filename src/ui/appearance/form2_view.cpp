@@ -13,17 +13,15 @@ namespace kalder::ui {
 
 namespace {
 
-constexpr int ClientWidth = 4020, ClientHeight = 4080;
-// Controls in the frame are placed relative to it.
-constexpr int FrameLeft = 60, FrameTop = 90, FrameWidth = 3915, FrameHeight = 3180;
+constexpr Form2::Place Frame = Form2::Frame1_Place;
 
 QRect pixels(int left, int top, int width, int height, double scale) {
     const auto px = [scale](double twips) { return scaled_pixels(twips, scale); };
     return {px(left), px(top), px(left + width) - px(left), px(top + height) - px(top)};
 }
 
-QRect in_frame(int left, int top, int width, int height, double scale) {
-    return pixels(FrameLeft + left, FrameTop + top, width, height, scale);
+QRect in_frame(const Form2::Place& place, double scale) {
+    return pixels(Frame.left + place.left, Frame.top + place.top, place.width, place.height, scale);
 }
 
 }  // namespace
@@ -38,11 +36,11 @@ Form2View::Form2View(Form2& form, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     picker_->on_changed = [this] { handled(); };
 
-    contrast_->setAccessibleName(QStringLiteral("Contrast"));
-    list_->setAccessibleName(QStringLiteral("Color schemes"));
+    contrast_->setAccessibleName(QString::fromUtf8(Form2::ContrastV_Name));
+    list_->setAccessibleName(QString::fromUtf8(Form2::List1_Name));
     contrast_->setRange(Form2::ContrastMin, Form2::ContrastMax);
-    contrast_->setSingleStep(5);
-    contrast_->setPageStep(20);
+    contrast_->setSingleStep(Form2::ContrastSmallStep);
+    contrast_->setPageStep(Form2::ContrastLargeStep);
     connect(contrast_, &QScrollBar::valueChanged, this, [this](int value) {
         form_.set_ContrastV(value);
         handled();
@@ -66,16 +64,17 @@ Form2View::Form2View(Form2& form, QWidget* parent)
 }
 
 PixelSize Form2View::design_twips() const {
-    return {ClientWidth, ClientHeight};
+    return {Form2::ClientWidth, Form2::ClientHeight};
 }
 
 void Form2View::lay_out(double scale) {
     scale_ = scale;
-    setFixedSize(pixels(0, 0, ClientWidth, ClientHeight, scale).size());
-    picker_->place(FrameLeft + 90, FrameTop + 270, scale);
-    contrast_->setGeometry(in_frame(96, 1944, 2028, 228, scale));
-    list_->setGeometry(in_frame(2232, 240, 1590, 2835, scale));
-    list_->setFont(to_qfont(Font{"Courier New", 9.75, false, false}, scale));
+    setFixedSize(pixels(0, 0, Form2::ClientWidth, Form2::ClientHeight, scale).size());
+    picker_->place(Frame.left + Form2::ColPik1_Place.left, Frame.top + Form2::ColPik1_Place.top,
+                   scale);
+    contrast_->setGeometry(in_frame(Form2::ContrastV_Place, scale));
+    list_->setGeometry(in_frame(Form2::List1_Place, scale));
+    list_->setFont(to_qfont(Form2::List1_Font, scale));
     sync();
 }
 
@@ -129,10 +128,10 @@ void Form2View::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     const QColor back = to_qcolor(form_.Frame1_BackColor);
-    painter.fillRect(pixels(FrameLeft, FrameTop, FrameWidth, FrameHeight, scale_), back);
+    painter.fillRect(pixels(Frame.left, Frame.top, Frame.width, Frame.height, scale_), back);
     painter.setPen(readable_text_qcolor(form_.Frame1_BackColor));
-    painter.setFont(to_qfont(Font{"Arial", 8.25, false, false}, scale_));
-    const QRect frame = pixels(FrameLeft, FrameTop + 90, FrameWidth, FrameHeight - 90, scale_);
+    painter.setFont(to_qfont(Form2::Frame1_Font, scale_));
+    const QRect frame = pixels(Frame.left, Frame.top + 90, Frame.width, Frame.height - 90, scale_);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
     const QString caption = QString::fromStdString(form_.Frame1_Caption);
     const int caption_height = painter.fontMetrics().height();

@@ -12,12 +12,14 @@ namespace kalder::ui {
 
 namespace {
 
-// Everything inside lies in the frame, placed relative to it.
-constexpr int FrameLeft = 60, FrameTop = 60, FrameWidth = 3675, FrameHeight = 2055;
-constexpr int CounterTops[] = {0, 540, 825, 3510, 1125};
+constexpr ScoresBox::Place Frame = ScoresBox::Frame1_Place;
 
 int px(int twips, double scale) {
     return static_cast<int>(std::lround(twips * scale / TwipsPerPixel));
+}
+
+QString text_of(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 }  // namespace
@@ -25,22 +27,25 @@ int px(int twips, double scale) {
 ScoresBoxView::ScoresBoxView(ScoresBox& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      close_(new QPushButton(QStringLiteral("Close"), this)),
-      clear_(new QPushButton(QStringLiteral("Clear"), this)) {
+      close_(new QPushButton(text_of(ScoresBox::Command1_Caption.text), this)),
+      clear_(new QPushButton(text_of(ScoresBox::Command2_Caption.text), this)) {
     // The panel lies over the board: a click on it must not fall through to a cell beneath.
     setAttribute(Qt::WA_NoMousePropagation);
-    add_label(QStringLiteral(" This Session"), true, 1215, 240, 1275, 255);
-    add_label(QStringLiteral(" Total"), true, 2565, 240, 1005, 255);
-    add_label(QStringLiteral("Played "), true, 90, 540, 1005, 225)->setAlignment(Qt::AlignRight);
-    add_label(QStringLiteral("Solved "), true, 90, 795, 1005, 255)->setAlignment(Qt::AlignRight);
-    add_label(QStringLiteral("Not Solved "), true, 90, 1095, 1005, 255)
-        ->setAlignment(Qt::AlignRight);
-    for (const int counter : {1, 2, 4}) {
-        session_[counter] = add_label({}, false, 1215, CounterTops[counter], 900, 255);
-        total_[counter] = add_label({}, false, 2565, CounterTops[counter], 900, 255);
+    for (const ScoresBox::Caption& heading : ScoresBox::Headings) {
+        QLabel* label = add_label(text_of(heading.text), true, heading.place);
+        if (heading.right_aligned) label->setAlignment(Qt::AlignRight);
     }
-    placed_.push_back({close_, 780, 1560, 1095, 350});
-    placed_.push_back({clear_, 1875, 1560, 1095, 350});
+    for (const int counter : ScoresBox::ShownCounters) {
+        const int top = ScoresBox::CounterTops[counter];
+        session_[counter] = add_label(
+            {}, false,
+            {ScoresBox::SessionLeft, top, ScoresBox::CounterWidth, ScoresBox::CounterHeight});
+        total_[counter] = add_label(
+            {}, false,
+            {ScoresBox::TotalLeft, top, ScoresBox::CounterWidth, ScoresBox::CounterHeight});
+    }
+    placed_.push_back({close_, ScoresBox::Command1_Caption.place});
+    placed_.push_back({clear_, ScoresBox::Command2_Caption.place});
     for (QPushButton* button : {close_, clear_}) {
         button->setFocusPolicy(Qt::TabFocus);
         button->installEventFilter(this);
@@ -56,8 +61,7 @@ ScoresBoxView::ScoresBoxView(ScoresBox& model, QWidget* parent)
     });
 }
 
-QLabel* ScoresBoxView::add_label(const QString& text, bool heading, int left, int top, int width,
-                                 int height) {
+QLabel* ScoresBoxView::add_label(const QString& text, bool heading, const ScoresBox::Place& place) {
     auto* label = new QLabel(text, this);
     label->setAutoFillBackground(heading);
     if (heading) {
@@ -67,7 +71,7 @@ QLabel* ScoresBoxView::add_label(const QString& text, bool heading, int left, in
         label->setPalette(palette);
     }
     label->setProperty("heading", heading);
-    placed_.push_back({label, left, top, width, height});
+    placed_.push_back({label, place});
     return label;
 }
 
@@ -89,8 +93,9 @@ void ScoresBoxView::sync(double scale) {
                 px(ScoresBox::Height, scale));
     const QColor back = to_qcolor(model_.BackColor());
     for (const Placed& item : placed_) {
-        item.widget->setGeometry(px(FrameLeft + item.left, scale), px(FrameTop + item.top, scale),
-                                 px(item.width, scale), px(item.height, scale));
+        item.widget->setGeometry(px(Frame.left + item.place.left, scale),
+                                 px(Frame.top + item.place.top, scale), px(item.place.width, scale),
+                                 px(item.place.height, scale));
         const bool heading = item.widget->property("heading").toBool();
         if (auto* label = qobject_cast<QLabel*>(item.widget); label != nullptr && !heading) {
             QPalette palette = label->palette();
@@ -98,28 +103,24 @@ void ScoresBoxView::sync(double scale) {
             label->setPalette(palette);
         }
         if (auto* label = qobject_cast<QLabel*>(item.widget)) {
-            label->setFont(heading ? to_qfont(Font{"Arial", 9, true, false}, scale)
-                                   : to_qfont(Font{"Courier New", 9.75, false, false}, scale));
+            label->setFont(
+                to_qfont(heading ? ScoresBox::HeadingFont : ScoresBox::CounterFont, scale));
         }
     }
     for (QPushButton* button : {close_, clear_}) {
-        button->setFont(to_qfont(Font{"Arial", 8.25, false, false}, scale));
+        button->setFont(to_qfont(ScoresBox::ButtonFont, scale));
         button->setStyleSheet(
             QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %2; }")
                 .arg(back.name(), back.lightness() > 128 ? "black" : "white"));
     }
     // Each count is read with its row and column, as the eye reads the table.
-    const QString rows[] = {
-        {}, QStringLiteral("Played"), QStringLiteral("Solved"), {}, QStringLiteral("Not solved")};
-    for (const int counter : {1, 2, 4}) {
-        const QString session = QString::fromStdString(model_.session(counter));
-        const QString total = QString::fromStdString(model_.total(counter));
-        session_[counter]->setText(session);
-        total_[counter]->setText(total);
+    for (const int counter : ScoresBox::ShownCounters) {
+        session_[counter]->setText(QString::fromStdString(model_.session(counter)));
+        total_[counter]->setText(QString::fromStdString(model_.total(counter)));
         update_accessible_name(*session_[counter],
-                               QStringLiteral("%1 this session: %2").arg(rows[counter], session));
+                               QString::fromStdString(model_.session_name(counter)));
         update_accessible_name(*total_[counter],
-                               QStringLiteral("%1 in total: %2").arg(rows[counter], total));
+                               QString::fromStdString(model_.total_name(counter)));
     }
     update_accessible_name(*this, QString::fromStdString(model_.frame_caption()));
     setVisible(model_.Visible);
@@ -132,10 +133,10 @@ void ScoresBoxView::paintEvent(QPaintEvent*) {
     const QColor back = to_qcolor(model_.BackColor());
     painter.fillRect(rect(), back);
     painter.setPen(QPen(back.lightness() > 128 ? Qt::black : Qt::white, 1));
-    const QRect frame(px(FrameLeft, scale_), px(FrameTop + 90, scale_), px(FrameWidth, scale_),
-                      px(FrameHeight - 90, scale_));
+    const QRect frame(px(Frame.left, scale_), px(Frame.top + 90, scale_), px(Frame.width, scale_),
+                      px(Frame.height - 90, scale_));
     painter.drawRect(frame);
-    const QFont font = to_qfont(Font{"Arial", 9, false, false}, scale_);
+    const QFont font = to_qfont(ScoresBox::FrameFont, scale_);
     painter.setFont(font);
     const QString caption = QString::fromStdString(model_.frame_caption());
     const QRect caption_box(frame.left() + 8, frame.top() - 8,

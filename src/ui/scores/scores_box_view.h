@@ -5,9 +5,7 @@
 #include <QWidget>
 #include <array>
 
-namespace kalder {
-class ScoresBox;
-}
+#include "core/scores/scores_box.h"
 
 namespace kalder::ui {
 
@@ -33,9 +31,9 @@ class ScoresBoxView : public QWidget {
   private:
     struct Placed {
         QWidget* widget;
-        int left, top, width, height;
+        ScoresBox::Place place;
     };
-    QLabel* add_label(const QString& text, bool heading, int left, int top, int width, int height);
+    QLabel* add_label(const QString& text, bool heading, const ScoresBox::Place& place);
 
     ScoresBox& model_;
     std::array<QLabel*, 5> session_{};
