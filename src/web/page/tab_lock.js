@@ -1,0 +1,63 @@
+// One tab plays at a time, so two never write the player's files at once. A second tab says the
+// game is open in another one and offers to play here; that asks the first tab to hand the game
+// over: it stops writing, says so, and lets go, and the second tab starts from what it kept.
+const LockName = "kalder-game";
+const OpenElsewhere = "Kalder is open in another tab.";
+const MovedAway = "Kalder is now playing in another tab; nothing more is kept here.";
+const PlayHere = "Play here";
+
+const channel = "BroadcastChannel" in globalThis ? new BroadcastChannel(LockName) : null;
+let notice = null;
+
+function say(text, onPlayHere) {
+    notice?.remove();
+    notice = document.createElement("div");
+    notice.className = "veil tab-notice";
+    const box = document.createElement("div");
+    box.className = "dialog";
+    box.setAttribute("role", "alertdialog");
+    box.setAttribute("aria-modal", "true");
+    box.setAttribute("aria-labelledby", "tab-notice-text");
+    const message = document.createElement("p");
+    message.id = "tab-notice-text";
+    message.textContent = text;
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = PlayHere;
+    button.addEventListener("click", onPlayHere);
+    box.append(message, button);
+    notice.append(box);
+    document.body.append(notice);
+    button.focus();
+}
+
+// Resolves once this tab holds the game. stop() ends the game in this tab when another asks for
+// it; it resolves once the last write is done.
+export function holdTheGame(stop) {
+    if (!navigator.locks || !channel) return Promise.resolve();
+    return new Promise((started) => {
+        const held = () => {
+            notice?.remove();
+            notice = null;
+            started();
+            return new Promise((release) => {
+                channel.onmessage = async (event) => {
+                    if (event.data !== "hand-over") return;
+                    channel.onmessage = null;
+                    await stop();
+                    say(MovedAway, () => location.reload());
+                    release();
+                };
+            });
+        };
+        navigator.locks.request(LockName, { ifAvailable: true }, (lock) => {
+            if (lock) return held();
+            say(OpenElsewhere, (event) => {
+                event.target.disabled = true;
+                channel.postMessage("hand-over");
+                navigator.locks.request(LockName, held);
+            });
+            return undefined;
+        });
+    });
+}
