@@ -68,8 +68,7 @@ void write_col_pik(JsonWriter& json, const ColPik& picker) {
             .field("caption", picker.degree_caption[n])
             .colour_field("captionColour", ColPik::DegreeColours[n])
             .colour_field("swatch", picker.PicRGB[n]);
-        write_place(json, ColPik::BarLefts[n], ColPik::BarTop, ColPik::BarWidth,
-                    ColPik::BarHeight);
+        write_place(json, ColPik::BarLefts[n], ColPik::BarTop, ColPik::BarWidth, ColPik::BarHeight);
         json.key("swatchLabel");
         write_area(json, ColPik::Labels[ColPik::FirstChannelLabel + n]);
         json.key("captionLabel");

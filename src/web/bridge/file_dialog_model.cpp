@@ -138,8 +138,8 @@ void FileDialogModel::confirm() {
         }
         result_ = player_folder_ + name;
     } else {
-        const Entry* const listed = selected_ >= 0 ? &entries_[static_cast<std::size_t>(selected_)]
-                                                   : find(name);
+        const Entry* const listed =
+            selected_ >= 0 ? &entries_[static_cast<std::size_t>(selected_)] : find(name);
         if (listed == nullptr) {
             problem_ = "No file of that name: " + name;
             return;

@@ -40,8 +40,7 @@ class FileDialogModel {
         int serial = 0;
     };
 
-    FileDialogModel(FileNameRequest request, std::string player_folder,
-                    std::string shipped_folder);
+    FileDialogModel(FileNameRequest request, std::string player_folder, std::string shipped_folder);
 
     const FileNameRequest& request() const { return request_; }
     // The files the filter accepts, the player's first, each group in name order.
