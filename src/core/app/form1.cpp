@@ -183,7 +183,6 @@ void Form1::LayoutBoard() {
     const int n = board.GridSize;
     if (n < MinGridSize || n > MaxGridSize) return;
     board.CellCount = n * n;
-    CellD[1].Width = CellD[1].Height = static_cast<int>(CellSize);
     for (std::size_t k = 2; k < CellD.size(); ++k) CellD[k].Visible = false;
     if (CellD.size() < static_cast<std::size_t>(board.CellCount) + 1) {
         CellD.resize(board.CellCount + 1);
