@@ -103,8 +103,6 @@ void Form1::Form_Load() {
     ColourTable = default_colour_table();
     ApplyColourScheme();
     style_message_box();
-    Score1.Top = 650;
-    Score1.Left = 700;
     Score1.Visible = false;
     Score1.on_close = [this] { Score1.Visible = false; };
     const auto tell_score_file = [this](const std::string& path, const std::string& failure) {
