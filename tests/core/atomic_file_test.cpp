@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <set>
 
 #include "core/base/data_folder.h"
@@ -88,6 +89,7 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
         {"stamp\n  \n/home/p/mine.kdr\n 3 \n", "default.col", "/home/p/mine.kdr", 3},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\nseventeen\r\n", "xp.col", "puzzles.kdr", 0},
         {"stamp\r\n  \"my, scheme.col\"\r\na, b.kdr\r\n -4 \r\n", "my, scheme.col", "a, b.kdr", -4},
+        {"stamp\r\nxp.col\r\npuzzles.kdr\r\n 2147483647 \r\n", "xp.col", "puzzles.kdr", INT_MAX},
         {"stamp\r\n  xp.col  ,rest.kdr\r\n 5 \r\nignored\r\n", "xp.col", "rest.kdr", 5},
         {"", nullptr, nullptr, 1},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\n", nullptr, nullptr, 1},

@@ -47,13 +47,17 @@ TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
                          std::vector<std::string>{",3,a,b", ",3,e,f", ",3,g,h"}));
     form->CollectionPath = folder.file("none.kdr");
     form->Command5_Click();
+    form->ProgramFolder = folder.file("none/");
+    form->Command1_Click();
     const std::string unread = " is missing or cannot be read; nothing was written";
-    EXPECT_EQ(platform.system_messages,
-              (std::vector<std::string>{
-                  folder.file("puzzles-x.kdr") + " done", folder.file("puzzles-r.kdr") + " done",
-                  folder.file("r3.kdr") + unread, "done, will now create random from r4 to r5",
-                  "3 done, 1 line with fewer than four fields skipped",
-                  folder.file("none.kdr") + unread}));
+    EXPECT_EQ(
+        platform.system_messages,
+        (std::vector<std::string>{
+            folder.file("puzzles-x.kdr") + " done", folder.file("puzzles-r.kdr") + " done",
+            folder.file("r3.kdr") + unread, "done, will now create random from r4 to r5",
+            "3 done, 1 line with fewer than four fields skipped", folder.file("none.kdr") + unread,
+            folder.file("none/random2.kdr") + " could not be written"}));
+    EXPECT_FALSE(platform.busy);
     EXPECT_EQ(batch_output_name("/home/a.b/c", "-x.kdr"), "/home/a.b/c-x.kdr") << "no extension";
 }
 

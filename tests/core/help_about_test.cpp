@@ -28,7 +28,10 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     EXPECT_EQ(press(">"), page + "#new") << "the places ahead went";
     form->ColourTable[2] = RGB(9, 8, 7);
     help.Form_Activate();
-    const int width = browser.Width, height = browser.Height;
+    const int width = browser.Width + 100, height = browser.Height + 100;
+    help.Width += 100;
+    help.Height += 100;
+    help.Form_Resize();
     help.Width = 10;
     help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;  // no room at all
     help.Form_Resize();
@@ -68,8 +71,9 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         EXPECT_EQ(
             std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
                        about.AboutText.ForeColor, about.Label1.BackColor, about.aboutok.Caption(),
-                       about.aboutok.ForeColor()),
-            std::tuple(false, i < 2, RGB(9, 8, i), LockedFore, RGB(200, 100, i), "OK", LockedBack));
+                       about.aboutok.ForeColor(), about.aboutok.GetFont()),
+            std::tuple(false, i < 2, RGB(9, 8, i), LockedFore, RGB(200, 100, i), "OK", LockedBack,
+                       Font{"Arial", 7.5, false, false}));
     }
 }
 
