@@ -136,8 +136,10 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_FALSE(fs::exists(platform.user_data));
     platform.working = folder.file("started-here/");
     fs::create_directory(platform.working);
+    const std::string score_leftover = platform.working + temporary("kalder.sco", 999999999);
+    folder.write("started-here/" + temporary("kalder.sco", 999999999), "x");
     restart();
-    EXPECT_TRUE(fs::remove(platform.working + "kalder.sco"));
+    EXPECT_TRUE(fs::remove(platform.working + "kalder.sco") && !fs::exists(score_leftover));
     platform.read_only_folders = {folder.slash()};
     folder.write("kalder.htm", "<p>old help</p>");
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
