@@ -69,9 +69,9 @@ TEST(AtomicFile, ReplacesTheWholeFileKeepingModeAndLinksOrLeavesWhatWasThere) {
 }
 
 // A blank scheme is the default one; blanks around a name go; a comma ends the scheme name (the
-// rest of its line is the collection), quotes keep commas; a number that is no number reads as
-// 0. A file that cannot be read falls back to the defaults, is told and written anew; where
-// nothing can be written the defaults stay in memory and each attempt tells once.
+// rest of its line is the collection), quotes keep commas and line ends; a number that is no number
+// reads as 0. A file that cannot be read falls back to the defaults, is told and written anew;
+// where nothing can be written the defaults stay in memory and each attempt tells once.
 TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTellsWhy) {
     platform.clock_seconds = 14 * 3600 + 2 * 60 + 31;
     std::vector<std::string> messages;
@@ -110,6 +110,11 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
     EXPECT_EQ(messages, std::vector<std::string>{
                             "vbcritical+vbok: Configuration file:\r\n" + folder.file("kalder.cfg") +
                             "\r\ncould not be accessed, new file will be created"});
+    // Whatever scheme name the reader gives, written back it reads the same.
+    for (const std::string name : {"a\r\nb.col", " lead.col", "trail.col ", "a, b.col", "a\"b"}) {
+        SavecfgFile(folder.slash(), Config{name, "c.kdr", 2}, record, platform.local_time());
+        EXPECT_EQ(read(folder.slash()), std::tuple(name, "c.kdr", 2)) << name;
+    }
     messages.clear();
     const std::string nowhere = folder.file("no/such/folder/");
     EXPECT_EQ(read(nowhere), std::tuple("xp.col", "puzzles.kdr", 1));
@@ -119,7 +124,7 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
     EXPECT_EQ(messages, std::vector<std::string>(2, unsaved));
 }
 
-// A writable program folder keeps everything, the score file staying in the working folder; a
+// A writable build tree keeps everything, the score file staying in the working folder; a
 // read-only one sends the files to the user's data folder, seeded once (the player's copies are
 // never seeded over, the help page follows the installed one), where the game starts quietly on
 // the shipped configuration and keeps its score file; with nowhere to write the program folder
@@ -180,15 +185,18 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     platform.user_data = folder.file("all.col/kalder");
     EXPECT_EQ(choose_data_folder(platform), folder.slash()) << "a file where the folder should go";
-    // Installed in games/ or bin/, the files are in share/games/ or share/; a build tree's
+    // Installed in games/ or bin/, the files are in share/games/ or share/, and the player's go
+    // to the user's data folder though the install folder could take them; a build tree's
     // folder holds them itself.
+    platform.user_data = folder.file("player");
     for (const auto& [programs, shipped] : {std::pair("usr/games", "usr/share/games/kalder"),
                                             std::pair("local/bin", "local/share/kalder")}) {
         platform.folder = folder.file(programs) + "/";
         fs::create_directories(platform.folder);
         fs::create_directories(folder.file(shipped));
         folder.write(std::string(shipped) + "/puzzles.kdr", puzzle_line(1, 3, SampleBody));
-        EXPECT_TRUE(fs::equivalent(choose_data_folder(platform), folder.file(shipped)));
+        EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
+        EXPECT_EQ(folder.read("player/puzzles.kdr"), puzzle_line(1, 3, SampleBody));
         folder.write(std::string(programs) + "/puzzles.kdr", puzzle_line(1, 3, SampleBody));
         EXPECT_EQ(choose_data_folder(platform), platform.folder);
     }
@@ -240,9 +248,9 @@ TEST_F(Form1Test, TheScoresCountResultsForTheSessionAndInTotalAndClearOnYes) {
     ScoresBox restarted(platform);
     restarted.start();
     restarted.set_WonSession(true);
-    platform.system_answers = {7, 6};
-    restarted.Command2_MouseUp(MouseEvent{RightButton});
+    restarted.Command2_MouseUp(MouseEvent{RightButton});  // Enter answers No
     EXPECT_EQ(shown(restarted), "1 1 0 14 10 4 ");
+    platform.system_answers = {6};
     restarted.Command2_MouseUp(MouseEvent{LeftButton});
     EXPECT_EQ(std::tuple(platform.system_messages, shown(restarted), plain_score_file(folder)),
               std::tuple(std::vector<std::string>(2, "Clear ALL scores"), "0 0 0 0 0 0 ",

@@ -164,8 +164,10 @@ TEST_F(ToolsTest, EachFaultIsNamedInOneLineBeforeAnyWork) {
         << out.str();
     EXPECT_EQ(run("--help"), 0);
     for (const char* command : {"generate", "verify", "solve", "rate", "multicreate", "remdups",
-                                "randomize", "reseq", "COMMAND --help"})
+                                "randomize", "reseq", "COMMAND --help", "--version"})
         EXPECT_TRUE(said("  kalder-tools " + std::string(command))) << command;
+    EXPECT_TRUE(run("--version") == 0 && out.str().starts_with("kalder-tools ") && !said("usage"))
+        << out.str();
     std::string full;
     for (int i = 0; i < MaxCollectionLines - 2; ++i) full += Good;
     folder.write("full.kdr", full);
@@ -254,8 +256,10 @@ TEST_F(ToolsTest, VerifyAndSolveNameEveryBadLine) {
                 said("2 of 4 lines are bad"))
         << out.str();
     EXPECT_TRUE(run("solve mixed.kdr 1") == 0 && solves_sample()) << out.str();
-    EXPECT_EQ(run("solve", "3 1,1,2,3,2,2,3,3,3 4,5,7,8,9\r\n\n2 1,1,2,2 -\n"), 2);
-    EXPECT_EQ(out.str() + err.str().substr(0, 7), "none\nline 3:");
+    EXPECT_EQ(run("solve", "2 1,1,2,2 -\n3 1,1,2,3,2,2,3,3,3 4,5,7,8,9\r\n\n2 1,1,2,2 -\n"), 2);
+    EXPECT_EQ(out.str() + err.str(),
+              "error\nnone\nerror\nline 1: the size is not 3 to 9\n"
+              "line 4: the size is not 3 to 9\n");
     EXPECT_FALSE(said("line 2:"));
 }
 
