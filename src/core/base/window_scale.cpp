@@ -50,8 +50,24 @@ SecondaryGeometry secondary_geometry(PixelSize design, PixelSize frame, double s
     const PixelSize size{scaled_pixels(design.width, shown) + frame.width,
                          scaled_pixels(design.height, shown) + frame.height};
     if (placement == Placement::Centred) return {shown, place_window(anchor, size, available)};
-    // Right of the game, left, below or above, each moved onto the screen: the first that
-    // covers the least of the game.
+    // Wholly beside the game, right or else left, smaller where that needs it, down to half the
+    // game's scale and never below the designed size.
+    const int room_right = available.left + available.width - (anchor.left + anchor.width);
+    const int room_left = anchor.left - available.left;
+    const double beside =
+        std::min(shown, room_scale(std::max(room_right, room_left) - frame.width, design.width));
+    if (beside >= std::max(1.0, scale / 2)) {
+        const PixelSize smaller{scaled_pixels(design.width, beside) + frame.width,
+                                scaled_pixels(design.height, beside) + frame.height};
+        const int left =
+            room_right >= smaller.width ? anchor.left + anchor.width : anchor.left - smaller.width;
+        const int top =
+            std::clamp(anchor.top, available.top,
+                       std::max(available.top, available.top + available.height - smaller.height));
+        return {beside, {left, top, smaller.width, smaller.height}};
+    }
+    // Else at the scale, right of the game, left, below or above, each moved onto the screen:
+    // the first that covers the least of the game.
     const auto onto_screen = [&](int left, int top) {
         return PixelRect{
             std::clamp(left, available.left,

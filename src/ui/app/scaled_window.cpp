@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
@@ -74,6 +75,8 @@ void scale_item_views(QWidget& dialog) {
 void show_scaled_standard(QWidget& dialog, double scale, const QWidget& game) {
     dialog.setFont(application_font_at(scale));
     scale_item_views(dialog);
+    // The sizes below are those of the new font.
+    if (dialog.layout() != nullptr) dialog.layout()->activate();
     // Its first size, taken back to the designed scale: every scale after it, Ctrl 0's too,
     // is that size at the scale, never more than the screen holds.
     const char* const designed_property = "kalder_designed_size";
