@@ -105,7 +105,11 @@ const Writer writers[] = {
          t.platform.system_answers = {6};
          t.form->form2.DelSch.release(MouseEvent{});
      }},
-    {"Delete", "c.kdr", false, [](KilledWrite& t) { t.form->mnudelete_Click(); }},
+    {"Delete", "c.kdr", false,
+     [](KilledWrite& t) {
+         t.platform.message_answers = {6};
+         t.form->mnudelete_Click();
+     }},
     {"Append", "c.kdr", true,
      [](KilledWrite& t) { AppendPuzzle(t.folder.file("c.kdr"), 3, SampleBody); }},
     {"MultiCreate", "m.kdr", false,
