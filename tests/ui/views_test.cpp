@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -281,6 +283,23 @@ TEST_F(MainWindowTest, TheShippedCollectionAndEachWindowFollowTheirModels) {
     QTest::mouseClick(help->button(0), Qt::LeftButton);
     EXPECT_FALSE(help->browser()->source().hasFragment()) << "Back";
     help->close();
+
+    // The file dialog, Load's here, never leaves the screen through Ctrl + and comes back to its
+    // first size with Ctrl 0.
+    bool loaded = false;
+    when_modal([&loaded](QWidget& dialog) {
+        loaded = dynamic_cast<QFileDialog*>(&dialog) != nullptr;
+        const QRect screen = dialog.screen()->availableGeometry();
+        QTest::keyClick(&dialog, Qt::Key_0, Qt::ControlModifier);  // laid out once shown
+        const QSize first = dialog.size();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(&dialog, Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << dialog.frameGeometry().width();
+        QTest::keyClick(&dialog, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(dialog.size(), first);
+        static_cast<QDialog&>(dialog).reject();
+    });
+    window->menuBar()->actions()[1]->menu()->actions()[2]->trigger();
+    EXPECT_TRUE(loaded);
     EXPECT_FALSE(form->help_form->Loaded);
 
     when_modal([](QWidget& about) {
