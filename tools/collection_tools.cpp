@@ -122,7 +122,9 @@ bool is_help(const std::string& arg) {
 std::string full_usage() {
     std::string text = "usage:\n";
     for (const Command& command : Commands) text += command.usage;
-    return text + "  kalder-tools COMMAND --help\n      the usage of that command alone\n";
+    return text +
+           "  kalder-tools COMMAND --help\n      the usage of that command alone\n"
+           "  kalder-tools --version\n      the version of the tools\n";
 }
 
 int run_collection_tool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -134,6 +136,10 @@ int run_collection_tool(const std::vector<std::string>& args, std::ostream& out,
     }
     if (is_help(args[0]) || args[0] == "help") {
         out << full_usage();
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "kalder-tools " << KALDER_VERSION << "\n";
         return 0;
     }
     for (const Command& command : Commands) {

@@ -15,7 +15,8 @@ const char* const SolveUsage =
     "      prints a solution of puzzle N (1 to 99999) of FILE from its start\n"
     "  kalder-tools solve\n"
     "      reads positions \"N VALUES LOCKED\" from standard input, one a line, and\n"
-    "      prints for each the moves giver-receiver of a solution, none or unknown\n";
+    "      prints for each the moves giver-receiver of a solution, none, unknown, or\n"
+    "      error for a line that is no position\n";
 
 namespace {
 
@@ -131,7 +132,9 @@ int solve_positions(const Streams& io) {
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
         std::string problem;
         const auto position = read_position(line, problem);
+        // An answer for every question, so the answers line up with the lines asked.
         if (!position) {
+            io.out << "error\n";
             io.err << "line " << number << ": " << problem << "\n";
             status = BadInput;
             continue;

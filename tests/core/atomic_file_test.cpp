@@ -1,25 +1,20 @@
 #include "core/base/atomic_file.h"
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
-#include <random>
+#include <climits>
 #include <set>
 
 #include "core/base/data_folder.h"
 #include "core/base/whole_file.h"
 #include "core/files/collection_file.h"
 #include "core/files/config_file.h"
-#include "core/files/leftovers.h"
-#include "core/files/remove_line.h"
 #include "core/files/score_codec.h"
 #include "form1_fixture.h"
 
 // The game's own files: rewritten whole, read back or replaced by defaults, found in the folder
-// they belong in, and whole after the game is killed amid a rewrite.
+// they belong in.
 namespace kalder::testing {
 namespace {
 
@@ -37,11 +32,17 @@ std::string temporary(const std::string& name, pid_t pid = getpid()) {
     return name + ".new-" + std::to_string(pid);
 }
 
+long open_descriptors() {
+    return std::ranges::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+}
+
 // Creates or replaces the whole file, keeping its permissions and a link as a link, and follows
 // no link planted at its temporary name; a failure (no folder, a folder in the way of the
 // rename or of the temporary file; permissions stop nothing for root) leaves what was there.
+// No descriptor stays open: the game writes at every move.
 TEST(AtomicFile, ReplacesTheWholeFileKeepingModeAndLinksOrLeavesWhatWasThere) {
     TempFolder folder;
+    const long descriptors = open_descriptors();
     const fs::perms owner = fs::perms::owner_read | fs::perms::owner_write;
     folder.write("a.txt", "old\r\ncontent\r\n");
     folder.write("private.cfg", "old");
@@ -64,12 +65,13 @@ TEST(AtomicFile, ReplacesTheWholeFileKeepingModeAndLinksOrLeavesWhatWasThere) {
     EXPECT_EQ(folder.read("a.txt"), "");
     EXPECT_EQ(entries(folder), (Names{"a.txt", temporary("a.txt"), "kalder.cfg", "private.cfg",
                                       "real", "taken", "victim"}));
+    EXPECT_EQ(open_descriptors(), descriptors);
 }
 
 // A blank scheme is the default one; blanks around a name go; a comma ends the scheme name (the
-// rest of its line is the collection), quotes keep commas; a number that is no number reads as
-// 0. A file that cannot be read falls back to the defaults, is told and written anew; where
-// nothing can be written the defaults stay in memory and each attempt tells once.
+// rest of its line is the collection), quotes keep commas and line ends; a number that is no number
+// reads as 0. A file that cannot be read falls back to the defaults, is told and written anew;
+// where nothing can be written the defaults stay in memory and each attempt tells once.
 TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTellsWhy) {
     platform.clock_seconds = 14 * 3600 + 2 * 60 + 31;
     std::vector<std::string> messages;
@@ -87,10 +89,12 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
         {"stamp\n  \n/home/p/mine.kdr\n 3 \n", "default.col", "/home/p/mine.kdr", 3},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\nseventeen\r\n", "xp.col", "puzzles.kdr", 0},
         {"stamp\r\n  \"my, scheme.col\"\r\na, b.kdr\r\n -4 \r\n", "my, scheme.col", "a, b.kdr", -4},
+        {"stamp\r\nxp.col\r\npuzzles.kdr\r\n 2147483647 \r\n", "xp.col", "puzzles.kdr", INT_MAX},
         {"stamp\r\n  xp.col  ,rest.kdr\r\n 5 \r\nignored\r\n", "xp.col", "rest.kdr", 5},
         {"", nullptr, nullptr, 1},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\n", nullptr, nullptr, 1},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\n -99999999999 \r\n", nullptr, nullptr, 1},
+        {"stamp\r\n\"xp.col", nullptr, nullptr, 1},
     };
     const std::string written = "12-05-2026 14:02:31\r\nxp.col\r\npuzzles.kdr\r\n 1 \r\n";
     for (const auto& [file, scheme, collection, number] : cases) {
@@ -106,6 +110,11 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
     EXPECT_EQ(messages, std::vector<std::string>{
                             "vbcritical+vbok: Configuration file:\r\n" + folder.file("kalder.cfg") +
                             "\r\ncould not be accessed, new file will be created"});
+    // Whatever scheme name the reader gives, written back it reads the same.
+    for (const std::string name : {"a\r\nb.col", " lead.col", "trail.col ", "a, b.col", "a\"b"}) {
+        SavecfgFile(folder.slash(), Config{name, "c.kdr", 2}, record, platform.local_time());
+        EXPECT_EQ(read(folder.slash()), std::tuple(name, "c.kdr", 2)) << name;
+    }
     messages.clear();
     const std::string nowhere = folder.file("no/such/folder/");
     EXPECT_EQ(read(nowhere), std::tuple("xp.col", "puzzles.kdr", 1));
@@ -115,7 +124,7 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
     EXPECT_EQ(messages, std::vector<std::string>(2, unsaved));
 }
 
-// A writable program folder keeps everything, the score file staying in the working folder; a
+// A writable build tree keeps everything, the score file staying in the working folder; a
 // read-only one sends the files to the user's data folder, seeded once (the player's copies are
 // never seeded over, the help page follows the installed one), where the game starts quietly on
 // the shipped configuration and keeps its score file; with nowhere to write the program folder
@@ -132,8 +141,10 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_FALSE(fs::exists(platform.user_data));
     platform.working = folder.file("started-here/");
     fs::create_directory(platform.working);
+    const std::string score_leftover = platform.working + temporary("kalder.sco", 999999999);
+    folder.write("started-here/" + temporary("kalder.sco", 999999999), "x");
     restart();
-    EXPECT_TRUE(fs::remove(platform.working + "kalder.sco"));
+    EXPECT_TRUE(fs::remove(platform.working + "kalder.sco") && !fs::exists(score_leftover));
     platform.read_only_folders = {folder.slash()};
     folder.write("kalder.htm", "<p>old help</p>");
     EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
@@ -174,15 +185,18 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     EXPECT_EQ(choose_data_folder(platform), folder.slash());
     platform.user_data = folder.file("all.col/kalder");
     EXPECT_EQ(choose_data_folder(platform), folder.slash()) << "a file where the folder should go";
-    // Installed in games/ or bin/, the files are in share/games/ or share/; a build tree's
+    // Installed in games/ or bin/, the files are in share/games/ or share/, and the player's go
+    // to the user's data folder though the install folder could take them; a build tree's
     // folder holds them itself.
+    platform.user_data = folder.file("player");
     for (const auto& [programs, shipped] : {std::pair("usr/games", "usr/share/games/kalder"),
                                             std::pair("local/bin", "local/share/kalder")}) {
         platform.folder = folder.file(programs) + "/";
         fs::create_directories(platform.folder);
         fs::create_directories(folder.file(shipped));
         folder.write(std::string(shipped) + "/puzzles.kdr", puzzle_line(1, 3, SampleBody));
-        EXPECT_TRUE(fs::equivalent(choose_data_folder(platform), folder.file(shipped)));
+        EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
+        EXPECT_EQ(folder.read("player/puzzles.kdr"), puzzle_line(1, 3, SampleBody));
         folder.write(std::string(programs) + "/puzzles.kdr", puzzle_line(1, 3, SampleBody));
         EXPECT_EQ(choose_data_folder(platform), platform.folder);
     }
@@ -234,9 +248,9 @@ TEST_F(Form1Test, TheScoresCountResultsForTheSessionAndInTotalAndClearOnYes) {
     ScoresBox restarted(platform);
     restarted.start();
     restarted.set_WonSession(true);
-    platform.system_answers = {7, 6};
-    restarted.Command2_MouseUp(MouseEvent{RightButton});
+    restarted.Command2_MouseUp(MouseEvent{RightButton});  // Enter answers No
     EXPECT_EQ(shown(restarted), "1 1 0 14 10 4 ");
+    platform.system_answers = {6};
     restarted.Command2_MouseUp(MouseEvent{LeftButton});
     EXPECT_EQ(std::tuple(platform.system_messages, shown(restarted), plain_score_file(folder)),
               std::tuple(std::vector<std::string>(2, "Clear ALL scores"), "0 0 0 0 0 0 ",
@@ -278,157 +292,6 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAn
                write_file_atomically(folder.file("a"), "");
     };
     EXPECT_EXIT(_exit(open_as_0() ? 0 : 1), ::testing::ExitedWithCode(0), "");
-}
-
-// Runs `work` in a child process and kills it with SIGKILL at a random point after its first
-// step has begun: past a random number (0 to 3) of the steps it has reported finished, and then
-// up to two steps' time on. The child calls the `report` it is given once its work begins and
-// after each step; a report carries the child's time and comes through a pipe, so a busy machine
-// changes only how long this takes, never where a kill can land. Kills at least 50 times and on
-// until `wanted` kills have left a temporary file beside the targets (which `check`, run after
-// each kill and going through start-up, must clear), stopping at 3,000 kills or two minutes;
-// returns how many left one.
-template <typename Work, typename Check>
-int kill_until_interrupted(const TempFolder& folder, int wanted, Work work, Check check) {
-    using Clock = std::chrono::steady_clock;
-    const auto give_up = Clock::now() + std::chrono::minutes(2);
-    const std::size_t targets = entries(folder).size();
-    std::mt19937 random(20261208);
-    int interrupted = 0;
-    int kills = 0;
-    for (; (kills < 50 || interrupted < wanted) && kills < 3000 && Clock::now() < give_up;
-         ++kills) {
-        int reports[2];
-        if (pipe(reports) != 0) {
-            ADD_FAILURE() << "no pipe";
-            break;
-        }
-        const pid_t child = fork();
-        if (child == 0) {
-            close(reports[0]);
-            work([fd = reports[1]] {
-                const Clock::rep now = Clock::now().time_since_epoch().count();
-                (void)!write(fd, &now, sizeof now);
-            });
-            _exit(0);
-        }
-        close(reports[1]);
-        Clock::rep begun = 0, last = 0;
-        const auto next_report = [&] {
-            return read(reports[0], &last, sizeof last) == sizeof last;
-        };
-        const int steps = std::uniform_int_distribution(0, 3)(random);
-        bool running = next_report();
-        begun = last;
-        for (int i = 0; i < steps && running; ++i) running = next_report();
-        // Until a step has been timed, a kill lands within the first tenth of a millisecond.
-        const Clock::duration step = steps > 0 && running ? Clock::duration((last - begun) / steps)
-                                                          : std::chrono::microseconds(50);
-        const auto kill_at = Clock::time_point(Clock::duration(last)) +
-                             std::min(Clock::duration(std::uniform_int_distribution<Clock::rep>(
-                                          0, 2 * step.count())(random)),
-                                      Clock::duration(std::chrono::milliseconds(10)));
-        while (Clock::now() < kill_at) continue;
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-        close(reports[0]);
-        interrupted += entries(folder).size() > targets ? 1 : 0;
-        check();
-        EXPECT_EQ(entries(folder).size(), targets) << "kill " << kills;
-    }
-    // In the XML report, for a look at how a loaded machine fares.
-    ::testing::Test::RecordProperty("kills", kills);
-    ::testing::Test::RecordProperty("interrupted", interrupted);
-    return interrupted;
-}
-
-// Killed amid rewrites, the configuration and the score file are each the old or the new one
-// whole, and the score totals never go back.
-TEST(KillSafe, AKilledRewriteLeavesTheOldOrTheNewFileWhole) {
-    const TempFolder folder(memory_folder());
-    FakePlatform platform;
-    platform.working = folder.slash();
-    const auto silent = [](const std::string&, const std::string&) { return 1; };
-    const Config configs[] = {{"xp.col", "first.kdr", 7}, {"blue.col", "second.kdr", 12345}};
-    const auto save = [&](int i) {
-        SavecfgFile(folder.slash(), configs[i % 2], silent, platform.local_time());
-        return folder.read("kalder.cfg");
-    };
-    const std::string texts[] = {save(0), save(1)};
-    folder.write("kalder.sco", EncodeScoreText("05Dec2026 0 0 0 0 ") + "\r\n");
-    long long last = 0;
-    const auto rewriting = [&](const auto& report) {
-        ScoresBox box(platform);
-        box.start();
-        report();
-        for (int i = 0;; ++i) {
-            save(i);
-            box.set_WonSession(true);
-            report();
-        }
-    };
-    const auto old_or_new = [&] {
-        clear_stale_temporary_files(folder.slash());
-        Config read;
-        ReadcfgFile(folder.slash(), read, silent, platform.local_time());
-        const std::string text = folder.read("kalder.cfg");
-        EXPECT_TRUE(text == texts[0] || text == texts[1]) << text;
-        ScoresBox box(platform);
-        box.start();
-        const std::string total = box.total(1);
-        EXPECT_EQ(plain_score_file(folder), "05Dec2026 " + total + " " + total + " 0 0 ");
-        EXPECT_GE(std::stoll(total), last);
-        last = std::stoll(total);
-    };
-    EXPECT_GE(kill_until_interrupted(folder, 10, rewriting, old_or_new), 10);
-}
-
-TEST(KillSafe, AKilledAppendLeavesOnlyWholeLines) {
-    const TempFolder folder(memory_folder());
-    const std::string path = folder.file("f.kdr"), body = "121222332,020306010205040708";
-    ASSERT_TRUE(AppendPuzzle(path, 3, body));
-    kill_until_interrupted(
-        folder, 0,
-        [&](const auto& report) {
-            report();
-            for (int i = 0; i < 3; ++i) {
-                AppendPuzzle(path, 3, body);
-                report();
-            }
-        },
-        [&] {
-            std::string whole;
-            for (int n = 1, lines = CountLines(path); n <= lines; ++n)
-                whole += format_puzzle_line(n, 3, body) + "\r\n";
-            EXPECT_EQ(folder.read("f.kdr"), whole);
-        });
-}
-
-// Killed amid deletes, the collection is the old or the new one whole: its last lines, in order.
-// The clean-up at the next delete takes only the leftovers of this file by ended processes
-// (this one's own id counts as ended; no process has id 999999999), never those of a running
-// one or names merely alike.
-TEST(KillSafe, AKilledDeleteLeavesTheCollectionWholeAndItsLeftoverIsCleared) {
-    const TempFolder folder(memory_folder());
-    const std::string path = folder.file("c.kdr");
-    std::string whole;
-    for (int n = 1; n <= 40; ++n) whole += format_puzzle_line(n, 3, "1,2") + "\r\n";
-    folder.write("c.kdr", whole);
-    for (const std::string& name : {temporary("c.kdr", getppid()), temporary("b.kdr", 999999999),
-                                    std::string("c.kdr.new-12x")})
-        folder.write(name, "kept");
-    const auto deleting = [&](const auto& report) {
-        report();
-        while (remove_collection_line(path, 1)) report();
-    };
-    const auto whole_or_shorter = [&] {
-        folder.write(temporary("c.kdr"), "x");
-        remove_stale_temporary_files(path);
-        const std::string left = folder.read("c.kdr");
-        EXPECT_TRUE(whole.ends_with(left) && left.size() % (whole.find('\n') + 1) == 0) << left;
-        folder.write("c.kdr", whole);
-    };
-    EXPECT_GE(kill_until_interrupted(folder, 10, deleting, whole_or_shorter), 10);
 }
 
 // Run by a user who may write the folder but not read the files: root reads everything, so a

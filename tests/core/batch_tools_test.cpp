@@ -1,5 +1,7 @@
 #include "core/files/batch_tools.h"
 
+#include <algorithm>
+#include <span>
 #include <sstream>
 
 #include "core/files/collection_file.h"
@@ -45,13 +47,17 @@ TEST_F(Form1Test, BatchCommandsWriteBesideTheCollection) {
                          std::vector<std::string>{",3,a,b", ",3,e,f", ",3,g,h"}));
     form->CollectionPath = folder.file("none.kdr");
     form->Command5_Click();
+    form->ProgramFolder = folder.file("none/");
+    form->Command1_Click();
     const std::string unread = " is missing or cannot be read; nothing was written";
-    EXPECT_EQ(platform.system_messages,
-              (std::vector<std::string>{
-                  folder.file("puzzles-x.kdr") + " done", folder.file("puzzles-r.kdr") + " done",
-                  folder.file("r3.kdr") + unread, "done, will now create random from r4 to r5",
-                  "3 done, 1 line with fewer than four fields skipped",
-                  folder.file("none.kdr") + unread}));
+    EXPECT_EQ(
+        platform.system_messages,
+        (std::vector<std::string>{
+            folder.file("puzzles-x.kdr") + " done", folder.file("puzzles-r.kdr") + " done",
+            folder.file("r3.kdr") + unread, "done, will now create random from r4 to r5",
+            "3 done, 1 line with fewer than four fields skipped", folder.file("none.kdr") + unread,
+            folder.file("none/random2.kdr") + " could not be written"}));
+    EXPECT_FALSE(platform.busy);
     EXPECT_EQ(batch_output_name("/home/a.b/c", "-x.kdr"), "/home/a.b/c-x.kdr") << "no extension";
 }
 
@@ -77,8 +83,11 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
     using Shown = std::tuple<std::string, bool, bool>;  // at each repaint: number, busy, blank
     std::vector<Shown> while_made;
     platform.on_process_events = [&] {
+        const auto cells = std::span(form->CellD).subspan(1, form->board.CellCount);
         while_made.emplace_back(form->PuzNum.Text, platform.busy,
-                                board().find_first_not_of(' ') == std::string::npos);
+                                std::ranges::all_of(cells, [](const CellLabel& cell) {
+                                    return cell.Caption.empty() && cell.ToolTipText.empty();
+                                }));
     };
     for (int i = 0; i < 2; ++i) create(LeftButton);
     EXPECT_EQ(std::pair(while_made.front(), while_made.back()),
@@ -99,6 +108,7 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
         const std::string body = form->PuzzleBody;
         const std::size_t asked_before = platform.input_boxes.size();
         platform.input_answers = answers;
+        click(static_cast<int>(form->PuzzleBody.find_first_not_of("01")) + 1);  // tip "-1"
         create(RightButton);
         EXPECT_EQ(std::tuple(form->board.GridSize, form->board.CellCount, form->Gsize.Caption,
                              platform.input_boxes.size() - asked_before, form->PuzzleBody != body),
@@ -155,6 +165,12 @@ TEST(BatchToolsTest, ShuffleTakesAFullCollectionAndReportsWhatItCannotDo) {
     EXPECT_EQ(std::tuple(shuffled.size(), in_place < 100), std::tuple(seen.size(), true));
     folder.write("r3.kdr", "00001,3,a,b\r\n");
     EXPECT_TRUE(remove_repeated_numbers(folder.slash(), random, report));
+    std::string distinct;
+    for (int i = 0; i <= MaxCollectionLines; ++i) distinct += std::to_string(i) + ",4,a,b\r\n";
+    folder.write("r3.kdr", distinct);
+    EXPECT_FALSE(remove_repeated_numbers(folder.slash(), random, report));
+    EXPECT_EQ(failed.back(),
+              folder.file("r4.kdr") + " holds more than 99999 puzzles; nothing was written");
 }
 
 }  // namespace

@@ -20,6 +20,10 @@ TEST(BoxControlTest, PaintsEdgeCaptionAndPicture) {
     const BoxPainting& p = button.painting();
     EXPECT_EQ(std::tuple(p.caption, p.caption_x, p.caption_y, p.back, p.fore, p.font),
               std::tuple("Close", 350, 100, RGB(1, 2, 3), 255, Font{"Courier", 7.5, true, true}));
+    button.set_FontSize(9);
+    button.set_FontItalic(false);
+    button.set_FontBold(false);
+    EXPECT_EQ(p.font, (Font{"Courier", 9, false, false})) << "each change repaints at once";
     std::vector<std::array<int, 5>> edges;
     for (const EdgeLine& e : p.edges) edges.push_back({e.x1, e.y1, e.x2, e.y2, e.colour != 0});
     EXPECT_EQ(edges, (decltype(edges){{0, 0, 0, 400, 1},

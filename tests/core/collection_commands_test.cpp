@@ -91,8 +91,9 @@ TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
 
 // The neighbour is shown (the new first one when the first goes); every other line stays byte
 // for byte, in the temporary collection as in any other, and what a killed delete left beside it
-// goes first. No, a rewrite that cannot complete (a folder stands where its new file would go) and
-// a collection of one leave the file whole.
+// goes first. No (Enter's answer), a rewrite that cannot complete (a folder stands where its
+// new file would go), a puzzle the file no longer holds and a collection of one leave the file
+// whole.
 TEST_F(CollectionCommandsTest, DeleteKeepsEveryOtherLineByteForByteAndShowsTheNeighbour) {
     const std::string left = folder.file("c.kdr.new-999999999");
     folder.write("c.kdr.new-999999999", Lines[0]);
@@ -108,20 +109,26 @@ TEST_F(CollectionCommandsTest, DeleteKeepsEveryOtherLineByteForByteAndShowsTheNe
     }
     EXPECT_FALSE(std::filesystem::exists(left));
     const std::string path = folder.file("c.kdr");
-    EXPECT_EQ(choose("mnudelete", "", {7}), "Delete current puzzle from file:\r\n" + path);
-    std::filesystem::create_directory(path + ".new-" + std::to_string(getpid()));
+    EXPECT_EQ(choose("mnudelete"), "Delete current puzzle from file:\r\n" + path);
+    const std::string in_the_way = path + ".new-" + std::to_string(getpid());
+    std::filesystem::create_directory(in_the_way);
     EXPECT_EQ(choose("mnudelete", "", {6, 1}), "Puzzle# 2 was not deleted from file: " + path);
+    EXPECT_EQ(folder.read("c.kdr"), Lines[0] + Lines[1]);
+    std::filesystem::remove(in_the_way);
+    show(collection({Three}), 3);
+    folder.write("c.kdr", Lines[0] + Lines[1]);  // cut short by another program
+    EXPECT_EQ(choose("mnudelete", "", {6, 1}), "Puzzle# 3 was not deleted from file: " + path);
     EXPECT_EQ(folder.read("c.kdr"), Lines[0] + Lines[1]);
     folder.write("c.kdr", Lines[0]);
     EXPECT_EQ(choose("mnudelete"), "There is only one puzzle in this file");
 }
 
 // Deleting the last line that can be shown puts a new puzzle in its place, so the next Delete
-// removes no line the player never saw.
+// removes no line the player never saw; the notice still names the file it was deleted from.
 TEST_F(CollectionCommandsTest, DeletingTheLastShowablePuzzleLeavesNoneOfItsBoard) {
     const std::string bad = "00002,3,12\r\n";
     show(collection({Lines[0], bad, bad}, "d.kdr"));
-    choose("mnudelete", "", {6});
+    EXPECT_EQ(choose("mnudelete", "", {6}), "Puzzle# 1 deleted from file: " + folder.file("d.kdr"));
     const std::string shown = form->CollectionPath + " " + form->PuzNum.Text;
     EXPECT_EQ(choose("mnudelete"), "There is only one puzzle in this file");
     EXPECT_EQ(std::pair(shown, folder.read("d.kdr")),

@@ -81,7 +81,8 @@ TEST(ColourScheme, DerivedShadesFollowTheContrast) {
 
 // Every shipped scheme, as the game loads it, reads: text on the window and on the cells and
 // links on the help page at 4.5 : 1, the move marks at 3 : 1 against the window and the cells,
-// and the dead-end box's digit on it.
+// the dead-end box's digit on it, and every cell, open or locked, stands out from the window by
+// its fill or its edge at 3 : 1.
 TEST(ColourScheme, EveryShippedSchemeReads) {
     const auto store = read_scheme_store(std::string(KALDER_SHIPPED_DATA) + "all.col");
     ASSERT_TRUE(store);
@@ -97,6 +98,12 @@ TEST(ColourScheme, EveryShippedSchemeReads) {
                                                       {readable_text_on(table[9]), table[9]}};
         for (const auto& [fore, back] : readable)
             EXPECT_GE(contrast_ratio(fore, back), 4.5) << name;
+        for (const Colour fill : {table[4], LockedBack}) {
+            EXPECT_GE(std::max(contrast_ratio(fill, table[2]),
+                               contrast_ratio(cell_edge_on(table[2]), table[2])),
+                      3.0)
+                << name;
+        }
         for (int mark = 9; mark <= 12; ++mark) {
             EXPECT_GE(std::min(contrast_ratio(table[mark], table[2]),
                                contrast_ratio(table[mark], table[4])),

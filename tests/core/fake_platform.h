@@ -35,14 +35,14 @@ struct ShownMessage {
 // message shown. Nothing here touches a display.
 class FakePlatform : public Platform {
   public:
-    // Button codes to click in coming message boxes; 0 or an empty queue clicks the first.
-    // The code -1 closes the box from its frame instead.
+    // Button codes to click in coming message boxes; 0 or an empty queue presses Enter, which
+    // clicks the default button. The code -1 closes the box from its frame instead.
     std::deque<int> message_answers;
     std::vector<ShownMessage> messages;
     // Runs when a message box shows, before it is answered.
     std::function<void()> on_message;
 
-    // Codes for coming system message boxes; when empty the answer is 7 (No).
+    // Codes for coming system message boxes; when empty Enter answers the default button's.
     std::deque<int> system_answers;
     std::vector<std::string> system_messages;
 
@@ -77,10 +77,7 @@ class FakePlatform : public Platform {
 
     void show_message_form(MsgForm& form) override;
     int system_message_box(const std::string& text, const std::string&,
-                           const std::string&) override {
-        system_messages.push_back(text);
-        return take_answer(system_answers, 7);
-    }
+                           const std::string& style) override;
     void show_help_form(Form4& form) override {
         help_form = &form;
         form.Form_Activate();

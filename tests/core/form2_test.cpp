@@ -99,7 +99,10 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
     dialog.ColPik1.UserControl_MouseUp(MouseEvent{LeftButton, 0, 11, 706});  // the palette's red
     EXPECT_EQ(dialog.ColourTable[2], RGB(255, 0, 0));
     form->ColourTable[2] = RGB(200, 100, 50);
-    form->menu_Click("mnuoptions");        // the picker starts at the window's colour; Exit hides
+    dialog.set_ContrastV(120);
+    select("plain");                 // chosen, not previewed
+    form->menu_Click("mnuoptions");  // the picker starts at the window's colour; Exit hides
+    EXPECT_EQ(dialog.Frame1_Caption, "Color Scheme: Autumn") << "activation previews nothing";
     dialog.ShowSch.release(MouseEvent{});  // View: the scheme derived at the contrast shown
     EXPECT_EQ(std::pair(dialog.ColourTable[3], dialog.Visible), std::pair(RGB(72, 1, 1), false));
     dialog.set_ContrastV(120);

@@ -1,3 +1,7 @@
+#include <regex>
+
+#include "core/base/whole_file.h"
+#include "core/files/collection_file.h"
 #include "form1_fixture.h"
 
 namespace kalder::testing {
@@ -28,7 +32,10 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     EXPECT_EQ(press(">"), page + "#new") << "the places ahead went";
     form->ColourTable[2] = RGB(9, 8, 7);
     help.Form_Activate();
-    const int width = browser.Width, height = browser.Height;
+    const int width = browser.Width + 100, height = browser.Height + 100;
+    help.Width += 100;
+    help.Height += 100;
+    help.Form_Resize();
     help.Width = 10;
     help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;  // no room at all
     help.Form_Resize();
@@ -68,9 +75,42 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         EXPECT_EQ(
             std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
                        about.AboutText.ForeColor, about.Label1.BackColor, about.aboutok.Caption(),
-                       about.aboutok.ForeColor()),
-            std::tuple(false, i < 2, RGB(9, 8, i), LockedFore, RGB(200, 100, i), "OK", LockedBack));
+                       about.aboutok.ForeColor(), about.aboutok.GetFont()),
+            std::tuple(false, i < 2, RGB(9, 8, i), LockedFore, RGB(200, 100, i), "OK", LockedBack,
+                       Font{"Arial", 7.5, false, false}));
     }
+}
+
+// The help page's worked example is the shipped collection's puzzle 1, its line shown as it
+// stands in the file, and its moves, played by the rule, give the boards the page shows and
+// solve it: a collection ordered anew cannot leave the page describing another board.
+TEST(HelpPage, TheWorkedExampleIsPuzzleOneAndItsMovesSolveIt) {
+    const std::string data = KALDER_SHIPPED_DATA;
+    const std::string page = read_whole_file(data + "kalder.htm").value_or("");
+    const std::string line = read_collection_line(data + "puzzles.kdr", 1).value_or("");
+    const auto example = page.substr(page.find("name=\"example\""));
+    const auto start = example.substr(0, example.find("</table>"));
+    std::string cells;
+    const std::regex cell("<td>(\\d)</td>");
+    for (std::sregex_iterator it(start.begin(), start.end(), cell), end; it != end; ++it)
+        cells += (*it)[1];
+    EXPECT_TRUE(line.starts_with("00001,3," + cells + ",")) << cells;
+    EXPECT_NE(page.find("<pre>" + line + "</pre>"), std::string::npos) << line;
+
+    const auto parsed = parse_puzzle_line(line);
+    ASSERT_TRUE(parsed.ok());
+    Position position = start_position(*parsed.line).value_or(Position(0));
+    const std::regex move("<td>cell (\\d) &rarr; cell (\\d)</td><td>([^<]*)</td>");
+    const auto moves = example.substr(0, example.find("Back to the contents"));
+    int played = 0;
+    for (std::sregex_iterator it(moves.begin(), moves.end(), move), end; it != end; ++it) {
+        ASSERT_TRUE(position.play(Move{std::stoi((*it)[1]), std::stoi((*it)[2])})) << (*it)[0];
+        std::string shown;
+        for (int k = 1; k <= position.cell_count(); ++k) shown += std::to_string(position.value(k));
+        EXPECT_EQ(std::regex_replace((*it)[3].str(), std::regex("[^0-9]"), ""), shown) << (*it)[0];
+        ++played;
+    }
+    EXPECT_EQ(std::pair(played, position.solved()), std::pair(9, true));
 }
 
 }  // namespace

@@ -39,6 +39,24 @@ TEST_F(Form1Test, AKilledSessionComesBackWithItsMovesUnlessThePlaceNoLongerFits)
         restart();
         EXPECT_TRUE(fresh()) << file;
     }
+    // A changed line leaves the start, and the configuration, to the configuration.
+    const std::string other =
+        collection({puzzle_line(SampleBody), puzzle_line(SampleBody, 2)}, "other.kdr");
+    load(other, 2);
+    move(5, 2);
+    const std::string configured = "12-05-2026 14:02:31\r\nxp.col\r\n" + path + "\r\n 1 \r\n";
+    folder.write("kalder.cfg", configured);
+    folder.write("other.kdr", puzzle_line(SampleBody) + puzzle_line("222111332,", 2));
+    restart();
+    EXPECT_EQ(
+        std::tuple(form->CollectionPath, form->PuzzleNumber, fresh(), folder.read("kalder.cfg")),
+        std::tuple(path, 1, true, configured));
+    // A line that lacks cells comes back with no caption on a cell it lacks.
+    load(collection({"00001,3,12122233,\r\n"}, "short.kdr"), 1);
+    move(5, 2);
+    restart();
+    EXPECT_EQ(std::pair(form->UndoList.size(), form->CellD[9].Caption),
+              std::pair(1ul, std::string()));
 }
 
 // The close box and a kill leave the scheme applied, the collection, the puzzle shown and its

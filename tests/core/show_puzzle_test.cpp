@@ -8,18 +8,19 @@ namespace {
 TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
     const std::string path = collection(
         {puzzle_line(SampleBody), "00999,4,1234123412341234,\r\n", puzzle_line("1x1222332,")});
-    // The grade goes with the board: none for a start that has no solution, which the
-    // description calls a dead end.
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"1 2 1 2 2 2 3 3 2", SampleBody.c_str(), "Grade 1 of 5"},
-        {"1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4", "1234123412341234,", "No solution from here"},
-        {"1 0 1 2 2 2 3 3 2", "1x1222332,", "No solution from here"}};
+    // The grade goes with the board, in the description and after the box's tip: none for a
+    // start that has no solution, which both call a dead end.
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"1 2 1 2 2 2 3 3 2", SampleBody.c_str(), "Grade 1 of 5", "Grid Size\nGrade 1 of 5"},
+        {"1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4", "1234123412341234,", "No solution from here",
+         "No solution from here"},
+        {"1 0 1 2 2 2 3 3 2", "1x1222332,", "No solution from here", "No solution from here"}};
     for (int n = 1; n <= 3; ++n) {
         show(path, n);
-        const auto& [cells, body, grade] = cases[n - 1];
-        EXPECT_EQ(
-            std::tuple(board(), form->PuzzleBody, form->PuzNum.Text, form->grid_size_description()),
-            std::tuple(cells, body, "P# " + std::to_string(n) + " of 3", grade));
+        const auto& [cells, body, grade, tip] = cases[n - 1];
+        EXPECT_EQ(std::tuple(board(), form->PuzzleBody, form->PuzNum.Text,
+                             form->grid_size_description(), form->grid_size_tip()),
+                  std::tuple(cells, body, "P# " + std::to_string(n) + " of 3", grade, tip));
     }
     show(path);
     move(2, 1);

@@ -53,22 +53,29 @@ TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
     click(4);  // a selection the replay ends
     const std::string before = board();
     const double clock_before = platform.clock_seconds;
+    bool busy = false;
+    platform.during_wait = {[&] { busy = platform.busy; }};
     form->solve_from_here();
     EXPECT_EQ(std::tuple(platform.clock_seconds - clock_before, form->Score1.session(4), board(),
-                         form->UndoList.size(), form->SolverBusy, form->SourceCell),
-              std::tuple(8.0, "2", before, 1ul, false, -1))
+                         form->UndoList.size(), form->SolverBusy, form->SourceCell, busy),
+              std::tuple(8.0, "2", before, 1ul, false, -1, true))
         << "eight steps, a second each";
-    // A last odd character, pairs naming no cell and junk bytes, more pairs than cells.
-    for (const std::string body : {"121222332,0203060102050407089",
-                                   "121222332,99x3\x01\xff"
-                                   "0601020504",
-                                   "121222332,02030601020504070802030405"}) {
+    // A last odd character, pairs naming no cell and junk bytes, more pairs than cells; each
+    // move played takes a second.
+    const std::pair<std::string, double> bodies[] = {{"121222332,0203060102050407089", 9},
+                                                     {"121222332,99x3\x01\xff"
+                                                      "0601020504",
+                                                      5},
+                                                     {"121222332,02030601020504070802030405", 9}};
+    for (const auto& [body, seconds] : bodies) {
         platform.messages.clear();
+        const double clock = platform.clock_seconds;
         form->ShowSolution(body, 1000);
         std::string beyond;
         for (std::size_t k = 10; k < form->CellD.size(); ++k) beyond += form->CellD[k].Caption;
-        EXPECT_EQ(std::tuple(board(), platform.message_texts(), beyond),
-                  std::tuple(Start, std::vector<std::string>{"Done"}, ""))
+        EXPECT_EQ(
+            std::tuple(board(), platform.message_texts(), beyond, platform.clock_seconds - clock),
+            std::tuple(Start, std::vector<std::string>{"Done"}, "", seconds))
             << body;
     }
 }

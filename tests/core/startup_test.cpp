@@ -104,8 +104,10 @@ TEST(WindowScale, OpensAtTheLargestStepThatFitsCentredAndOnTheScreen) {
 }
 
 // Each secondary window at the game's scale (1 and 2.5) on a 3840 x 2160 screen: Help beside
-// the game, right or else left; the others centred over it; a screen too small for the scale
-// shows the window smaller, wholly on it.
+// the game, right or else left (to the last pixel), smaller down to half the scale where that
+// keeps it beside, and where nothing does where it hides the least of the game (right, moved
+// onto the screen; below); the others centred over it; a screen too small for the scale shows
+// the window smaller, wholly on it.
 TEST(WindowScale, SecondaryWindowsOpenAtTheGamesScaleWhollyOnItsScreen) {
     const PixelRect big{0, 0, 3840, 2130}, small{0, 0, 1280, 720};
     const PixelRect game{1500, 600, 830, 960}, game_at_right{2800, 600, 830, 960};
@@ -122,7 +124,28 @@ TEST(WindowScale, SecondaryWindowsOpenAtTheGamesScaleWhollyOnItsScreen) {
         {"help", help, 1, Placement::Beside, game, big, {1, {2330, 600, 481, 405}}},
         {"help", help, 2.5, Placement::Beside, game, big, {2.5, {2330, 600, 1200, 968}}},
         {"help", help, 2.5, Placement::Beside, game_at_right, big, {2.5, {1600, 600, 1200, 968}}},
-        {"help", help, 2.5, Placement::Beside, {200, 0, 500, 700}, small, {1.84, {9, 0, 883, 720}}},
+        {"help",
+         help,
+         2.5,
+         Placement::Beside,
+         {1200, 600, 2700, 960},
+         big,
+         {2.5, {0, 600, 1200, 968}}},
+        {"help",
+         help,
+         2.5,
+         Placement::Beside,
+         {200, 0, 500, 700},
+         small,
+         {1.84, {397, 0, 883, 720}}},
+        {"help", help, 1, Placement::Beside, {100, 0, 1100, 300}, small, {1, {100, 300, 481, 405}}},
+        {"help",
+         help,
+         4.25,
+         Placement::Beside,
+         {1209, 260, 1385, 1600},
+         big,
+         {1244 * 15.0 / 7185, {2594, 260, 1246, 1004}}},
         {"about", about, 1, Placement::Centred, game, big, {1, {1684, 958, 462, 245}}},
         {"about", about, 2.5, Placement::Centred, game, big, {2.5, {1339, 796, 1152, 568}}},
         {"options", options, 1, Placement::Centred, game, big, {1, {1780, 929, 270, 302}}},

@@ -47,6 +47,7 @@ TEST(PuzzleLine, TheGameReadsWhatABoardCanShow) {
         EXPECT_EQ(std::tuple(refused.ok(), refused.error.empty()), std::tuple(false, false))
             << line;
     }
+    EXPECT_EQ(parse_puzzle_line("00001,").error, "the line has fewer than four fields");
 }
 
 TEST(PuzzleLine, VerifyAcceptsTheSampleAndNamesEachFault) {

@@ -3,8 +3,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -20,6 +23,7 @@
 #include "ui/app/qt_convert.h"
 #include "ui/app/qt_platform.h"
 #include "ui/app/scaled_window.h"
+#include "ui/app/single_game.h"
 #include "ui/appearance/form2_view.h"
 #include "ui/controls/box_control_view.h"
 #include "ui/help/form4_view.h"
@@ -279,6 +283,23 @@ TEST_F(MainWindowTest, TheShippedCollectionAndEachWindowFollowTheirModels) {
     QTest::mouseClick(help->button(0), Qt::LeftButton);
     EXPECT_FALSE(help->browser()->source().hasFragment()) << "Back";
     help->close();
+
+    // The file dialog, Load's here, never leaves the screen through Ctrl + and comes back to its
+    // first size with Ctrl 0.
+    bool loaded = false;
+    when_modal([&loaded](QWidget& dialog) {
+        loaded = dynamic_cast<QFileDialog*>(&dialog) != nullptr;
+        const QRect screen = dialog.screen()->availableGeometry();
+        QTest::keyClick(&dialog, Qt::Key_0, Qt::ControlModifier);  // laid out once shown
+        const QSize first = dialog.size();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(&dialog, Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << dialog.frameGeometry().width();
+        QTest::keyClick(&dialog, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(dialog.size(), first);
+        static_cast<QDialog&>(dialog).reject();
+    });
+    window->menuBar()->actions()[1]->menu()->actions()[2]->trigger();
+    EXPECT_TRUE(loaded);
     EXPECT_FALSE(form->help_form->Loaded);
 
     when_modal([](QWidget& about) {
@@ -365,8 +386,9 @@ TEST_F(MainWindowTest, EveryWindowOpensAtTheGamesScaleAndFollowsIt) {
 }
 
 // The buttons of the style show in order beside the whole text. A click, the keys (the first button
-// has the focus, arrows move it, Space and Enter press, Left wraps, Escape closes as the frame
-// does: the last button) answer the code; the one dialog is kept.
+// has the focus unless the style names another, arrows move it, Space and Enter press, Left
+// wraps, Escape closes as the frame does: the last button) answer the code; the one dialog is
+// kept.
 TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
     QWidget host;
     QtPlatform platform;
@@ -381,6 +403,7 @@ TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
     } cases[] = {
         {"vbquestion+vbyesno", "Reset current\r\npuzzle?", {}, "Yes No", 7},
         {"vbyesno", "Done", {Qt::Key_Return}, "Yes No", 6},
+        {"vbYesNo+vbquestion+vbDefaultButton2", "Delete?", {Qt::Key_Return}, "Yes No", 7},
         {"vbyesnocancel", "?", {Qt::Key_Left, Qt::Key_Space}, "Yes No Cancel", 2},
         {"vbhappy+vbyesno", std::string(120, 'W'), {Qt::Key_Escape}, "Yes No", 7},
     };
@@ -390,7 +413,6 @@ TEST(MsgFormView, ShowsTheModelAndAnswersTheMouseAndTheKeyboard) {
         when_modal([&](QWidget& modal) {
             auto& view = dynamic_cast<MsgFormView&>(modal);
             text = view.text_label()->text();
-            EXPECT_EQ(view.focusWidget(), view.button(0));
             if (&c == &cases[0]) save_screenshot_if_asked(view, "screenshot-message.png");
             for (int i = 0; i < MsgForm::ButtonCount && view.button(i)->isVisible(); ++i)
                 captions.append(QString::fromStdString(view.button(i)->model().Caption()));
@@ -412,6 +434,16 @@ TEST(QtPlatformTest, AFolderEndsInOneSeparator) {
     const std::string score_file = ScoresBox(platform).score_file_path();
     QDir::setCurrent(started_in);
     EXPECT_EQ(score_file, "/" + platform.executable_name() + ".sco");
+}
+
+// A second start finds the first game by its lock and asks it to the front.
+TEST(SingleGame, ASecondStartAsksTheFirstToTheFront) {
+    QTemporaryDir runtime;
+    SingleGame first(runtime.path()), second(runtime.path());
+    QSignalSpy asked(&first, &SingleGame::front_requested);
+    ASSERT_TRUE(first.claim());
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(!asked.isEmpty() || asked.wait());
 }
 
 // Place (in twips), tip, mouse buttons with their keys, Space and Enter (as the left button,

@@ -71,26 +71,28 @@ void Form1::mnudelete_Click() {
         MsgboxA("There is only one puzzle in this file", "vbok+vberror");
         return;
     }
-    const int answer =
-        MsgboxA("Delete current puzzle from file:\r\n" + CollectionPath, "vbYesNo+vbquestion");
+    // No is the default: Enter alone never removes a puzzle for good.
+    const int answer = MsgboxA("Delete current puzzle from file:\r\n" + CollectionPath,
+                               "vbYesNo+vbquestion+vbDefaultButton2");
     if (answer != 6) return;
     const int cur = PuzzleNumber;
-    if (!remove_collection_line(CollectionPath, cur)) {
-        MsgboxA("Puzzle#" + signed_text(cur) + " was not deleted from file: " + CollectionPath,
+    // A new puzzle standing in below takes over CollectionPath; the notice names this file.
+    const std::string file = CollectionPath;
+    if (!remove_collection_line(file, cur)) {
+        MsgboxA("Puzzle#" + signed_text(cur) + " was not deleted from file: " + file,
                 "vbcritical+vbok");
         return;
     }
     // The lines after it have moved up one place.
-    forget_damage_reports(CollectionPath);
-    PuzzleCount = CountLines(CollectionPath);
+    forget_damage_reports(file);
+    PuzzleCount = CountLines(file);
     const bool none_left =
         cur == 1 ? show_stepping_over_damage(1, 1) : show_stepping_over_damage(cur - 1, -1);
     // Not one line left can be shown: a new puzzle takes the deleted one's place, whose board
     // would otherwise stay in play standing for a line the next Delete would remove unseen.
     if (none_left) NewRandomPuzzle(board.GridSize);
     show_puzzle_number();
-    MsgboxA("Puzzle#" + signed_text(cur) + " deleted from file: " + CollectionPath,
-            "vbok+vbinformation");
+    MsgboxA("Puzzle#" + signed_text(cur) + " deleted from file: " + file, "vbok+vbinformation");
 }
 
 }  // namespace kalder

@@ -103,8 +103,6 @@ void Form1::Form_Load() {
     ColourTable = default_colour_table();
     ApplyColourScheme();
     style_message_box();
-    Score1.Top = 650;
-    Score1.Left = 700;
     Score1.Visible = false;
     Score1.on_close = [this] { Score1.Visible = false; };
     const auto tell_score_file = [this](const std::string& path, const std::string& failure) {
@@ -183,7 +181,6 @@ void Form1::LayoutBoard() {
     const int n = board.GridSize;
     if (n < MinGridSize || n > MaxGridSize) return;
     board.CellCount = n * n;
-    CellD[1].Width = CellD[1].Height = static_cast<int>(CellSize);
     for (std::size_t k = 2; k < CellD.size(); ++k) CellD[k].Visible = false;
     if (CellD.size() < static_cast<std::size_t>(board.CellCount) + 1) {
         CellD.resize(board.CellCount + 1);

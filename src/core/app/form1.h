@@ -129,6 +129,8 @@ class Form1 {
     // Undos to the last solvable position of the history; 0 when none is solvable.
     int moves_back_to_solvable() const;
     void tell_dead_end();
+    // "Grade 3 of 5"; "" for a start that has no grade.
+    std::string grade_text() const;
 
     // ---- Keeping the half-played place (place_keeping.cpp)
     // The half-played board, rewritten after every change so that no way of quitting loses it;
@@ -138,6 +140,8 @@ class Form1 {
     // Start-up's puzzle when the last session left one whose line is unchanged: the place kept
     // is later than any configuration.
     bool show_kept_puzzle(const KeptPlace& kept);
+    // A cell of the puzzle in play: on the board and given a value by its line.
+    bool shown_cell(int cell) const { return board.on_board(cell) && CellD[cell].Visible; }
     void restore_place(const std::optional<KeptPlace>& kept);
 
   public:
@@ -240,6 +244,8 @@ class Form1 {
     int PuzzleGrade() const;
     // What a screen reader says of the grid-size box besides its name: a dead end, the grade.
     std::string grid_size_description() const;
+    // The grid-size box's tip as shown: its own text, then the grade ("Grade 3 of 5").
+    std::string grid_size_tip() const;
 
     // Controls. CellD[0] is the unused design element; cells are created on demand.
     std::vector<CellLabel> CellD;

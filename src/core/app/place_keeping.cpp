@@ -38,16 +38,25 @@ void Form1::keep_settings() {
     }
 }
 
+// Showing the kept line names its collection and number; a line changed since hands the start
+// back to the configuration, whose collection and number it must not have taken over.
 bool Form1::show_kept_puzzle(const KeptPlace& kept) {
+    const std::string configured_path = CollectionPath;
+    const int configured_number = PuzzleNumber;
     std::string ignored;
-    return show_line_quietly(kept.collection_path, kept.puzzle_number, ignored) ==
-               LineShown::Shown &&
-           PuzzleBody == kept.puzzle_body;
+    if (show_line_quietly(kept.collection_path, kept.puzzle_number, ignored) == LineShown::Shown &&
+        PuzzleBody == kept.puzzle_body) {
+        return true;
+    }
+    CollectionPath = configured_path;
+    PuzzleNumber = configured_number;
+    return false;
 }
 
 // The moves are played again by the rule of play, so the board and the undo history come
 // back as they were. A place kept for another puzzle than the one shown, or for a line that has
-// changed since, or holding a move the rule refuses, is not put back: the puzzle starts fresh.
+// changed since, or holding a move the rule refuses or one on a cell the line lacks, is not put
+// back: the puzzle starts fresh.
 void Form1::restore_place(const std::optional<KeptPlace>& kept) {
     if (!kept || kept->moves.empty() || kept->collection_path != CollectionPath ||
         kept->puzzle_number != PuzzleNumber || kept->puzzle_body != PuzzleBody) {
@@ -57,11 +66,13 @@ void Form1::restore_place(const std::optional<KeptPlace>& kept) {
     std::deque<UndoRecord> history;
     for (const auto& [giver, receiver] : kept->moves) {
         const Move move{giver, receiver};
-        if (!position.is_legal(move)) return;
+        if (!position.is_legal(move) || !shown_cell(giver) || !shown_cell(receiver)) return;
         history.push_front(position.record_of(move));
         position.play(move);
     }
-    for (int cell = 1; cell <= position.cell_count(); ++cell) show_cell(position, cell);
+    for (int cell = 1; cell <= position.cell_count(); ++cell) {
+        if (shown_cell(cell)) show_cell(position, cell);
+    }
     UndoList = std::move(history);
     board_changed();
 }

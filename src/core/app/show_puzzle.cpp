@@ -7,7 +7,6 @@
 namespace kalder {
 
 int Form1::caption_value(int cell) const {
-    if (cell < 0 || static_cast<std::size_t>(cell) >= CellD.size()) return 0;
     return round_half_even(leading_number(CellD[cell].Caption));
 }
 

@@ -22,13 +22,23 @@ void Form1::board_changed() {
     Gsize.ToolTipText = dead_end ? DeadEndTip : "Grid Size";
 }
 
+std::string Form1::grade_text() const {
+    const int grade = PuzzleGrade();
+    if (grade == 0) return "";
+    return "Grade " + std::to_string(grade) + " of " + std::to_string(HardestGrade);
+}
+
 // The dead end, as the tip tells it, and the grade.
 std::string Form1::grid_size_description() const {
-    std::string text = Gsize.ToolTipText == DeadEndTip ? DeadEndTip : "";
-    const int grade = PuzzleGrade();
-    if (grade == 0) return text;
-    if (!text.empty()) text += ". ";
-    return text + "Grade " + std::to_string(grade) + " of " + std::to_string(HardestGrade);
+    const std::string text = Gsize.ToolTipText == DeadEndTip ? DeadEndTip : "";
+    const std::string grade = grade_text();
+    return text.empty() || grade.empty() ? text + grade : text + ". " + grade;
+}
+
+// The box's own tip stays as it is; the grade its pips show follows on a line of its own.
+std::string Form1::grid_size_tip() const {
+    const std::string grade = grade_text();
+    return grade.empty() ? Gsize.ToolTipText : Gsize.ToolTipText + "\n" + grade;
 }
 
 int Form1::moves_back_to_solvable() const {

@@ -212,8 +212,9 @@ void Form2::message(const std::string& text) {
     platform_.system_message_box(text, Title, "vbok");
 }
 
+// Every question here replaces or deletes a scheme: Enter alone keeps it.
 bool Form2::ask(const std::string& text) {
-    return platform_.system_message_box(text, Title, "vbyesno") == 6;
+    return platform_.system_message_box(text, Title, "vbyesno+vbdefaultbutton2") == 6;
 }
 
 SchemeTable Form2::plain_table() const {

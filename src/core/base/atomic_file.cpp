@@ -52,6 +52,31 @@ std::string temporary_name(const std::string& target) {
     return target + std::string(TemporaryInfix) + std::to_string(getpid());
 }
 
+void reached([[maybe_unused]] WritePoint point) {
+#ifdef KALDER_WRITE_POINTS
+    if (at_write_point != nullptr) at_write_point(point);
+#endif
+}
+
+// In two halves, so that a test can stop the write between them.
+bool write_in_halves(int fd, std::string_view content) {
+    const std::size_t half = content.size() / 2;
+    if (!write_all(fd, content.substr(0, half), ::write)) return false;
+    reached(WritePoint::HalfWritten);
+    return write_all(fd, content.substr(half), ::write);
+}
+
+// A rename lasts through a power cut only once its folder is flushed too. A folder that cannot
+// be flushed leaves the new file in place all the same.
+void sync_folder(const std::string& target) {
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    [[maybe_unused]] const int synced = ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 bool write_all(int fd, std::string_view data, WriteCall write_call) {
@@ -81,13 +106,35 @@ bool write_file_atomically(const std::string& path, const std::string& content) 
     const std::string temporary = temporary_name(target);
     const int fd = create_temporary(temporary);
     if (fd < 0) return false;
+    reached(WritePoint::Opened);
     const bool complete =
-        write_all(fd, content, ::write) && keep_permissions(target, fd) && ::fsync(fd) == 0;
+        write_in_halves(fd, content) && keep_permissions(target, fd) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (complete && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    if (complete && closed) {
+        reached(WritePoint::Written);
+        if (std::rename(temporary.c_str(), target.c_str()) == 0) {
+            reached(WritePoint::Renamed);
+            sync_folder(target);
+            return true;
+        }
+    }
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     return false;
+}
+
+bool append_whole(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    reached(WritePoint::Opened);
+    struct stat old {};
+    bool written = ::fstat(fd, &old) == 0;
+    if (written && ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+        [[maybe_unused]] const int cut = ::ftruncate(fd, old.st_size);  // nothing more to try
+        written = false;
+    }
+    if (written) reached(WritePoint::Written);
+    return ::close(fd) == 0 && written;
 }
 
 void remove_stale_temporary_files_in(const std::string& folder,

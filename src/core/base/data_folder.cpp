@@ -44,8 +44,11 @@ std::string shipped_folder(const std::string& program_folder) {
 }
 
 std::string choose_data_folder(const Platform& platform) {
-    const std::string shipped = shipped_folder(platform.program_folder());
-    if (platform.folder_writable(shipped)) return shipped;
+    const std::string program = with_trailing_slash(platform.program_folder());
+    const std::string shipped = shipped_folder(program);
+    // Only a game run from its build tree keeps the player's files beside itself; an installed
+    // one never writes into its install folder, whoever runs it.
+    if (shipped == program && platform.folder_writable(shipped)) return shipped;
     const std::string data = with_trailing_slash(platform.user_data_folder());
     std::error_code error;
     fs::create_directories(data, error);

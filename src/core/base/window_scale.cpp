@@ -49,16 +49,51 @@ SecondaryGeometry secondary_geometry(PixelSize design, PixelSize frame, double s
                                    room_scale(available.height - frame.height, design.height)});
     const PixelSize size{scaled_pixels(design.width, shown) + frame.width,
                          scaled_pixels(design.height, shown) + frame.height};
-    const int right = anchor.left + anchor.width;
-    const bool room_right = right + size.width <= available.left + available.width;
-    const bool room_left = anchor.left - size.width >= available.left;
-    if (placement == Placement::Centred || !(room_right || room_left)) {
-        return {shown, place_window(anchor, size, available)};
+    if (placement == Placement::Centred) return {shown, place_window(anchor, size, available)};
+    // Wholly beside the game, right or else left, smaller where that needs it, down to half the
+    // game's scale and never below the designed size.
+    const int room_right = available.left + available.width - (anchor.left + anchor.width);
+    const int room_left = anchor.left - available.left;
+    const double beside =
+        std::min(shown, room_scale(std::max(room_right, room_left) - frame.width, design.width));
+    if (beside >= std::max(1.0, scale / 2)) {
+        const PixelSize smaller{scaled_pixels(design.width, beside) + frame.width,
+                                scaled_pixels(design.height, beside) + frame.height};
+        const int left =
+            room_right >= smaller.width ? anchor.left + anchor.width : anchor.left - smaller.width;
+        const int top =
+            std::clamp(anchor.top, available.top,
+                       std::max(available.top, available.top + available.height - smaller.height));
+        return {beside, {left, top, smaller.width, smaller.height}};
     }
-    const int left = room_right ? right : anchor.left - size.width;
-    const int top = std::max(available.top,
-                             std::min(anchor.top, available.top + available.height - size.height));
-    return {shown, {left, top, size.width, size.height}};
+    // Else at the scale, right of the game, left, below or above, each moved onto the screen:
+    // the first that covers the least of the game.
+    const auto onto_screen = [&](int left, int top) {
+        return PixelRect{
+            std::clamp(left, available.left,
+                       std::max(available.left, available.left + available.width - size.width)),
+            std::clamp(top, available.top,
+                       std::max(available.top, available.top + available.height - size.height)),
+            size.width, size.height};
+    };
+    const auto covered = [&](const PixelRect& place) {
+        const long across = std::min(place.left + place.width, anchor.left + anchor.width) -
+                            std::max(place.left, anchor.left);
+        const long down = std::min(place.top + place.height, anchor.top + anchor.height) -
+                          std::max(place.top, anchor.top);
+        return std::max(0L, across) * std::max(0L, down);
+    };
+    const PixelRect candidates[] = {
+        onto_screen(anchor.left + anchor.width, anchor.top),
+        onto_screen(anchor.left - size.width, anchor.top),
+        onto_screen(anchor.left, anchor.top + anchor.height),
+        onto_screen(anchor.left, anchor.top - size.height),
+    };
+    const PixelRect* best = &candidates[0];
+    for (const PixelRect& candidate : candidates) {
+        if (covered(candidate) < covered(*best)) best = &candidate;
+    }
+    return {shown, *best};
 }
 
 }  // namespace kalder

@@ -46,8 +46,9 @@ int fitting_scale_steps(const std::function<PixelSize(int steps)>& outer_size, P
 PixelRect place_window(const PixelRect& old_frame, PixelSize size, const PixelRect& available);
 
 // Where a secondary window goes: centred on a frame (the game's when it opens, its own when it
-// is scaled while open), or beside the game's frame, right or else left, where the screen has
-// room for it there.
+// is scaled while open), or beside the game's frame where it hides the least of it: wholly
+// right or left of it, smaller down to half the game's scale if need be, or else at the scale
+// right, left, below or above, moved onto the screen.
 enum class Placement { Centred, Beside };
 
 struct SecondaryGeometry {

@@ -1,7 +1,5 @@
 #include "core/files/collection_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/base/atomic_file.h"
 #include "core/base/read_only_file.h"
 #include "core/files/puzzle_line.h"
 
@@ -85,16 +84,6 @@ bool lacks_final_line_end(const std::string& path) {
     return last >= 0 && last != '\n' && last != '\r';
 }
 
-// Puts text at the end of the file in one write, so that a kill cannot cut it; a short write (a
-// full disk) is taken back, so the file never keeps part of it.
-bool append_whole(int fd, const std::string& text) {
-    struct stat old {};
-    if (::fstat(fd, &old) != 0) return false;
-    if (::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size())) return true;
-    [[maybe_unused]] const int cut = ::ftruncate(fd, old.st_size);  // nothing more to try
-    return false;
-}
-
 // Line n, if there is one. With `count` the sweep goes on to the end of the file to count its
 // lines there; without, it stops after line n.
 std::optional<std::string> read_line(const std::string& path, int n, int* count) {
@@ -167,10 +156,7 @@ bool AppendPuzzle(const std::string& path, int size, const std::string& body) {
     if (count >= MaxCollectionLines) return false;
     std::string text = lacks_final_line_end(path) ? "\r\n" : "";
     text += format_puzzle_line(count + 1, size, body) + "\r\n";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = append_whole(fd, text);
-    return ::close(fd) == 0 && written;
+    return append_whole(path, text);
 }
 
 }  // namespace kalder

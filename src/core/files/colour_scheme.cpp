@@ -118,6 +118,11 @@ Colour focus_ring_on(Colour back) {
     return contrast_ratio(Black, back) >= contrast_ratio(White, back) ? Black : White;
 }
 
+Colour cell_edge_on(Colour window) {
+    constexpr Colour Black = RGB(0, 0, 0);
+    return contrast_ratio(Black, window) >= 3.0 ? Black : RGB(255, 255, 255);
+}
+
 bool names_default(const std::string& scheme_name) {
     return lower_case(scheme_name).find("default") != std::string::npos;
 }

@@ -33,6 +33,9 @@ double contrast_ratio(Colour a, Colour b);
 Colour readable_text_on(Colour back);
 // Black or white, whichever stands out more from `back`: the keyboard cursor's ring.
 Colour focus_ring_on(Colour back);
+// The line round every cell: black where it stands out (3 : 1) from the window, as the board
+// was always drawn, else white, so that no cell melts into a dark window.
+Colour cell_edge_on(Colour window);
 // A link colour that reads (4.5 : 1) on `back`: a blue where one does, else the text colour.
 Colour readable_link_on(Colour back);
 

@@ -100,10 +100,11 @@ std::optional<Config> parse(const std::string& text) {
     return config;
 }
 
-// The reader ends a plain field at a comma, skips the blanks before it and takes a quote at
-// its start for an opening one.
+// The reader ends a plain field at a comma or a line end, skips the blanks before it, drops
+// those after it and takes a quote at its start for an opening one.
 bool needs_quotes(const std::string& name) {
-    return name.find(',') != std::string::npos || name.starts_with(' ') || name.starts_with('"');
+    return name.find_first_of(",\r\n") != std::string::npos || name.starts_with(' ') ||
+           name.ends_with(' ') || name.starts_with('"');
 }
 
 std::string scheme_field(const std::string& name) {
@@ -121,6 +122,7 @@ std::string failure_text(const std::string& path, const std::string& consequence
 
 }  // namespace
 
+// The scheme store's header lines hold no line end, so neither does a name added to it.
 bool config_holds_scheme_name(const std::string& name) {
     return name.find_first_of("\r\n") == std::string::npos &&
            !(needs_quotes(name) && name.find('"') != std::string::npos);

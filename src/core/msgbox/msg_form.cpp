@@ -1,5 +1,7 @@
 #include "core/msgbox/msg_form.h"
 
+#include <algorithm>
+
 #include "core/base/platform.h"
 #include "core/msgbox/msg_style.h"
 
@@ -31,6 +33,7 @@ void MsgForm::prepare(const std::string& s, const std::string& typ, std::int64_t
     // There are three buttons; a style that asks for more gets the first three.
     for (const auto& button : style.buttons) add_button(button.caption, button.code);
     if (last_button_ == -1) add_button("Ok", 1);
+    default_button_ = std::min(static_cast<int>(style.default_button), last_button_);
     layout();
 }
 

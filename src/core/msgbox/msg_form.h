@@ -46,6 +46,8 @@ class MsgForm {
 
     int code_of(int index) const { return cmd_code[index]; }
     int last_button() const { return last_button_; }
+    // The button Enter presses when the box opens: the first, unless the style names another.
+    int default_button() const { return default_button_; }
 
     std::string title = "Message";
     Colour background = SystemButtonFace;
@@ -68,6 +70,7 @@ class MsgForm {
 
     const Platform* platform_;
     int last_button_ = -1;
+    int default_button_ = 0;
 };
 
 // Shows a message with the icon and buttons its style string names, modally; returns the code

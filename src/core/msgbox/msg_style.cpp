@@ -39,6 +39,12 @@ const std::map<std::string, std::vector<MsgButtonSpec>, std::less<>>& button_tok
     return tokens;
 }
 
+const std::map<std::string, std::size_t, std::less<>>& default_button_tokens() {
+    static const std::map<std::string, std::size_t, std::less<>> tokens = {
+        {"vbdefaultbutton1", 0}, {"vbdefaultbutton2", 1}, {"vbdefaultbutton3", 2}};
+    return tokens;
+}
+
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -60,6 +66,10 @@ MsgStyle parse_msg_style(std::string_view style) {
         if (const auto buttons = button_tokens().find(piece); buttons != button_tokens().end()) {
             result.buttons.insert(result.buttons.end(), buttons->second.begin(),
                                   buttons->second.end());
+        }
+        if (const auto chosen = default_button_tokens().find(piece);
+            chosen != default_button_tokens().end()) {
+            result.default_button = chosen->second;
         }
         if (plus == std::string_view::npos) break;
         rest.remove_prefix(plus + 1);

@@ -118,7 +118,8 @@ void ScoresBox::Command1_MouseUp(const MouseEvent&) {
 }
 
 void ScoresBox::Command2_MouseUp(const MouseEvent&) {
-    if (platform_.system_message_box("Clear ALL scores", "Kalder", "vbyesno") != 6) return;
+    if (platform_.system_message_box("Clear ALL scores", "Kalder", "vbyesno+vbdefaultbutton2") != 6)
+        return;
     const std::string plain = today() + " 0 0 0 0 0 ";
     write_plain_line(plain);
     ShowScoreLine(plain);

@@ -13,20 +13,9 @@
 #include "core/files/colour_scheme.h"
 #include "ui/app/qt_convert.h"
 #include "ui/controls/accessible_press.h"
+#include "ui/controls/focus_ring.h"
 
 namespace kalder::ui {
-
-namespace {
-
-// Fills a band of `thickness` pixels just inside `box`.
-void fill_frame(QPainter& painter, const QRect& box, int thickness, const QColor& colour) {
-    painter.fillRect(box.x(), box.y(), box.width(), thickness, colour);
-    painter.fillRect(box.x(), box.bottom() - thickness + 1, box.width(), thickness, colour);
-    painter.fillRect(box.x(), box.y(), thickness, box.height(), colour);
-    painter.fillRect(box.right() - thickness + 1, box.y(), thickness, box.height(), colour);
-}
-
-}  // namespace
 
 // Lies over its cell for assistive technology only: it paints nothing, takes no focus and lets
 // the mouse through to the board.
@@ -128,13 +117,14 @@ void BoardView::paintEvent(QPaintEvent*) {
 
 void BoardView::paint_cells(QPainter& painter) const {
     painter.setFont(to_qfont(Font{"Arial", 15, true, false}, scale_));
+    const QColor edge = to_qcolor(cell_edge_on(to_colour(to_qcolor(form_.BackColor))));
+    const int edge_width = std::max(1, static_cast<int>(std::lround(scale_)));
     for (int k = 1; k <= form_.board.CellCount; ++k) {
         const CellLabel& cell = form_.CellD[k];
         if (!cell.Visible) continue;
         const QRect box = to_pixels(cell.Left, cell.Top, cell.Width, cell.Height);
         painter.fillRect(box, to_qcolor(cell.BackColor));
-        painter.setPen(QPen(QColor(0, 0, 0), 1));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        fill_frame(painter, box, edge_width, edge);
         painter.setPen(to_qcolor(cell.ForeColor));
         painter.drawText(box, Qt::AlignCenter, QString::fromStdString(cell.Caption));
         const QRect inside =
@@ -157,14 +147,8 @@ void BoardView::paint_giver_mark(QPainter& painter, const QRect& box) const {
 // A solid ring in black or white, whichever stands out more on open cells, with a line of
 // the other just inside it, so that it shows on locked cells too.
 QRect BoardView::paint_cursor_ring(QPainter& painter, const QRect& box) const {
-    const int ring = std::max(2, static_cast<int>(std::lround(2 * scale_)));
     const Colour open = to_colour(to_qcolor(form_.open_cell_colour()));
-    const Colour colour = focus_ring_on(open);
-    const Colour edge = focus_ring_on(colour);
-    const QRect outer = box.adjusted(1, 1, -1, -1);
-    fill_frame(painter, outer, ring, to_qcolor(colour));
-    fill_frame(painter, outer.adjusted(ring, ring, -ring, -ring), 1, to_qcolor(edge));
-    return outer.adjusted(ring, ring, -ring, -ring);
+    return paint_focus_ring(painter, box.adjusted(1, 1, -1, -1), open, scale_);
 }
 
 void BoardView::paint_marks(QPainter& painter) const {

@@ -1,6 +1,9 @@
 #include "ui/app/grid_size_label.h"
 
 #include <QPainter>
+#include <algorithm>
+
+#include "core/rules/grade.h"
 
 namespace kalder::ui {
 
@@ -12,20 +15,30 @@ void GridSizeLabel::set_grade(int grade) {
     update();
 }
 
+// The grade as a level: a row of five dots along the box's foot, as many filled as the grade,
+// the rest rings, clear of the centred digit.
 void GridSizeLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (grade_ <= 0) return;
-    // Five pips and their gaps fill most of the box's height, clear of the centred digit.
     const qreal pip = height() / 9.0;
-    const qreal step = pip * 1.6;
-    const qreal left = width() - pip * 1.6;
+    const qreal step = pip * 1.5;
+    const qreal left = (width() - step * (HardestGrade - 1) - pip) / 2;
+    const qreal top = height() - pip * 1.35;
+    const QColor ink = palette().color(QPalette::WindowText);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette().color(QPalette::WindowText));
-    for (int i = 0; i < grade_; ++i) {
-        const qreal top = height() - pip * 1.5 - i * step;
-        painter.drawEllipse(QRectF(left, top, pip, pip));
+    const qreal ring = std::max<qreal>(1.0, pip / 5);
+    for (int i = 0; i < HardestGrade; ++i) {
+        const QRectF place(left + i * step, top, pip, pip);
+        if (i < grade_) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ink);
+            painter.drawEllipse(place);
+        } else {
+            painter.setPen(QPen(ink, ring));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(place.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
+        }
     }
 }
 

@@ -90,6 +90,31 @@ void MainWindow::build_menus() {
             open_on(QKeySequence(Qt::ALT | title.at(0).toUpper().unicode()), menu);
     }
     if (!menus_.empty()) open_on(QKeySequence(Qt::Key_F10), menus_.front());
+    build_desktop_keys();
+}
+
+// The desktop's usual keys for commands the menus and the top bar hold. The menus show no
+// shortcut: their entries stay as they are. A command the model has disabled stays so.
+void MainWindow::build_desktop_keys() {
+    const auto on_key = [this](const QKeySequence& keys, const std::function<void()>& command) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, command] {
+            command();
+            sync();
+        });
+    };
+    const auto menu_entry = [this](const std::string& name) {
+        return [this, name] {
+            for (const auto& [action, entry] : menu_actions_) {
+                if (entry == name) action->trigger();
+            }
+        };
+    };
+    on_key(QKeySequence(Qt::Key_F1), menu_entry("mnuhelp"));
+    on_key(QKeySequence(Qt::CTRL | Qt::Key_Q), menu_entry("mnuexit"));
+    on_key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+        form_.cmdcreate.press(MouseEvent{LeftButton});
+        form_.cmdcreate.release(MouseEvent{LeftButton});
+    });
 }
 
 void MainWindow::build_top_bar() {
@@ -227,6 +252,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Escape closes the scores panel, as its Close button does, before it reaches the board.
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier &&
+        form_.Score1.Visible && static_cast<QWidget*>(watched)->window() == this) {
+        form_.Score1.Command1_MouseUp(MouseEvent{LeftButton});
+        sync();
+        return true;
+    }
     if (!(key->modifiers() & Qt::ControlModifier)) return false;
     switch (key->key()) {
         case Qt::Key_Plus:
@@ -283,7 +315,7 @@ void MainWindow::sync() {
     gsize_palette.setColor(QPalette::WindowText, to_qcolor(form_.Gsize.ForeColor));
     gsize_->setPalette(gsize_palette);
     gsize_->setText(QString::fromStdString(form_.Gsize.Caption));
-    gsize_->setToolTip(QString::fromStdString(form_.Gsize.ToolTipText));
+    gsize_->setToolTip(QString::fromStdString(form_.grid_size_tip()));
     update_accessible_name(*gsize_, QString::fromStdString(spoken_grid_size(form_.Gsize.Caption)));
     gsize_->set_grade(form_.PuzzleGrade());
     const QString description = QString::fromStdString(form_.grid_size_description());

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void build_menus();
+    void build_desktop_keys();
     void build_top_bar();
     void build_tab_order();
     void apply_scale_steps(int steps);

@@ -19,6 +19,7 @@
 #include "core/msgbox/msg_style.h"
 #include "ui/app/accessibility.h"
 #include "ui/app/qt_convert.h"
+#include "ui/app/scaled_style.h"
 #include "ui/app/scaled_window.h"
 #include "ui/appearance/form2_view.h"
 #include "ui/controls/file_dialog.h"
@@ -43,6 +44,7 @@ void QtPlatform::render() const {
 
 void QtPlatform::set_scale(double scale) {
     scale_ = scale;
+    ScaledStyle::apply(scale);
     if (parent_ == nullptr) return;
     for (QWidget* window : parent_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         auto* scaled = dynamic_cast<ScaledWindow*>(window);
@@ -56,6 +58,7 @@ void QtPlatform::set_scale(double scale) {
 }
 
 int QtPlatform::exec_scaled(QDialog& dialog) {
+    if (look_) paint_in_look(dialog, look_());
     if (parent_ != nullptr) show_scaled_standard(dialog, scale_, *parent_->window());
     standard_dialog_ = &dialog;
     return dialog.exec();
@@ -71,13 +74,17 @@ int QtPlatform::system_message_box(const std::string& text, const std::string& t
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::NoButton, parent_);
     std::vector<std::pair<QAbstractButton*, int>> buttons;
-    for (const auto& button : parse_msg_style(style).buttons) {
+    const MsgStyle parsed = parse_msg_style(style);
+    for (const auto& button : parsed.buttons) {
         const auto role = button.code == 2 || button.code == 7 ? QMessageBox::RejectRole
                                                                : QMessageBox::AcceptRole;
         buttons.emplace_back(box.addButton(QString::fromStdString(button.caption), role),
                              button.code);
     }
     if (buttons.empty()) buttons.emplace_back(box.addButton(QMessageBox::Ok), 1);
+    if (parsed.default_button < buttons.size()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons[parsed.default_button].first));
+    }
     exec_scaled(box);
     for (const auto& [widget, code] : buttons) {
         if (box.clickedButton() == widget) return code;

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/base/platform.h"
+#include "core/help/window_look.h"
 
 namespace kalder::ui {
 
@@ -27,6 +28,8 @@ class QtPlatform : public Platform {
     bool waiting() const { return wait_depth_ > 0; }
     // The game's scale: the secondary windows open at it, and those open follow it.
     void set_scale(double scale);
+    // The scheme's look, which the dialogs Qt draws take when they open.
+    void set_look_source(WindowLookSource look) { look_ = std::move(look); }
 
     void show_message_form(MsgForm& form) override;
     int system_message_box(const std::string& text, const std::string& title,
@@ -65,6 +68,7 @@ class QtPlatform : public Platform {
     // The standard dialog open, if any.
     QPointer<QDialog> standard_dialog_;
     double scale_ = 1.0;
+    WindowLookSource look_;
     std::function<void()> render_;
     QTimer timer_;
     std::function<void()> on_tick_;

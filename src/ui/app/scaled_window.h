@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QRect>
+#include <QTreeView>
 #include <QWidget>
 
 #include "core/base/window_scale.h"
+#include "core/help/window_look.h"
 
 namespace kalder::ui {
 
@@ -26,7 +28,14 @@ void show_scaled(QWidget& window, ScaledWindow& layout, double scale, Placement 
 QFont application_font_at(double scale);
 
 // A standard dialog (input box, file dialog, message box) in the application's font at `scale`,
-// centred on the game's window (on itself once shown) and wholly on the game's screen.
+// with icons and columns to match, its first size at that scale, centred on the game's window
+// (on itself once shown) and wholly on the game's screen.
 void show_scaled_standard(QWidget& dialog, double scale, const QWidget& game);
+
+// Each column of a list wide enough for its heading and what it shows.
+void fit_columns(QTreeView& view);
+
+// A standard dialog in the colours of the scheme applied.
+void paint_in_look(QWidget& dialog, const WindowLook& look);
 
 }  // namespace kalder::ui

@@ -9,6 +9,7 @@
 
 #include "core/controls/box_control.h"
 #include "ui/app/qt_convert.h"
+#include "ui/controls/focus_ring.h"
 
 namespace kalder::ui {
 
@@ -78,10 +79,7 @@ void BoxControlView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (hasFocus()) {
-        painter.setPen(QPen(to_qcolor(painting.fore), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(3, 3, -4, -4));
-    }
+    if (hasFocus()) paint_focus_ring(painter, rect(), to_colour(to_qcolor(painting.back)), scale_);
 }
 
 void BoxControlView::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,9 @@
 #include "ui/controls/file_dialog.h"
 
 #include <QFileSystemModel>
+#include <QTreeView>
+
+#include "ui/app/scaled_window.h"
 
 namespace kalder::ui {
 
@@ -21,6 +24,11 @@ void configure_file_dialog(QFileDialog& dialog, const FileNameRequest& request) 
     if (auto* files = dialog.findChild<QFileSystemModel*>("qt_filesystem_model")) {
         files->setNameFilters(
             QString::fromStdString(request.patterns).split(';', Qt::SkipEmptyParts));
+        // The names come in after the dialog opens; the columns then make room for them.
+        if (auto* details = dialog.findChild<QTreeView*>()) {
+            QObject::connect(files, &QFileSystemModel::directoryLoaded, details,
+                             [details] { fit_columns(*details); });
+        }
     }
 }
 

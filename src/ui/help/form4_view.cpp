@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QScrollBar>
+#include <QShortcut>
 #include <cmath>
 
 #include "core/help/form4.h"
@@ -52,6 +53,9 @@ Form4View::Form4View(Form4& form, QWidget* parent)
         form_.Command3_Click();
         sync();
     });
+    // Escape closes the window as its Exit button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, buttons_[2],
+            &QPushButton::click);
     browser_->setAccessibleName(QStringLiteral("Help text"));
     browser_->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the help up or down"));
     browser_->horizontalScrollBar()->setAccessibleName(

@@ -82,12 +82,8 @@ void MsgFormView::sync() {
 
 void MsgFormView::run() {
     sync();
-    for (BoxControlView* button : buttons_) {
-        if (button->model().Visible) {
-            button->setFocus(Qt::OtherFocusReason);
-            break;
-        }
-    }
+    // Enter presses the focused button, so the focus starts on the one the style names.
+    buttons_[form_.default_button()]->setFocus(Qt::OtherFocusReason);
     exec();
     form_.visible = false;
 }
