@@ -85,4 +85,14 @@ void ScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     paint_focus_ring(*painter, option->rect, to_colour(back), scale_);
 }
 
+// A push button with the focus wears the ring just inside its edge, on the button's colour.
+void ScaledStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+    const int inset = static_cast<int>(std::lround(2 * scale_));
+    paint_focus_ring(*painter, option->rect.adjusted(inset, inset, -inset, -inset),
+                     to_colour(option->palette.color(QPalette::Button)), scale_);
+}
+
 }  // namespace kalder::ui
