@@ -18,10 +18,7 @@ void write_font(JsonWriter& json, const Font& font) {
 void write_box_control(JsonWriter& json, const BoxControl& button) {
     const BoxPainting& paint = button.painting();
     json.begin_object()
-        .field("left", button.Left())
-        .field("top", button.Top())
-        .field("width", button.Width())
-        .field("height", button.Height())
+        .place_fields(button.Left(), button.Top(), button.Width(), button.Height())
         .field("visible", button.Visible)
         .field("enabled", button.Enabled())
         .field("tip", button.ToolTipText)

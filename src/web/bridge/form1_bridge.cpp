@@ -24,10 +24,7 @@ void write_cells(JsonWriter& json, const Form1& form) {
             .field("column", form.board.ColOf(k))
             .field("caption", cell.Caption)
             .field("name", form.cell_name(k))
-            .field("left", cell.Left)
-            .field("top", cell.Top)
-            .field("width", cell.Width)
-            .field("height", cell.Height)
+            .place_fields(cell.Left, cell.Top, cell.Width, cell.Height)
             .colour_field("back", cell.BackColor)
             .colour_field("fore", cell.ForeColor)
             .field("tip", cell.ToolTipText)
@@ -60,20 +57,14 @@ void write_marks(JsonWriter& json, const Form1& form) {
         const TwipRect glyph = arrow_glyph(*image, direction, static_cast<int>(Form1::CellSize));
         json.begin_object()
             .field("icon", icons[i])
-            .field("left", glyph.left)
-            .field("top", glyph.top)
-            .field("width", glyph.width)
-            .field("height", glyph.height)
+            .place_fields(glyph.left, glyph.top, glyph.width, glyph.height)
             .end_object();
     }
     json.end_array();
     json.key("shapes").begin_array();
     for (const RectangleShape* shape : {&form.Shape2, &form.Shape1}) {
         json.begin_object()
-            .field("left", shape->Left)
-            .field("top", shape->Top)
-            .field("width", shape->Width)
-            .field("height", shape->Height)
+            .place_fields(shape->Left, shape->Top, shape->Width, shape->Height)
             .colour_field("colour", shape->BorderColor)
             .end_object();
     }

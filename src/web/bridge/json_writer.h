@@ -38,6 +38,11 @@ class JsonWriter {
         return colour(value);
     }
 
+    // A place in twips, as its four fields left, top, width and height.
+    JsonWriter& place_fields(int left, int top, int width, int height) {
+        return field("left", left).field("top", top).field("width", width).field("height", height);
+    }
+
     const std::string& text() const { return text_; }
 
   private:

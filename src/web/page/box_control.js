@@ -15,8 +15,10 @@ export function makeBoxControl(post) {
     const picture = document.createElement("img");
     picture.alt = "";
     picture.draggable = false;
+    picture.setAttribute("aria-hidden", "true");
     const edges = document.createElementNS("http://www.w3.org/2000/svg", "svg");
     edges.classList.add("edges");
+    edges.setAttribute("aria-hidden", "true");
     element.append(caption, picture, edges);
     pressable(element, {
         down: (button, shift) => post("down", button, shift),
@@ -31,8 +33,10 @@ export function renderBoxControl(element, model) {
     element.hidden = !model.visible;
     element.setAttribute("aria-disabled", String(!model.enabled));
     element.tabIndex = model.enabled ? 0 : -1;
+    // Named by its tip, as the desktop names it, or else by its caption.
     element.title = model.tip;
-    element.setAttribute("aria-label", model.tip || model.caption);
+    if (model.tip) element.removeAttribute("aria-label");
+    else element.setAttribute("aria-label", model.caption);
     element.classList.toggle("pressed", model.pressed);
     element.style.background = model.back;
     const [caption, picture, edges] = element.children;

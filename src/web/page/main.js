@@ -45,7 +45,7 @@ function render(json) {
     state = JSON.parse(json);
     setScale(state.page.scale);
     const game = document.getElementById("game");
-    game.style.setProperty("--scale", state.page.scale);
+    document.documentElement.style.setProperty("--scale", state.page.scale);
     document.body.classList.toggle("busy", state.page.busy);
     document.title = state.form1.caption;
     game.style.background = state.form1.back;
@@ -133,6 +133,8 @@ function start() {
     }
     game.append(client);
     document.addEventListener("keydown", pageKeys);
+    // The right button and a long press belong to the game, not to the browser's menu.
+    game.addEventListener("contextmenu", (event) => event.preventDefault());
     window.addEventListener("resize", sendViewport);
     sendViewport();
     let offset = 0;
