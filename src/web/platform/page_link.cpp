@@ -20,6 +20,14 @@ EM_JS(char*, queued_event_line, (), {
     return line == = null ? 0 : allocateUTF8(line);
 });
 
+// Until the page has drawn a frame; a hidden page draws none, so a timer ends the wait too.
+EM_ASYNC_JS(void, next_frame, (), {
+    await new Promise(function(done) {
+        requestAnimationFrame(function() { setTimeout(done, 0); });
+        setTimeout(done, 100);
+    });
+});
+
 EM_JS(void, render_state, (const char* state), { Module.kalderPage.render(UTF8ToString(state)); });
 
 EM_JS(void, start_page_timer, (int ms, int generation), {
@@ -58,7 +66,7 @@ std::optional<std::string> queued_event() {
 }
 
 void yield_to_page() {
-    emscripten_sleep(0);
+    next_frame();
 }
 
 void render(const std::string& state) {

@@ -18,7 +18,7 @@ namespace kalder::web {
 
 namespace {
 
-// Long work (a generation, a replay) lets the page draw this often.
+// Long work (a generation) lets the page draw at most this often.
 constexpr auto FrameTime = std::chrono::milliseconds(40);
 // A line of text is this much higher than its font's pixel size, as the desktop's Arial is.
 constexpr double LineHeight = 1.15;
@@ -55,7 +55,6 @@ void WebPlatform::run_event(const std::string& line) {
 void WebPlatform::wait_for_events() {
     settle();
     run_event(page_link::next_event());
-    last_yield_ = std::chrono::steady_clock::now();
 }
 
 void WebPlatform::process_events() {

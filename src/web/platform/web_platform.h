@@ -51,7 +51,7 @@ class WebPlatform : public Platform {
     std::function<void()> on_tick_;
     // Only the last timer started ticks: a restart makes the earlier one stale.
     int timer_generation_ = 0;
-    std::chrono::steady_clock::time_point last_yield_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point last_yield_{};
 };
 
 }  // namespace kalder::web
