@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <iterator>
 #include <set>
 
 #include "core/base/data_folder.h"
@@ -33,7 +34,7 @@ std::string temporary(const std::string& name, pid_t pid = getpid()) {
 }
 
 long open_descriptors() {
-    return std::ranges::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
 }
 
 // Creates or replaces the whole file, keeping its permissions and a link as a link, and follows

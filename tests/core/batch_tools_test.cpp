@@ -85,7 +85,7 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
     platform.on_process_events = [&] {
         const auto cells = std::span(form->CellD).subspan(1, form->board.CellCount);
         while_made.emplace_back(form->PuzNum.Text, platform.busy,
-                                std::ranges::all_of(cells, [](const CellLabel& cell) {
+                                std::all_of(cells.begin(), cells.end(), [](const CellLabel& cell) {
                                     return cell.Caption.empty() && cell.ToolTipText.empty();
                                 }));
     };

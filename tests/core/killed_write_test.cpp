@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "core/base/atomic_file.h"
@@ -141,9 +142,10 @@ TEST_P(KilledWrite, LeavesTheOldOrTheNewFileWholeAndItsLeftoverIsClearedAtTheNex
     const WritePoint in_place = writer.appends ? WritePoint::Written : WritePoint::Renamed;
     EXPECT_EQ(folder.read(writer.file), !passed || point >= in_place ? written : old);
     const auto leftovers = [&] {
-        return std::ranges::count_if(fs::directory_iterator(folder.path()), [](const auto& entry) {
-            return entry.path().filename().string().find(".new-") != std::string::npos;
-        });
+        return std::count_if(
+            fs::directory_iterator(folder.path()), fs::directory_iterator(), [](const auto& entry) {
+                return entry.path().filename().string().find(".new-") != std::string::npos;
+            });
     };
     EXPECT_EQ(leftovers(), writer.appends || point == in_place ? 0 : 1);
     restart();
