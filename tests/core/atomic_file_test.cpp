@@ -304,6 +304,7 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAn
 #endif
 }
 
+#ifdef GTEST_HAS_DEATH_TEST  // in a child process, which the browser's build cannot make
 // Run by a user who may write the folder but not read the files: root reads everything, so a
 // root test run drops to "nobody" in the child process that plays. The score file is left as it
 // is; the configuration is replaced by one the next start reads back; each is told once.

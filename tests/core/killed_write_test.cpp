@@ -129,7 +129,8 @@ const Writer writers[] = {
 // The file is the new one from the point on where it is in place: a rewrite's rename, an
 // append's one write. A point the writer does not pass must not be reached.
 TEST_P(KilledWrite, LeavesTheOldOrTheNewFileWholeAndItsLeftoverIsClearedAtTheNextStart) {
-    const auto& [writer, point] = GetParam();
+    const Writer& writer = std::get<0>(GetParam());
+    const WritePoint point = std::get<1>(GetParam());
     const std::string old = folder.read(writer.file);
     const auto write = [&] { writer.write(*this); };
     ASSERT_FALSE(killed(std::nullopt, write));

@@ -9,7 +9,9 @@ namespace kalder::web::page_link {
 
 namespace {
 
-// The page's functions, handed to the module when the page makes it (see main.js).
+// The page's functions, handed to the module when the page makes it (see main.js). The
+// bodies are JavaScript, which clang-format would take for C++.
+// clang-format off
 EM_ASYNC_JS(char*, next_event_line, (), {
     const line = await Module.kalderPage.nextEvent();
     return allocateUTF8(line);
@@ -17,7 +19,7 @@ EM_ASYNC_JS(char*, next_event_line, (), {
 
 EM_JS(char*, queued_event_line, (), {
     const line = Module.kalderPage.takeEvent();
-    return line == = null ? 0 : allocateUTF8(line);
+    return line === null ? 0 : allocateUTF8(line);
 });
 
 // Until the page has drawn a frame; a hidden page draws none, so a timer ends the wait too.
@@ -28,21 +30,26 @@ EM_ASYNC_JS(void, next_frame, (), {
     });
 });
 
-EM_JS(void, render_state, (const char* state), { Module.kalderPage.render(UTF8ToString(state)); });
+EM_JS(void, render_state, (const char* state), {
+    Module.kalderPage.render(UTF8ToString(state));
+});
 
 EM_JS(void, start_page_timer, (int ms, int generation), {
-    setTimeout(
-        function() { Module.kalderPage.post("platform", "timer", "tick", generation, 0, 0, ""); },
-        ms);
+    setTimeout(function() {
+        Module.kalderPage.post("platform", "timer", "tick", generation, 0, 0, "");
+    }, ms);
 });
 
 EM_JS(double, measure_width,
       (const char* name, double pixels, int bold, int italic, const char* text), {
-          return Module.kalderPage.textWidth(UTF8ToString(name), pixels, bold, italic,
-                                             UTF8ToString(text));
-      });
+    return Module.kalderPage.textWidth(UTF8ToString(name), pixels, bold, italic,
+                                       UTF8ToString(text));
+});
 
-EM_JS(void, end_page, (), { Module.kalderPage.end(); });
+EM_JS(void, end_page, (), {
+    Module.kalderPage.end();
+});
+// clang-format on
 
 struct FreeLine {
     void operator()(char* line) const { std::free(line); }
