@@ -1,25 +1,33 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and its checks need (only those missing), then
-# configures and builds into build/. Sourced by run.sh and test.sh.
+# configures and builds into build/ (and the browser's version into build-web/). Sourced by
+# run.sh, test.sh and web.sh.
 set -euo pipefail
 
 KALDER_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
                  libgmock-dev libbenchmark-dev fonts-liberation2
                  desktop-file-utils appstream dpkg-dev lintian
                  xvfb dbus at-spi2-core python3-pyatspi)
+# The browser's version: Debian's emscripten (node comes with it) and a server for the page.
+KALDER_WEB_PACKAGES=(emscripten python3)
 
+# kalder_missing_packages PACKAGE...: those of the PACKAGEs not installed.
 kalder_missing_packages() {
     local package
-    for package in "${KALDER_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             echo "$package"
         fi
     done
 }
 
+# kalder_install_packages [PACKAGE...]: installs those missing of the PACKAGEs, or of the build's.
 kalder_install_packages() {
     local missing
-    mapfile -t missing < <(kalder_missing_packages)
+    if [ "$#" -eq 0 ]; then
+        set -- "${KALDER_PACKAGES[@]}"
+    fi
+    mapfile -t missing < <(kalder_missing_packages "$@")
     if [ "${#missing[@]}" -eq 0 ]; then
         return
     fi
@@ -45,4 +53,24 @@ kalder_build() {
     else
         cmake --build build --target "$@"
     fi
+}
+
+# kalder_build_web [TARGET...]: configures build-web/ with emscripten and builds the TARGETs, or
+# the page into build-web/site/.
+kalder_build_web() {
+    local werror=OFF launcher=()
+    if [ "${CI:-}" = "true" ]; then
+        werror=ON
+    fi
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    # Debian's node does not look in Debian's own module folder, where emscripten's
+    # optimiser finds its parser.
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S . -B build-web -G Ninja -DKALDER_WERROR="$werror" "${launcher[@]}"
+    if [ "$#" -eq 0 ]; then
+        set -- kalder_web
+    fi
+    cmake --build build-web --target "$@"
 }

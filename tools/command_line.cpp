@@ -47,7 +47,7 @@ std::optional<CommandLine> read_command_line(const Args& args,
                 return std::nullopt;
             }
             line.words.push_back(arg);
-        } else if (std::ranges::find(options, arg) == options.end()) {
+        } else if (std::find(options.begin(), options.end(), arg) == options.end()) {
             wrong(io, command, "unknown option " + arg);
             return std::nullopt;
         } else if (i + 1 == args.size()) {

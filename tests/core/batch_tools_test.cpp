@@ -85,7 +85,7 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
     platform.on_process_events = [&] {
         const auto cells = std::span(form->CellD).subspan(1, form->board.CellCount);
         while_made.emplace_back(form->PuzNum.Text, platform.busy,
-                                std::ranges::all_of(cells, [](const CellLabel& cell) {
+                                std::all_of(cells.begin(), cells.end(), [](const CellLabel& cell) {
                                     return cell.Caption.empty() && cell.ToolTipText.empty();
                                 }));
     };
@@ -115,7 +115,8 @@ TEST_F(Form1Test, CreateMakesAPuzzleOfTheSizeInPlayOrOfTheSizeAsked) {
                   std::tuple(size, size * size, std::to_string(size),
                              std::max<std::size_t>(1, answers.size()), !answers.empty()));
     }
-    EXPECT_EQ(std::ranges::count(while_made, Shown{"Creating ...", true, true}), 3)
+    EXPECT_EQ(std::count(while_made.begin(), while_made.end(), Shown{"Creating ...", true, true}),
+              3)
         << "each new size is shown blank while its puzzle is made";
     EXPECT_EQ(platform.input_boxes.back(), "Enter Grid Size (3 to 9)|Creat Puzzle|6");
     EXPECT_EQ(folder.read("kaldertemp.tmp").substr(0, 8), "00001,6,");

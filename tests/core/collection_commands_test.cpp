@@ -43,7 +43,8 @@ TEST_F(CollectionCommandsTest, LoadShowsPuzzleOneOrRefusesAFileItCannotShow) {
     // Loaded again, the file's damaged lines are named again; one alone in a message of its own.
     for (int i = 0; i < 2; ++i, choose("mnuload", path)) form->arrows_MouseUp(2, MouseEvent{});
     const std::string named = "Puzzle 2 of the file\r\n" + path + "\r\ncannot be shown: ";
-    EXPECT_EQ(std::ranges::count(platform.message_texts(), named + parse_puzzle_line("").error), 2);
+    const auto texts = platform.message_texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), named + parse_puzzle_line("").error), 2);
 }
 
 // Stepping wraps over damage at either end of the file (the last line damaged too); ten lines

@@ -129,7 +129,8 @@ class FakePlatform : public Platform {
     std::string executable_name() const override { return "kalder"; }
     std::string working_folder() const override { return working; }
     bool folder_writable(const std::string& path) const override {
-        return std::ranges::find(read_only_folders, path) == read_only_folders.end();
+        return std::find(read_only_folders.begin(), read_only_folders.end(), path) ==
+               read_only_folders.end();
     }
     std::string user_data_folder() const override { return user_data; }
     void set_working_folder(const std::string& folder) override { working = folder; }

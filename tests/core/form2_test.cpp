@@ -135,7 +135,7 @@ TEST_F(Form2Test, EverySchemeAddTakesComesBackAfterARestart) {
         platform.input_answers = {name};
         form->form2.AddSch.release(MouseEvent{});
         const Lines& list = form->form2.List1;
-        const auto listed = std::ranges::find(list, lower_case(name));
+        const auto listed = std::find(list.begin(), list.end(), lower_case(name));
         if (listed == list.end()) {
             seen += platform.system_messages.back() + "|";
             continue;

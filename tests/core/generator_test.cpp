@@ -41,6 +41,9 @@ TEST(GeneratePuzzle, MakesWellFormedSolvablePuzzlesOfEverySizeFromTheSeed) {
         }
         EXPECT_GT(bodies.size(), 1u) << "the generator draws on";
     }
+}
+
+TEST(GeneratePuzzle, RefusesASizeOffTheBoard) {
     Random random(1);
     EXPECT_THROW(GeneratePuzzle(MaxGridSize + 1, random), std::invalid_argument);
 }

@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "core/base/atomic_file.h"
@@ -128,7 +129,8 @@ const Writer writers[] = {
 // The file is the new one from the point on where it is in place: a rewrite's rename, an
 // append's one write. A point the writer does not pass must not be reached.
 TEST_P(KilledWrite, LeavesTheOldOrTheNewFileWholeAndItsLeftoverIsClearedAtTheNextStart) {
-    const auto& [writer, point] = GetParam();
+    const Writer& writer = std::get<0>(GetParam());
+    const WritePoint point = std::get<1>(GetParam());
     const std::string old = folder.read(writer.file);
     const auto write = [&] { writer.write(*this); };
     ASSERT_FALSE(killed(std::nullopt, write));
@@ -141,9 +143,10 @@ TEST_P(KilledWrite, LeavesTheOldOrTheNewFileWholeAndItsLeftoverIsClearedAtTheNex
     const WritePoint in_place = writer.appends ? WritePoint::Written : WritePoint::Renamed;
     EXPECT_EQ(folder.read(writer.file), !passed || point >= in_place ? written : old);
     const auto leftovers = [&] {
-        return std::ranges::count_if(fs::directory_iterator(folder.path()), [](const auto& entry) {
-            return entry.path().filename().string().find(".new-") != std::string::npos;
-        });
+        return std::count_if(
+            fs::directory_iterator(folder.path()), fs::directory_iterator(), [](const auto& entry) {
+                return entry.path().filename().string().find(".new-") != std::string::npos;
+            });
     };
     EXPECT_EQ(leftovers(), writer.appends || point == in_place ? 0 : 1);
     restart();

@@ -1,13 +1,14 @@
 #include "core/base/atomic_file.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+
+#include "core/base/process_id.h"
 
 namespace kalder {
 
@@ -44,12 +45,8 @@ int create_temporary(const std::string& path) {
     return create_exclusively(path);
 }
 
-bool is_running(long pid) {
-    return pid != getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-}
-
 std::string temporary_name(const std::string& target) {
-    return target + std::string(TemporaryInfix) + std::to_string(getpid());
+    return target + std::string(TemporaryInfix) + std::to_string(own_process_id());
 }
 
 void reached([[maybe_unused]] WritePoint point) {
@@ -151,7 +148,7 @@ void remove_stale_temporary_files_in(const std::string& folder,
             pid.find_first_not_of("0123456789") != std::string::npos)
             continue;
         std::error_code ignored;
-        if (is_running(std::stol(pid)) || entry->is_directory(ignored)) continue;
+        if (other_process_running(std::stol(pid)) || entry->is_directory(ignored)) continue;
         fs::remove(entry->path(), ignored);
     }
 }

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace kalder {
 
@@ -12,6 +15,21 @@ namespace {
 
 bool is_digit(std::string_view text, std::size_t i) {
     return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+// Reads a plain decimal number that is known to be well formed; false when it is out of range.
+// A library without from_chars for double (libc++ in the browser build) reads it with strtod,
+// which the game's C locale makes independent of the player's language.
+bool parse_decimal(std::string_view number, double& value) {
+#if __cpp_lib_to_chars >= 201611L
+    return std::from_chars(number.data(), number.data() + number.size(), value).ec !=
+           std::errc::result_out_of_range;
+#else
+    const std::string text(number);
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    return errno != ERANGE;
+#endif
 }
 
 std::size_t skip_digits(std::string_view text, std::size_t i) {
@@ -67,8 +85,7 @@ double leading_number(std::string_view text) {
     if (mantissa.find_first_of("0123456789") == std::string_view::npos) return 0;
     const Exponent power = exponent(text, i);
     double value = 0;
-    const auto result = std::from_chars(text.data() + start, text.data() + power.end, value);
-    if (result.ec == std::errc::result_out_of_range) {
+    if (!parse_decimal(text.substr(start, power.end - start), value)) {
         value = leading_power(mantissa) + power.power > 0 ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;

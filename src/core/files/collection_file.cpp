@@ -35,7 +35,7 @@ bool scan_lines(const std::string& path, OnPiece on_piece) {
     ReadOnlyFile file(path);
     if (!file.is_open()) return false;
     const std::size_t size = std::clamp(file.size() + 1, SmallestBlock, BlockSize);
-    const auto block = std::make_unique_for_overwrite<char[]>(size);
+    const auto block = std::make_unique<char[]>(size);
     bool block_ended_in_cr = false;
     for (;;) {
         const ssize_t read = file.read(block.get(), size);

@@ -16,9 +16,9 @@ constexpr std::string_view GameFiles[] = {"kalder.cfg", "all.col", KeptPlaceFile
 constexpr std::string_view CollectionEndings[] = {".kdr", ".txt", ".dat"};
 
 bool is_game_file(std::string_view name) {
-    return std::ranges::find(GameFiles, name) != std::end(GameFiles) ||
-           std::ranges::any_of(CollectionEndings,
-                               [name](std::string_view ending) { return name.ends_with(ending); });
+    return std::find(std::begin(GameFiles), std::end(GameFiles), name) != std::end(GameFiles) ||
+           std::any_of(std::begin(CollectionEndings), std::end(CollectionEndings),
+                       [name](std::string_view ending) { return name.ends_with(ending); });
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void LeftoverSweep::sweep_folder(const std::string& folder) {
 void LeftoverSweep::clear_file(const std::string& path) {
     const std::string folder = path.substr(0, path.rfind('/') + 1);
     if (is_game_file(path.substr(folder.size())) &&
-        std::ranges::find(swept_, folder) != swept_.end())
+        std::find(swept_.begin(), swept_.end(), folder) != swept_.end())
         return;
     remove_stale_temporary_files(path);
 }

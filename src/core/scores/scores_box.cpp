@@ -1,6 +1,7 @@
 #include "core/scores/scores_box.h"
 
 #include <limits>
+#include <vector>
 
 #include "core/base/atomic_file.h"
 #include "core/base/platform.h"

@@ -4,6 +4,7 @@
 #include <QStyleOption>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/app/qt_convert.h"
@@ -74,15 +75,30 @@ int ScaledStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     return static_cast<int>(std::lround(designed * scale_));
 }
 
+// A text field with the focus wears the ring inside its frame, on the field's colour.
 void ScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
-    if (element != PE_FrameFocusRect) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_FrameFocusRect) {
+        const QColor back =
+            option->palette.color(widget != nullptr ? widget->backgroundRole() : QPalette::Window);
+        paint_focus_ring(*painter, option->rect, to_colour(back), scale_);
         return;
     }
-    const QColor back =
-        option->palette.color(widget != nullptr ? widget->backgroundRole() : QPalette::Window);
-    paint_focus_ring(*painter, option->rect, to_colour(back), scale_);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_PanelLineEdit || !(option->state & State_HasFocus)) return;
+    const int inset = std::max(1, static_cast<int>(std::lround(scale_)));
+    paint_focus_ring(*painter, option->rect.adjusted(inset, inset, -inset, -inset),
+                     to_colour(option->palette.color(QPalette::Base)), scale_);
+}
+
+// A push button with the focus wears the ring just inside its edge, on the button's colour.
+void ScaledStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+    const int inset = static_cast<int>(std::lround(2 * scale_));
+    paint_focus_ring(*painter, option->rect.adjusted(inset, inset, -inset, -inset),
+                     to_colour(option->palette.color(QPalette::Button)), scale_);
 }
 
 }  // namespace kalder::ui

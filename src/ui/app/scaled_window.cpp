@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QStyle>
@@ -72,9 +73,23 @@ void scale_item_views(QWidget& dialog) {
     for (auto* view : dialog.findChildren<QTreeView*>()) fit_columns(*view);
 }
 
+// A question keeps its lines as written: Qt's box would wrap them at a width fixed in pixels,
+// whatever the scale.
+void keep_question_lines(QWidget& dialog, const QRect& area) {
+    auto* text = dialog.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (text == nullptr) return;
+    const QFontMetrics metrics(dialog.font());
+    int widest = 0;
+    for (const QString& line : text->text().split('\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    text->setMinimumWidth(std::min(widest + metrics.averageCharWidth(), area.width() * 3 / 4));
+}
+
 void show_scaled_standard(QWidget& dialog, double scale, const QWidget& game) {
+    const QRect area = available_for(game);
     dialog.setFont(application_font_at(scale));
     scale_item_views(dialog);
+    keep_question_lines(dialog, area);
     // The sizes below are those of the new font.
     if (dialog.layout() != nullptr) dialog.layout()->activate();
     // Its first size, taken back to the designed scale: every scale after it, Ctrl 0's too,
@@ -83,7 +98,6 @@ void show_scaled_standard(QWidget& dialog, double scale, const QWidget& game) {
     if (!dialog.property(designed_property).isValid()) {
         dialog.setProperty(designed_property, QSizeF(dialog.sizeHint()) / scale);
     }
-    const QRect area = available_for(game);
     const QSize frame = frame_of(dialog);
     const QSize wanted = (dialog.property(designed_property).toSizeF() * scale).toSize();
     dialog.resize(wanted.expandedTo(dialog.minimumSizeHint()).boundedTo(area.size() - frame));

@@ -114,9 +114,11 @@ void Form4View::sync() {
     page_palette.setColor(QPalette::Text, to_qcolor(form_.PageText));
     page_palette.setColor(QPalette::Link, to_qcolor(form_.PageLink));
     browser_->setPalette(page_palette);
-    // The page's links take their colour from a style sheet, read as the page is loaded.
-    browser_->document()->setDefaultStyleSheet(
-        QStringLiteral("a { color: %1; }").arg(to_qcolor(form_.PageLink).name()));
+    // The page's links take their colour from a style sheet, read as the page is loaded: a
+    // scheme applied while the window is open loads the page again.
+    const QString links = QStringLiteral("a { color: %1; }").arg(to_qcolor(form_.PageLink).name());
+    const bool recoloured = browser_->document()->defaultStyleSheet() != links;
+    browser_->document()->setDefaultStyleSheet(links);
     place_browser();
     const HelpBrowser& page = form_.WebBrowser1;
     if (page.steps() != shown_steps_) {
@@ -126,6 +128,7 @@ void Form4View::sync() {
         // A navigation to the page itself shows it from its start.
         if (!url.hasFragment()) browser_->verticalScrollBar()->setValue(0);
     }
+    if (recoloured && !browser_->source().isEmpty()) browser_->reload();
     setVisible(form_.Visible);
 }
 

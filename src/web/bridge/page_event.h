@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/controls/mouse_event.h"
+
+namespace kalder::web {
+
+// One event the page sends, as one line of tab-separated fields:
+// window, control, action, index, button, shift, text (the text last, so it may hold tabs).
+struct PageEvent {
+    std::string window;
+    std::string control;
+    std::string action;
+    int index = 0;
+    int button = LeftButton;
+    int shift = 0;
+    std::string text;
+
+    // The mouse event of a click, as the models' handlers take it.
+    MouseEvent mouse() const { return {button, shift, 0, 0}; }
+
+    bool operator==(const PageEvent&) const = default;
+};
+
+// Nothing when the line is not a whole event: too few fields, or a number that is not one.
+std::optional<PageEvent> parse_page_event(std::string_view line);
+
+}  // namespace kalder::web

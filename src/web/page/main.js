@@ -1,0 +1,150 @@
+// The page of the game: it starts the game's module, queues every page event for the game's
+// one loop as a line of tab-separated fields, and hands each window's part of the game's state
+// to the views that draw it. No rule of the game lives here.
+import board from "./board.js";
+import inputBox from "./input_box.js";
+import menus from "./menus.js";
+import msgbox from "./msgbox.js";
+import systemMessage from "./system_message.js";
+import topBar from "./top_bar.js";
+import { setScale } from "./scale.js";
+
+// Each window's views, in the order they draw; a window's part is null while it is closed.
+const views = [
+    ["form1", menus],
+    ["form1", topBar],
+    ["form1", board],
+    ["msgbox", msgbox],
+    ["inputBox", inputBox],
+    ["systemMessage", systemMessage],
+];
+
+const ScaleKey = "kalder.scaleOffset";
+const queue = [];
+let waiting = null;
+let state = null;
+let firstRender = true;
+
+// One event for the game: window, control, action, index, button, shift and a text.
+export function post(window, control, action, index = 0, button = 0, shift = 0, text = "") {
+    const clean = String(text).replace(/[\t\r\n]/g, " ");
+    queue.push([window, control, action, index | 0, button | 0, shift | 0, clean].join("\t"));
+    if (waiting) {
+        const wake = waiting;
+        waiting = null;
+        wake(queue.shift());
+    }
+}
+
+function modalOpen() {
+    return Boolean(state && (state.msgbox || state.inputBox || state.systemMessage)) ||
+        document.querySelector(".veil:not([hidden])") !== null;
+}
+
+function render(json) {
+    state = JSON.parse(json);
+    setScale(state.page.scale);
+    const game = document.getElementById("game");
+    document.documentElement.style.setProperty("--scale", state.page.scale);
+    document.body.classList.toggle("busy", state.page.busy);
+    document.title = state.form1.caption;
+    game.style.background = state.form1.back;
+    try {
+        localStorage.setItem(ScaleKey, String(state.page.scaleOffset));
+    } catch {
+        // A browser that keeps nothing keeps no scale either.
+    }
+    for (const [window, view] of views) view.render(state[window], state);
+    // The board takes the keyboard at the start, as the desktop's board has the focus.
+    if (firstRender && !modalOpen()) board.focus();
+    firstRender = false;
+}
+
+const measure = document.createElement("canvas").getContext("2d");
+
+const page = {
+    post,
+    nextEvent() {
+        if (queue.length > 0) return Promise.resolve(queue.shift());
+        return new Promise((resolve) => {
+            waiting = resolve;
+        });
+    },
+    takeEvent() {
+        return queue.length > 0 ? queue.shift() : null;
+    },
+    render,
+    textWidth(name, pixels, bold, italic, text) {
+        measure.font = `${italic ? "italic " : ""}${bold ? "bold " : ""}${pixels}px "${name}", ` +
+            `"Liberation Sans", Arial, sans-serif`;
+        return measure.measureText(text).width;
+    },
+    // Exit: the tab closes where the browser lets it; else the game's page is left empty.
+    end() {
+        window.close();
+        document.getElementById("game").replaceChildren();
+        document.getElementById("dialogs").replaceChildren();
+    },
+};
+
+// The keys the desktop's board and window take, wherever the focus is on the page.
+function pageKeys(event) {
+    const ctrl = event.ctrlKey || event.metaKey;
+    if (ctrl && !event.altKey && ["+", "=", "-", "0"].includes(event.key)) {
+        const action = event.key === "0" ? "fit" : event.key === "-" ? "smaller" : "larger";
+        post("page", "scale", action);
+        event.preventDefault();
+        return;
+    }
+    if (modalOpen()) return;
+    if (menus.openByKey(event)) {
+        event.preventDefault();
+        return;
+    }
+    if (event.target instanceof HTMLInputElement || event.altKey) return;
+    const key = event.key.toLowerCase();
+    const shift = event.shiftKey;
+    let action = null;
+    if (key === "h" && !ctrl) action = shift ? "back" : "hint";
+    if (key === "z" && ctrl) action = shift ? "redo" : "undo";
+    if (key === "y" && ctrl && !shift) action = "redo";
+    if (key === "s" && shift) action = "solve";
+    if (!action) return;
+    event.preventDefault();
+    if (action === "hint") board.followHint();
+    post("form1", "key", action);
+}
+
+function sendViewport() {
+    const width = document.documentElement.clientWidth;
+    const height = window.innerHeight;
+    post("page", "viewport", "resize", 0, 0, 0, `${width} ${height}`);
+}
+
+function start() {
+    const game = document.getElementById("game");
+    const client = document.createElement("div");
+    client.className = "client";
+    const mounted = new Set();
+    for (const [window, view] of views) {
+        if (mounted.has(view)) continue;
+        mounted.add(view);
+        view.mount(window === "form1" && view === menus ? game : client, post);
+    }
+    game.append(client);
+    document.addEventListener("keydown", pageKeys);
+    // The right button and a long press belong to the game, not to the browser's menu.
+    game.addEventListener("contextmenu", (event) => event.preventDefault());
+    window.addEventListener("resize", sendViewport);
+    sendViewport();
+    let offset = 0;
+    try {
+        offset = Number(localStorage.getItem(ScaleKey)) || 0;
+    } catch {
+        offset = 0;
+    }
+    post("page", "scale", "offset", offset);
+    globalThis.createKalder({ kalderPage: page });
+}
+
+start();
