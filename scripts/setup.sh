@@ -10,6 +10,8 @@ KALDER_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libg
                  xvfb dbus at-spi2-core python3-pyatspi)
 # The browser's version: Debian's emscripten (node comes with it) and a server for the page.
 KALDER_WEB_PACKAGES=(emscripten python3)
+# The page's end-to-end test: a headless Chromium driven through WebDriver.
+KALDER_BROWSER_PACKAGES=(chromium chromium-driver python3-selenium)
 
 # kalder_missing_packages PACKAGE...: those of the PACKAGEs not installed.
 kalder_missing_packages() {
@@ -70,7 +72,7 @@ kalder_build_web() {
     export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
     emcmake cmake -S . -B build-web -G Ninja -DKALDER_WERROR="$werror" "${launcher[@]}"
     if [ "$#" -eq 0 ]; then
-        set -- kalder_web
+        set -- kalder_offline
     fi
     cmake --build build-web --target "$@"
 }

@@ -74,7 +74,7 @@ class WebDispatch : public testing::Form1Test {
         ASSERT_TRUE(event) << line;
         dispatch(windows, *event);
     }
-    WebWindows windows{*form, {}, {}, {}};
+    WebWindows windows{*form, {}, {}, {}, {}, {}};
 };
 
 TEST_F(WebDispatch, ClicksReachTheModelAndWhatThePageDoesNotHaveIsIgnored) {

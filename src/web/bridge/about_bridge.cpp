@@ -9,7 +9,7 @@ namespace {
 
 void write_label(JsonWriter& json, const AboutForm::Label& label) {
     json.begin_object().field("caption", label.Caption);
-    write_place(json, label.place.Left, label.place.Top, label.place.Width, label.place.Height);
+    json.place_fields(label.place.Left, label.place.Top, label.place.Width, label.place.Height);
     json.colour_field("back", label.BackColor).colour_field("fore", label.ForeColor).key("font");
     write_font(json, label.font);
     json.end_object();
@@ -33,7 +33,7 @@ void write_about_form(JsonWriter& json, const AboutForm* form) {
     write_label(json, form->Label1);
     const AboutForm::Area& image = form->Image1;
     json.key("image").begin_object();
-    write_place(json, image.Left, image.Top, image.Width, image.Height);
+    json.place_fields(image.Left, image.Top, image.Width, image.Height);
     json.end_object();
     json.key("ok");
     write_box_control(json, form->aboutok);

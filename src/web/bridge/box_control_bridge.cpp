@@ -1,19 +1,8 @@
 #include "web/bridge/box_control_bridge.h"
 
+#include "web/bridge/window_parts.h"
+
 namespace kalder::web {
-
-namespace {
-
-void write_font(JsonWriter& json, const Font& font) {
-    json.begin_object()
-        .field("name", font.name)
-        .field("size", font.size)
-        .field("bold", font.bold)
-        .field("italic", font.italic)
-        .end_object();
-}
-
-}  // namespace
 
 void write_box_control(JsonWriter& json, const BoxControl& button) {
     const BoxPainting& paint = button.painting();

@@ -13,7 +13,7 @@ namespace {
 
 void write_area(JsonWriter& json, const ColPik::Area& area) {
     json.begin_object();
-    write_place(json, area.left, area.top, area.width, area.height);
+    json.place_fields(area.left, area.top, area.width, area.height);
     json.end_object();
 }
 
@@ -45,7 +45,7 @@ void write_col_pik(JsonWriter& json, const ColPik& picker) {
     for (int n = 0; picker.palette_painted && n < 16; ++n) {
         const ColPik::Box box = ColPik::palette_box(n);
         json.begin_object();
-        write_place(json, box.x1, box.y1, box.x2 + 1 - box.x1, box.y2 + 1 - box.y1);
+        json.place_fields(box.x1, box.y1, box.x2 + 1 - box.x1, box.y2 + 1 - box.y1);
         json.colour_field("colour", ColPik::Palette[static_cast<std::size_t>(n)]).end_object();
     }
     json.end_array();
@@ -68,7 +68,7 @@ void write_col_pik(JsonWriter& json, const ColPik& picker) {
             .field("caption", picker.degree_caption[n])
             .colour_field("captionColour", ColPik::DegreeColours[n])
             .colour_field("swatch", picker.PicRGB[n]);
-        write_place(json, ColPik::BarLefts[n], ColPik::BarTop, ColPik::BarWidth, ColPik::BarHeight);
+        json.place_fields(ColPik::BarLefts[n], ColPik::BarTop, ColPik::BarWidth, ColPik::BarHeight);
         json.key("swatchLabel");
         write_area(json, ColPik::Labels[ColPik::FirstChannelLabel + n]);
         json.key("captionLabel");

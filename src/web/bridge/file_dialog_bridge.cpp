@@ -63,11 +63,21 @@ void dispatch_file_dialog(FileDialogModel& dialog, const PageEvent& event) {
     } else if (control == "download") {
         dialog.request_download();
     } else if (control == "import" && event.action == "file") {
-        const auto tab = event.text.find('\t');
-        if (tab != std::string::npos) {
-            dialog.import_file(event.text.substr(0, tab), event.text.substr(tab + 1));
+        if (const auto file = FileDialogModel::dropped_file(event.text)) {
+            dialog.import_file(file->name, file->content);
         }
     }
+}
+
+void dispatch_file_dialog(WebWindows& windows, const PageEvent& event) {
+    if (windows.file_dialog) {
+        dispatch_file_dialog(*windows.file_dialog, event);
+        return;
+    }
+    if (event.control != "import" || event.action != "file") return;
+    windows.dropped = FileDialogModel::dropped_file(event.text);
+    if (windows.dropped) windows.form1.menu_Click("mnuload");
+    windows.dropped.reset();
 }
 
 }  // namespace kalder::web

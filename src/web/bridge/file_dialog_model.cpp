@@ -71,6 +71,12 @@ bool plain_file_name_of(const std::string& name, const std::string& patterns) {
     }
 }
 
+std::optional<FileDialogModel::Dropped> FileDialogModel::dropped_file(const std::string& text) {
+    const auto tab = text.find('\t');
+    if (tab == std::string::npos) return std::nullopt;
+    return Dropped{text.substr(0, tab), text.substr(tab + 1)};
+}
+
 FileDialogModel::FileDialogModel(FileNameRequest request, std::string player_folder,
                                  std::string shipped_folder)
     : request_(std::move(request)),

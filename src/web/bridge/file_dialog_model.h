@@ -40,6 +40,14 @@ class FileDialogModel {
         int serial = 0;
     };
 
+    // A file from the computer, as the page read it.
+    struct Dropped {
+        std::string name;
+        std::string content;
+    };
+    // The file of an "import" event's text: its name, a tab, its content.
+    static std::optional<Dropped> dropped_file(const std::string& text);
+
     FileDialogModel(FileNameRequest request, std::string player_folder, std::string shipped_folder);
 
     const FileNameRequest& request() const { return request_; }

@@ -16,7 +16,7 @@ namespace kalder::web {
 namespace {
 
 void write_placed(JsonWriter& json, const Form2::Place& place) {
-    write_place(json, place.left, place.top, place.width, place.height);
+    json.place_fields(place.left, place.top, place.width, place.height);
 }
 
 // The buttons in the order the keyboard meets them.

@@ -21,7 +21,7 @@ void write_form4(JsonWriter& json, const Form4* form) {
     json.key("buttons").begin_array();
     for (const Form4::PushButton& button : form->Command) {
         json.begin_object().field("caption", button.Caption);
-        write_place(json, button.Left, button.Top, button.Width, button.Height);
+        json.place_fields(button.Left, button.Top, button.Width, button.Height);
         json.colour_field("back", button.BackColor)
             .colour_field("fore", button.ForeColor)
             .end_object();
@@ -31,7 +31,7 @@ void write_form4(JsonWriter& json, const Form4* form) {
     json.key("page").begin_object().field("address", page.LocationURL());
     // A number past what a double holds exactly is never reached by a player's clicks.
     json.field("steps", static_cast<long long>(page.steps()));
-    write_place(json, page.Left, page.Top, page.Width, page.Height);
+    json.place_fields(page.Left, page.Top, page.Width, page.Height);
     json.colour_field("text", form->PageText).colour_field("link", form->PageLink).end_object();
     json.end_object();
 }

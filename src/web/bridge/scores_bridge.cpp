@@ -11,7 +11,7 @@ namespace {
 void write_caption(JsonWriter& json, const ScoresBox::Caption& caption) {
     json.begin_object().field("text", caption.text).field("rightAligned", caption.right_aligned);
     const ScoresBox::Place& place = caption.place;
-    write_place(json, place.left, place.top, place.width, place.height);
+    json.place_fields(place.left, place.top, place.width, place.height);
     json.end_object();
 }
 
@@ -25,12 +25,12 @@ void write_scores(JsonWriter& json, const ScoresBox& scores) {
     using Box = ScoresBox;
     const Box::Place& frame = Box::Frame1_Place;
     json.begin_object();
-    write_place(json, scores.Left, scores.Top, Box::Width, Box::Height);
+    json.place_fields(scores.Left, scores.Top, Box::Width, Box::Height);
     json.colour_field("back", scores.BackColor())
         .colour_field("fore", readable_text_on(plain_colour(scores.BackColor())))
         .field("caption", scores.frame_caption());
     json.key("frame").begin_object();
-    write_place(json, frame.left, frame.top, frame.width, frame.height);
+    json.place_fields(frame.left, frame.top, frame.width, frame.height);
     json.end_object();
     json.key("headings").begin_array();
     for (const Box::Caption& heading : Box::Headings) write_caption(json, heading);

@@ -11,8 +11,4 @@ void write_font(JsonWriter& json, const Font& font) {
         .end_object();
 }
 
-void write_place(JsonWriter& json, int left, int top, int width, int height) {
-    json.field("left", left).field("top", top).field("width", width).field("height", height);
-}
-
 }  // namespace kalder::web

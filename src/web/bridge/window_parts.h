@@ -5,9 +5,7 @@
 
 namespace kalder::web {
 
-// The pieces every secondary window's state is made of.
+// A font of the models: name, size in points, bold and italic.
 void write_font(JsonWriter& json, const Font& font);
-// "left", "top", "width" and "height" in twips, as fields of the object being written.
-void write_place(JsonWriter& json, int left, int top, int width, int height);
 
 }  // namespace kalder::web

@@ -2,8 +2,8 @@
 // "OK". Escape goes to the model, which takes it as "OK" does.
 import { makeDialog } from "./dialog.js";
 import { makeBoxControl, renderBoxControl } from "./box_control.js";
-import { font, place, px } from "./scale.js";
-import { fitToViewport } from "./window_fit.js";
+import { font, place } from "./scale.js";
+import { frameWindow } from "./window_fit.js";
 
 const KeyEscape = 27;
 let view = null;
@@ -43,15 +43,12 @@ function render(about) {
         view.hide();
         return;
     }
-    view.title.textContent = about.caption;
-    view.size(about.width, about.height);
-    view.body.style.background = about.back;
+    frameWindow(view, about);
     renderLabel(view.text, about.text);
     renderLabel(view.version, about.version);
     const image = about.image;
     place(view.image, image.left, image.top, image.width, image.height);
     renderBoxControl(view.ok, about.ok);
-    fitToViewport(view.dialog, px(about.width), px(about.height));
     view.show(() => view.ok);
 }
 

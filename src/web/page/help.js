@@ -2,8 +2,7 @@
 // shown read-only in a frame of its own (no script of it runs). Links within the page go
 // through the model's history; links to other sites open in a new tab. Each time the window
 // becomes the active one the model shows the page afresh, as on the desktop.
-import { font, place, px } from "./scale.js";
-import { fitToViewport } from "./window_fit.js";
+import { font, place } from "./scale.js";
 
 const Margin = 8;
 let view = null;
@@ -52,13 +51,13 @@ function mount(_parent, post) {
         if (view.quietFocus) view.quietFocus = false;
         else if (!root.contains(event.relatedTarget)) send("form", "activate");
     });
-    document.getElementById("dialogs").append(root);
     view = { root, title, body, buttons, page, shownSteps: -1, file: "" };
+    document.getElementById("dialogs").append(root);
 }
 
 function pageLoaded() {
     const document = view.page.contentDocument;
-    if (!document) return;
+    if (!document || !model) return;
     document.addEventListener("click", (event) => {
         const link = event.target.closest?.("a[href]");
         if (!link) return;
@@ -87,7 +86,9 @@ function paintPage() {
         style.id = "kalder-look";
         document.head.append(style);
     }
-    style.textContent = `body { background: ${model.back}; color: ${model.page.text}; }` +
+    // Text at the page's own size, never enlarged for a phone's screen.
+    style.textContent = "html { -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }" +
+        ` body { background: ${model.back}; color: ${model.page.text}; }` +
         ` a { color: ${model.page.link}; }`;
 }
 
@@ -120,15 +121,25 @@ function renderPage() {
     view.page.src = file || "about:blank";
 }
 
-// Beside the game where the viewport has room, else over it.
+// Beside the game where there is room for it there at down to half its size, else over the
+// game, as large as the viewport lets it be. The zoom scales the window's own place too.
 function position() {
     const game = document.getElementById("game").getBoundingClientRect();
-    const width = view.root.getBoundingClientRect().width;
-    let left = (window.innerWidth - width) / 2;
-    if (game.right + Margin + width <= window.innerWidth) left = game.right + Margin;
-    else if (game.left - Margin - width >= 0) left = game.left - Margin - width;
-    view.root.style.left = `${Math.max(0, left)}px`;
-    view.root.style.top = `${Math.max(0, game.top)}px`;
+    view.root.style.zoom = "";
+    view.root.style.maxWidth = view.root.style.maxHeight = "none";
+    const width = view.root.offsetWidth;
+    const height = view.root.offsetHeight;
+    const tall = (window.innerHeight - 2 * Margin) / height;
+    const right = window.innerWidth - game.right - 2 * Margin;
+    const left = game.left - 2 * Margin;
+    const beside = Math.min(1, Math.max(right, left) / width, tall);
+    const zoom = beside >= 0.5 ? beside : Math.min(1, (window.innerWidth - 2 * Margin) / width, tall);
+    let x = (window.innerWidth - width * zoom) / 2;
+    if (beside >= 0.5) x = right >= left ? game.right + Margin : game.left - Margin - width * zoom;
+    const y = Math.max(Margin, Math.min(game.top, window.innerHeight - Margin - height * zoom));
+    view.root.style.zoom = zoom < 1 ? String(zoom) : "";
+    view.root.style.left = `${x / zoom}px`;
+    view.root.style.top = `${y / zoom}px`;
 }
 
 let model = null;
@@ -153,7 +164,6 @@ function render(help) {
         font(button, help.font.name, help.font.size, help.font.bold, help.font.italic);
     });
     renderPage();
-    fitToViewport(view.root, px(help.width), px(help.height));
     if (!view.root.hidden) return;
     // Shown is activated: the model has heard of it already.
     view.root.hidden = false;

@@ -1,19 +1,30 @@
 // The page of the game: it starts the game's module, queues every page event for the game's
 // one loop as a line of tab-separated fields, and hands each window's part of the game's state
 // to the views that draw it. No rule of the game lives here.
+import about from "./about.js";
 import board from "./board.js";
+import fileDialog from "./file_dialog.js";
+import help from "./help.js";
 import inputBox from "./input_box.js";
 import menus from "./menus.js";
 import msgbox from "./msgbox.js";
+import options from "./options.js";
+import scores from "./scores.js";
 import systemMessage from "./system_message.js";
 import topBar from "./top_bar.js";
 import { setScale } from "./scale.js";
+import { holdTheGame } from "./tab_lock.js";
 
 // Each window's views, in the order they draw; a window's part is null while it is closed.
 const views = [
     ["form1", menus],
     ["form1", topBar],
     ["form1", board],
+    ["scores", scores],
+    ["help", help],
+    ["options", options],
+    ["about", about],
+    ["fileDialog", fileDialog],
     ["msgbox", msgbox],
     ["inputBox", inputBox],
     ["systemMessage", systemMessage],
@@ -25,9 +36,11 @@ let waiting = null;
 let state = null;
 let firstRender = true;
 
-// One event for the game: window, control, action, index, button, shift and a text.
-export function post(window, control, action, index = 0, button = 0, shift = 0, text = "") {
-    const clean = String(text).replace(/[\t\r\n]/g, " ");
+// One event for the game: window, control, action, index, button, shift and a text. The text's
+// tabs and line ends become blanks unless it is a file's whole content.
+export function post(window, control, action, index = 0, button = 0, shift = 0, text = "",
+    whole = false) {
+    const clean = whole ? String(text) : String(text).replace(/[\t\r\n]/g, " ");
     queue.push([window, control, action, index | 0, button | 0, shift | 0, clean].join("\t"));
     if (waiting) {
         const wake = waiting;
@@ -144,7 +157,19 @@ function start() {
         offset = 0;
     }
     post("page", "scale", "offset", offset);
-    globalThis.createKalder({ kalderPage: page });
+    let module = null;
+    // Handed over to another tab: the game here stops and writes nothing more.
+    const stop = () => {
+        game.replaceChildren();
+        document.getElementById("dialogs").replaceChildren();
+        return module ? module.kalderStorage.stop() : Promise.resolve();
+    };
+    holdTheGame(stop).then(async () => {
+        module = await globalThis.createKalder({ kalderPage: page });
+    });
+    navigator.serviceWorker?.register("sw.js").catch(() => {
+        // Without its worker the page plays as well, only not offline.
+    });
 }
 
 start();

@@ -4,8 +4,8 @@
 import { makeDialog } from "./dialog.js";
 import { makeBoxControl, renderBoxControl } from "./box_control.js";
 import { ColPikView } from "./col_pik.js";
-import { font, place, px } from "./scale.js";
-import { fitToViewport } from "./window_fit.js";
+import { font, place } from "./scale.js";
+import { frameWindow } from "./window_fit.js";
 
 let view = null;
 let send = null;
@@ -111,9 +111,7 @@ function render(options) {
         view.hide();
         return;
     }
-    view.title.textContent = options.caption;
-    view.size(options.width, options.height);
-    view.body.style.background = options.back;
+    frameWindow(view, options);
     const frame = options.frame;
     place(view.group, frame.left, frame.top, frame.width, frame.height);
     Object.assign(view.group.style, { background: frame.back, color: frame.fore, borderColor: frame.fore });
@@ -131,7 +129,6 @@ function render(options) {
     if (view.contrast.value !== String(contrast.value)) view.contrast.value = String(contrast.value);
     renderList();
     renderButtons();
-    fitToViewport(view.dialog, px(options.width), px(options.height));
     view.show(() => view.list);
 }
 

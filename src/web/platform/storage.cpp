@@ -31,6 +31,16 @@ EM_ASYNC_JS(void, mount_user_folder, (const char* folder), {
                 storage.again = false;
                 storage.keep();
             }
+            if (!storage.busy && storage.stopped) storage.stopped();
+        });
+    };
+    // Another tab takes the game over: nothing more is written here, and the promise keeps its
+    // word once the last write is done.
+    storage.stop = function() {
+        storage.keep = function() {};
+        return new Promise(function(done) {
+            if (!storage.busy) done();
+            else storage.stopped = done;
         });
     };
     Module.kalderStorage = storage;

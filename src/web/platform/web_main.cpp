@@ -21,7 +21,7 @@ int main() {
 
     kalder::web::WebPlatform platform;
     kalder::Form1 form(platform, random);
-    kalder::web::WebWindows windows{form, {}, {}, {}};
+    kalder::web::WebWindows windows{form, {}, {}, {}, {}, {}};
     platform.attach(windows);
     form.EndProgram = [] { kalder::web::page_link::end_program(); };
     form.Form_Load();

@@ -12,3 +12,4 @@ add_custom_command(OUTPUT ${KALDER_SITE_DIR}/sw.js
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/sw.js.in ${PROJECT_SOURCE_DIR}/cmake/service_worker.cmake
         ${KALDER_PAGE_COPIES} ${KALDER_SITE_DIR}/kalder.htm $<TARGET_FILE:kalder_web>)
 add_custom_target(kalder_offline ALL DEPENDS ${KALDER_SITE_DIR}/sw.js)
+add_dependencies(kalder_offline kalder_web)
