@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <fstream>
+#include <iostream>
 #include <iterator>
 #include <set>
 
@@ -67,6 +69,12 @@ TEST(AtomicFile, ReplacesTheWholeFileKeepingModeAndLinksOrLeavesWhatWasThere) {
     EXPECT_EQ(entries(folder), (Names{"a.txt", temporary("a.txt"), "kalder.cfg", "private.cfg",
                                       "real", "taken", "victim"}));
     EXPECT_EQ(open_descriptors(), descriptors);
+#ifndef __EMSCRIPTEN__  // the browser has no /proc
+    // A file whose size is not known ahead (0 for /proc's) is read whole.
+    std::ifstream stream("/proc/self/cmdline", std::ios::binary);
+    EXPECT_EQ(read_whole_file("/proc/self/cmdline"),
+              std::string(std::istreambuf_iterator<char>(stream), {}));
+#endif
 }
 
 // A blank scheme is the default one; blanks around a name go; a comma ends the scheme name (the
@@ -167,7 +175,8 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
     const std::string live = temporary("puzzles.kdr", getppid());
     for (const std::string& name :
          {temporary(KeptPlaceFile, 999999999), temporary("mine.kdr", 999999998),
-          temporary("notes", 999999999), live}) {
+          temporary("notes", 999999999), live, std::string("a.kdr.new-"),
+          std::string("a.kdr.new-12x"), temporary("a.kdr", 1234567890)}) {
         folder.write(name, "x");
         folder.write("home/.local/share/kalder/" + name, "x");
     }
@@ -183,8 +192,11 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
         EXPECT_EQ(std::tuple(fs::exists(leftovers + temporary(KeptPlaceFile, 999999999)),
                              fs::exists(leftovers + temporary("mine.kdr", 999999998)),
                              fs::exists(leftovers + temporary("notes", 999999999)),
-                             fs::exists(leftovers + live)),
-                  std::tuple(false, false, true, OtherProcessesRun))
+                             fs::exists(leftovers + live),
+                             fs::exists(leftovers + "a.kdr.new-") &&
+                                 fs::exists(leftovers + "a.kdr.new-12x") &&
+                                 fs::exists(leftovers + temporary("a.kdr", 1234567890))),
+                  std::tuple(false, false, true, OtherProcessesRun, true))
             << leftovers;
     }
 
@@ -307,7 +319,8 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAn
 #ifdef GTEST_HAS_DEATH_TEST  // in a child process, which the browser's build cannot make
 // Run by a user who may write the folder but not read the files: root reads everything, so a
 // root test run drops to "nobody" in the child process that plays. The score file is left as it
-// is; the configuration is replaced by one the next start reads back; each is told once.
+// is, counting from zero whatever was shown before, and told at each start; the configuration
+// is replaced by one the next start reads back, told once.
 TEST_F(Form1Test, AnUnreadableScoreFileIsKeptAndAnUnreadableConfigurationReplacedEachToldOnce) {
     const std::string stored = EncodeScoreText("01Jan2026 1000 900 0 100 ") + "\r\n";
     folder.write("kalder.sco", stored);
@@ -318,33 +331,41 @@ TEST_F(Form1Test, AnUnreadableScoreFileIsKeptAndAnUnreadableConfigurationReplace
     EXPECT_EXIT(
         {
             if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
-            ScoresBox box(platform);
-            int told = 0;
-            box.on_read_failed = box.on_write_failed = [&](const std::string&) { ++told; };
-            box.start();
-            box.set_WonSession(true);
-            box.set_LostSession(true);
-            const MessageFn count = [&](const std::string&, const std::string&) { return ++told; };
-            for (int start = 0; start < 2; ++start) {
-                Config config;
-                ReadcfgFile(folder.slash(), config, count, platform.local_time());
-            }
-            _exit(told == 2 && box.total(1) == "2" && box.total(2) == "1" ? 0 : 1);
+            form->Score1.ShowScoreLine("x 8 8 8 8 ");
+            load();
+            form->Score1.set_WonSession(true);
+            form->Score1.set_LostSession(true);
+            const std::string totals = form->Score1.total(1) + form->Score1.total(2);
+            restart();
+            const std::string score = "Score file:\r\n" + folder.file("kalder.sco") +
+                                      "\r\ncould not be read, scores are kept until the end of "
+                                      "this session";
+            const std::vector<std::string> told = platform.message_texts();
+            for (const std::string& text : told) std::cerr << text << "|";
+            const std::string config = "Configuration file:\r\n" + folder.file("kalder.cfg") +
+                                       "\r\ncould not be accessed, new file will be created";
+            _exit(totals == "21" && told == std::vector{score, config, score} ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(folder.read("kalder.sco"), stored);
 }
 #endif
 
-// A configuration that cannot be written is told of once a session: at start, not again at Exit.
-TEST_F(Form1Test, AConfigurationThatCannotBeWrittenIsToldOnce) {
-    fs::create_directory(folder.path() / temporary("kalder.cfg"));
+// A configuration or score file that cannot be written is told of once a session: at start, not
+// again after a game or at Exit.
+TEST_F(Form1Test, AConfigurationOrScoreFileThatCannotBeWrittenIsToldOnce) {
+    for (const char* name : {"kalder.cfg", "kalder.sco"})
+        fs::create_directory(folder.path() / temporary(name));
     form->EndProgram = [] {};
-    platform.message_answers = {0, 6};
+    platform.message_answers = {0, 0, 6};
     load();
+    form->Score1.set_WonSession(true);
     form->menu_Click("mnuexit");
     EXPECT_EQ(platform.message_texts(),
-              (std::vector<std::string>{"Configuration file:\r\n" + folder.file("kalder.cfg") +
+              (std::vector<std::string>{"Score file:\r\n" + folder.file("kalder.sco") +
+                                            "\r\ncould not be written, scores are kept until the "
+                                            "end of this session",
+                                        "Configuration file:\r\n" + folder.file("kalder.cfg") +
                                             "\r\ncould not be accessed, options not saved",
                                         "Exit?"}));
 }

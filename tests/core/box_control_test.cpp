@@ -20,10 +20,19 @@ TEST(BoxControlTest, PaintsEdgeCaptionAndPicture) {
     const BoxPainting& p = button.painting();
     EXPECT_EQ(std::tuple(p.caption, p.caption_x, p.caption_y, p.back, p.fore, p.font),
               std::tuple("Close", 350, 100, RGB(1, 2, 3), 255, Font{"Courier", 7.5, true, true}));
-    button.set_FontSize(9);
-    button.set_FontItalic(false);
-    button.set_FontBold(false);
-    EXPECT_EQ(p.font, (Font{"Courier", 9, false, false})) << "each change repaints at once";
+    // Each change repaints at once.
+    const std::pair<std::function<void()>, Font> changes[] = {
+        {[&] { button.set_FontSize(9); }, {"Courier", 9, true, true}},
+        {[&] { button.set_FontItalic(false); }, {"Courier", 9, true, false}},
+        {[&] { button.set_FontBold(false); }, {"Courier", 9, false, false}},
+        {[&] {
+             button.set_Font(Font{"Arial", 8, true, false});
+         },
+         {"Arial", 8, true, false}}};
+    for (const auto& [change, font] : changes) {
+        change();
+        EXPECT_EQ(p.font, font);
+    }
     std::vector<std::array<int, 5>> edges;
     for (const EdgeLine& e : p.edges) edges.push_back({e.x1, e.y1, e.x2, e.y2, e.colour != 0});
     EXPECT_EQ(edges, (decltype(edges){{0, 0, 0, 400, 1},

@@ -77,8 +77,9 @@ TEST_F(CollectionCommandsTest, SaveAppendsTheStartingPositionOrSaysItCouldNot) {
     form->gf1.GetFileName("SaVe");
     EXPECT_EQ(
         std::tuple(platform.file_requests.at(0).save, platform.file_requests.at(0).patterns,
-                   platform.file_requests.at(1).save, platform.working, platform.messages.size()),
-        std::tuple(true, "*.kdr;*.txt;*.dat", true, folder.slash(), 0u));
+                   platform.file_requests.at(0).start_folder, platform.file_requests.at(1).save,
+                   platform.working, platform.messages.size()),
+        std::tuple(true, "*.kdr;*.txt;*.dat", folder.slash(), true, folder.slash(), 0u));
     move(2, 1);
     const std::string path = folder.file("new.kdr"), bad = folder.file("no/such/folder.kdr");
     EXPECT_EQ(choose("mnusave", path), "Puzzle number 1 added to file:\r\n" + path);

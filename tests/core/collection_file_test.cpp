@@ -1,14 +1,13 @@
 #include "core/files/collection_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <set>
 #include <sstream>
 
 #include "collection_tools.h"
 #include "core/files/puzzle_line.h"
+#include "core/files/remove_line.h"
 #include "core/rules/position.h"
 #include "temp_folder.h"
 
@@ -54,19 +53,25 @@ TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) 
     folder.write("f.kdr", "00001,3,111,\r\n00002,3,222,");
     ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "body"));
     EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n00002,3,222,\r\n00003,3,body\r\n");
+    folder.write("f.kdr", std::string("x\0", 2));  // a NUL is the line's text too
+    ASSERT_TRUE(AppendPuzzle(folder.file("f.kdr"), 3, "body"));
+    EXPECT_EQ(folder.read("f.kdr"), std::string("x\0\r\n00002,3,body\r\n", 18));
 
     folder.write("f.kdr", "00001,3,111,\r\n");
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto old_signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 20;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool appended = AppendPuzzle(folder.file("f.kdr"), 3, "121222332,020306010205040708");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, old_signal);
-    EXPECT_FALSE(appended);
+    EXPECT_FALSE(with_file_size_limit(
+        20, [&] { return AppendPuzzle(folder.file("f.kdr"), 3, "121222332,020306010205040708"); }));
     EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n");
+}
+
+// A delete takes the line with its end, whichever, the last line even without one.
+TEST(CollectionFile, RemoveTakesTheLineWithItsEnd) {
+    TempFolder folder;
+    const std::pair<int, std::string> cases[] = {{3, "a\r\nb\n"}, {1, "b\nc"}, {2, "a\r\nc"}};
+    for (const auto& [n, left] : cases) {
+        folder.write("f.kdr", "a\r\nb\nc");
+        EXPECT_TRUE(remove_collection_line(folder.file("f.kdr"), n));
+        EXPECT_EQ(folder.read("f.kdr"), left) << n;
+    }
 }
 
 const std::string Good = format_puzzle_line(1, 3, "121222332,020306010205040708") + "\r\n";

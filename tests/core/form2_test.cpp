@@ -174,23 +174,28 @@ TEST_F(Form2Test, OnlyApplyChangesTheMainWindow) {
     EXPECT_EQ(look(), before);
 }
 
-// A scheme paints the window, its cells and buttons and, unless its name holds DEFAULT, the
-// menus; the message box's text stays readable on it.
+// A scheme paints the window, its cells and buttons, the board's two frames and, unless its name
+// holds DEFAULT, the menus; the message box's text stays readable on it.
 TEST_F(Form2Test, OnlySchemesNotNamedDefaultColourTheMenusAndTheMessageTextStaysReadable) {
     folder.write("all.col", store + block_text("my DeFault.col", "100;0;0"));
     const struct {
         const char* name;
-        Colour back, cells, menus, text;
-    } steps[] = {{"plain", RGB(10, 20, 30), RGB(10, 20, 30), RGB(42, 52, 62), LockedFore},
-                 {"my DeFault", RGB(100, 0, 0), RGB(100, 0, 0), RGB(42, 52, 62), LockedFore},
-                 {"xp", RGB(236, 233, 216), RGB(204, 201, 184), RGB(254, 254, 248), LockedBack}};
+        Colour back, cells, menus, text, inner_frame;
+    } steps[] = {
+        {"plain", RGB(10, 20, 30), RGB(10, 20, 30), RGB(42, 52, 62), LockedFore, RGB(42, 52, 62)},
+        {"my DeFault", RGB(100, 0, 0), RGB(100, 0, 0), RGB(42, 52, 62), LockedFore,
+         RGB(132, 32, 32)},
+        {"xp", RGB(236, 233, 216), RGB(204, 201, 184), RGB(254, 254, 248), LockedBack,
+         RGB(254, 254, 248)}};
     dialog.List1 = {"plain", "my DeFault", "xp"};
     for (const auto& step : steps) {
         select(step.name);
         dialog.Command1.release(MouseEvent{});  // Apply
         EXPECT_EQ(std::tuple(form->BackColor, form->CellD[1].BackColor, form->cmdundo.BackColor(),
-                             form->MenuBackColor, form->msg_form.text_colour),
-                  std::tuple(step.back, step.cells, step.cells, step.menus, step.text))
+                             form->MenuBackColor, form->msg_form.text_colour,
+                             form->Shape1.BorderColor, form->Shape2.BorderColor),
+                  std::tuple(step.back, step.cells, step.cells, step.menus, step.text, step.cells,
+                             step.inner_frame))
             << step.name;
     }
 }

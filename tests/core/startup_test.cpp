@@ -67,6 +67,7 @@ TEST_F(Form1Test, TheLayoutHoldsForEverySize) {
 TEST_F(Form1Test, ExitSavesThePlaceAndEnds) {
     configure(collection({puzzle_line(SampleBody), puzzle_line(SampleBody)}), 2);
     restart();
+    ASSERT_FALSE(form->Score1.Visible);
     int ended = 0;
     form->EndProgram = [&] { ++ended; };
     folder.write("kalder.cfg", "untouched");

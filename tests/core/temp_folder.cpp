@@ -1,14 +1,29 @@
 #include "temp_folder.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
 namespace kalder::testing {
+
+bool with_file_size_limit(std::size_t bytes, const std::function<bool()>& work) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto old_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool result = work();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, old_signal);
+    return result;
+}
 
 std::filesystem::path memory_folder() {
     return std::filesystem::is_directory("/dev/shm") ? "/dev/shm"

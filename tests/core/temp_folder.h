@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace kalder::testing {
@@ -8,6 +9,9 @@ namespace kalder::testing {
 // A folder in memory where there is one (/dev/shm), else the usual temporary folder: flushes
 // cost nothing there, for tests that write files many times over.
 std::filesystem::path memory_folder();
+
+// Runs `work` with files limited to `bytes`, so that a write past it fails as on a full disk.
+bool with_file_size_limit(std::size_t bytes, const std::function<bool()>& work);
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
