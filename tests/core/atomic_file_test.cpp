@@ -99,6 +99,7 @@ TEST_F(Form1Test, TheConfigurationFileGivesTheThreeSettingsOrTheDefaultsAndTells
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\nseventeen\r\n", "xp.col", "puzzles.kdr", 0},
         {"stamp\r\n  \"my, scheme.col\"\r\na, b.kdr\r\n -4 \r\n", "my, scheme.col", "a, b.kdr", -4},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\n 2147483647 \r\n", "xp.col", "puzzles.kdr", INT_MAX},
+        {"stamp\r\nxp.col\r\npuzzles.kdr\r\n-2147483648\r\n", "xp.col", "puzzles.kdr", INT_MIN},
         {"stamp\r\n  xp.col  ,rest.kdr\r\n 5 \r\nignored\r\n", "xp.col", "rest.kdr", 5},
         {"", nullptr, nullptr, 1},
         {"stamp\r\nxp.col\r\npuzzles.kdr\r\n", nullptr, nullptr, 1},
@@ -200,6 +201,10 @@ TEST_F(Form1Test, TheProgramFolderServesUnlessReadOnlyThenTheSeededUserDataFolde
             << leftovers;
     }
 
+    fs::remove(folder.path() / "kalder.cfg");  // not shipped: the new folder has none either
+    platform.user_data = folder.file("fresh");
+    EXPECT_EQ(choose_data_folder(platform), platform.user_data + "/");
+    EXPECT_FALSE(fs::exists(folder.file("fresh/kalder.cfg")));
     platform.user_data = folder.file("locked");
     platform.read_only_folders.push_back(platform.user_data + "/");
     EXPECT_EQ(choose_data_folder(platform), folder.slash());

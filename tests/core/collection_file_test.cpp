@@ -35,14 +35,17 @@ TEST(CollectionFile, ReadsAndCountsLinesWhateverTheirEnds) {
     EXPECT_LT(read_collection_line(f, 1).value_or(huge).size(), huge.size())
         << "a line of megabytes is cut short";
     EXPECT_EQ(std::tuple(read_collection_line(f, 2), CountLines(f)), std::tuple("after", 2));
-    // A CR LF split between two blocks of the reading is one line end; a last line needs none.
-    folder.write("f.kdr", std::string((1 << 20) - 1, '7') + "\r\nlast");
-    std::vector<int> lengths;
-    for_each_collection_line(f, [&](int, std::string_view line) {
-        lengths.push_back(static_cast<int>(line.size()));
-        return true;
-    });
-    EXPECT_EQ(std::tuple(lengths.size(), lengths.back(), CountLines(f)), std::tuple(2u, 4, 2));
+    // A CR LF split between two blocks of the reading is one line end, so is an LF that starts
+    // a block; a last line needs none.
+    for (const std::string& block_end : {"7\r\n", "77\n"}) {
+        folder.write("f.kdr", std::string((1 << 20) - 2, '7') + block_end + "last");
+        std::vector<int> lengths;
+        for_each_collection_line(f, [&](int, std::string_view line) {
+            lengths.push_back(static_cast<int>(line.size()));
+            return true;
+        });
+        EXPECT_EQ(std::tuple(lengths.size(), lengths.back(), CountLines(f)), std::tuple(2u, 4, 2));
+    }
 }
 
 // Numbered after the lines there, on a line of its own (a new file and a missing folder are

@@ -32,6 +32,10 @@ TEST(Grade, ForcedBoardsAreEasiestTrapsAreHardestAndDeadBoardsUngraded) {
     };
     for (const auto& c : cases) EXPECT_EQ(puzzle_grade(c.start), c.grade) << c.name;
     EXPECT_EQ(trap_score(forced), 0.0);
+    // One move left, and one of the two on offer a trap: cell 4 may give to 1 as well as 2.
+    Position last_move = start_of(3, "021222333");
+    for (int k = 2; k <= 9; ++k) last_move.set_cell(k, last_move.value(k), true);
+    EXPECT_EQ(trap_score(last_move), 1.0);
 }
 
 // The score counts dead ends as the exact solver finds them move by move: the shortcut that

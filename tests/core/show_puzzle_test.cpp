@@ -3,11 +3,11 @@
 namespace kalder::testing {
 namespace {
 
-// The line number is not read back, a cell that is no digit shows 0; showing ends locks, undo
-// and selection.
+// The line number is not read back, a cell that is no digit shows 0, a short line hides the rest;
+// showing ends locks, undo and selection.
 TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
-    const std::string path = collection(
-        {puzzle_line(SampleBody), "00999,4,1234123412341234,\r\n", puzzle_line("1x1222332,")});
+    const std::string path = collection({puzzle_line(SampleBody), "00999,4,1234123412341234,\r\n",
+                                         puzzle_line("1x1222332,"), puzzle_line("12122,")});
     // The grade goes with the board, in the description and after the box's tip: none for a
     // start that has no solution, which both call a dead end.
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
@@ -20,8 +20,10 @@ TEST_F(Form1Test, ShowingAPuzzlePutsItsLineOnTheBoard) {
         const auto& [cells, body, grade, tip] = cases[n - 1];
         EXPECT_EQ(std::tuple(board(), form->PuzzleBody, form->PuzNum.Text,
                              form->grid_size_description(), form->grid_size_tip()),
-                  std::tuple(cells, body, "P# " + std::to_string(n) + " of 3", grade, tip));
+                  std::tuple(cells, body, "P# " + std::to_string(n) + " of 4", grade, tip));
     }
+    show(path, 4);
+    EXPECT_EQ(board(), "1 2 1 2 2 - - - -") << "the cells past a short line are hidden, blank";
     show(path);
     move(2, 1);
     click(5);
