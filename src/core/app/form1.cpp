@@ -166,7 +166,6 @@ void Form1::show_first_puzzle() {
     }
     CollectionPath = ProgramFolder + "puzzles.kdr";
     if (FileExists(CollectionPath)) {
-        PuzzleNumber = 1;
         // A damaged or unreadable first line would leave the board empty: a new puzzle stands in.
         if (!ShowPuzzle(CollectionPath, 1)) return;
     }
@@ -195,7 +194,6 @@ void Form1::LayoutBoard() {
             cell.Left = board_left + static_cast<int>((col - 1) * CellSize);
             cell.Top = board_top + static_cast<int>((row - 1) * CellSize);
             cell.BackColor = open_cell_colour();
-            cell.ForeColor = LockedBack;
             cell.Caption.clear();
             cell.ToolTipText.clear();
             cell.Visible = true;
