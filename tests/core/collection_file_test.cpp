@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "collection_tools.h"
+#include "core/files/batch_tools.h"
 #include "core/files/puzzle_line.h"
 #include "core/files/remove_line.h"
 #include "core/rules/position.h"
@@ -50,7 +51,7 @@ TEST(CollectionFile, ReadsAndCountsLinesWhateverTheirEnds) {
 
 // Numbered after the lines there, on a line of its own (a new file and a missing folder are
 // tested with the Save command); a disk with room for part of the line takes the part back, so
-// no cut line stays to be numbered after or shown as a puzzle.
+// no cut line stays to be numbered after or shown as a puzzle; a rewrite fails whole.
 TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) {
     TempFolder folder;
     folder.write("f.kdr", "00001,3,111,\r\n00002,3,222,");
@@ -64,6 +65,14 @@ TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) 
     EXPECT_FALSE(with_file_size_limit(
         20, [&] { return AppendPuzzle(folder.file("f.kdr"), 3, "121222332,020306010205040708"); }));
     EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n");
+    // A rewrite out of room names the file and leaves it as it was.
+    Random random(1);
+    std::string failed;
+    const BatchReport report{[](const std::string&) {}, [&](const std::string& t) { failed = t; }};
+    EXPECT_FALSE(with_file_size_limit(
+        20, [&] { return multi_create(folder.file("f.kdr"), 3, random, nullptr, report); }));
+    EXPECT_EQ(folder.read("f.kdr") + failed,
+              "00001,3,111,\r\n" + folder.file("f.kdr") + " could not be written");
 }
 
 // A delete takes the line with its end, whichever, the last line even without one.
