@@ -6,6 +6,7 @@
 #include "core/app/move_arrow.h"
 #include "core/app/spoken_names.h"
 #include "core/files/colour_scheme.h"
+#include "core/rules/grade.h"
 #include "web/bridge/box_control_bridge.h"
 #include "web/bridge/system_colours.h"
 
@@ -103,6 +104,7 @@ void write_top_bar(JsonWriter& json, const Form1& form) {
         .field("description", form.grid_size_description())
         .field("tip", form.Gsize.ToolTipText)
         .field("grade", form.PuzzleGrade())
+        .field("hardest", HardestGrade)
         .colour_field("back", form.Gsize.BackColor)
         .colour_field("fore", form.Gsize.ForeColor)
         .end_object();

@@ -22,6 +22,7 @@ void write_msg_form(JsonWriter& json, const MsgForm& form) {
         .field("title", form.title)
         .field("width", form.width)
         .field("height", form.height)
+        .field("defaultButton", form.default_button())
         .colour_field("back", form.background);
     json.key("label")
         .begin_object()

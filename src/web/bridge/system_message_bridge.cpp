@@ -10,10 +10,10 @@ void SystemMessageModel::open(const std::string& message, const std::string& cap
     text = message;
     title = caption;
     buttons.clear();
-    for (const MsgButtonSpec& spec : parse_msg_style(style).buttons) {
-        buttons.push_back({spec.caption, spec.code});
-    }
+    const MsgStyle parsed = parse_msg_style(style);
+    for (const MsgButtonSpec& spec : parsed.buttons) buttons.push_back({spec.caption, spec.code});
     if (buttons.empty()) buttons.push_back({"OK", 1});
+    default_button = parsed.default_button < buttons.size() ? parsed.default_button : 0;
     result = buttons.back().code;
 }
 
@@ -22,7 +22,10 @@ void write_system_message(JsonWriter& json, const SystemMessageModel& box) {
         json.null();
         return;
     }
-    json.begin_object().field("title", box.title).field("text", box.text);
+    json.begin_object()
+        .field("title", box.title)
+        .field("text", box.text)
+        .field("defaultButton", static_cast<int>(box.default_button));
     json.key("buttons").begin_array();
     for (const auto& button : box.buttons) json.string(button.caption);
     json.end_array().end_object();

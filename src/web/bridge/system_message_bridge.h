@@ -18,6 +18,8 @@ struct SystemMessageModel {
     std::string text;
     std::string title;
     std::vector<Button> buttons;
+    // The button Enter chooses when the box opens.
+    std::size_t default_button = 0;
     int result = 0;
 
     void open(const std::string& message, const std::string& caption, const std::string& style);

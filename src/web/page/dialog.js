@@ -18,6 +18,10 @@ export function makeDialog(role, className) {
     dialog.append(title, body);
     veil.append(dialog);
     veil.hidden = true;
+    // A click beside the window leaves the focus in it, as the desktop's modal windows do.
+    veil.addEventListener("pointerdown", (event) => {
+        if (event.target === veil) event.preventDefault();
+    });
     dialog.addEventListener("keydown", (event) => {
         if (event.key !== "Tab") return;
         const stops = [...dialog.querySelectorAll("[tabindex='0'], input, button")].filter(

@@ -67,7 +67,10 @@ function render(json) {
     } catch {
         // A browser that keeps nothing keeps no scale either.
     }
-    for (const [window, view] of views) view.render(state[window], state);
+    // Windows that close go first, so the focus they give back is where one opening finds it.
+    const closing = views.filter(([window]) => !state[window]);
+    const open = views.filter(([window]) => state[window]);
+    for (const [window, view] of [...closing, ...open]) view.render(state[window], state);
     // The board takes the keyboard at the start, as the desktop's board has the focus.
     if (firstRender && !modalOpen()) board.focus();
     firstRender = false;
@@ -100,6 +103,25 @@ const page = {
     },
 };
 
+// The desktop's usual keys for commands of the menus and the top bar: F1 Help, Ctrl+Q Exit
+// (which asks), Ctrl+N Create.
+function commandKey(event, ctrl) {
+    if (event.altKey || event.shiftKey) return null;
+    if (event.key === "F1" && !ctrl) return () => post("form1", "menu", "click", 0, 0, 0, "mnuhelp");
+    if (!ctrl) return null;
+    switch (event.key.toLowerCase()) {
+        case "q":
+            return () => post("form1", "menu", "click", 0, 0, 0, "mnuexit");
+        case "n":
+            return () => {
+                post("form1", "cmdcreate", "down", 0, 1);
+                post("form1", "cmdcreate", "up", 0, 1);
+            };
+        default:
+            return null;
+    }
+}
+
 // The keys the desktop's board and window take, wherever the focus is on the page.
 function pageKeys(event) {
     const ctrl = event.ctrlKey || event.metaKey;
@@ -112,6 +134,12 @@ function pageKeys(event) {
     if (modalOpen()) return;
     if (menus.openByKey(event)) {
         event.preventDefault();
+        return;
+    }
+    const command = commandKey(event, ctrl);
+    if (command) {
+        event.preventDefault();
+        command();
         return;
     }
     if (event.target instanceof HTMLInputElement || event.altKey) return;

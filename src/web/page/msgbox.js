@@ -65,7 +65,7 @@ function render(box) {
         return icon;
     }));
     box.buttons.forEach((model, i) => renderBoxControl(buttons[i], model));
-    view.show(() => buttons.find((b) => !b.hidden));
+    view.show(() => buttons[box.defaultButton]);
     icons.style.height = `${px(IconPlace[3])}px`;
 }
 

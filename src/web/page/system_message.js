@@ -41,7 +41,7 @@ function render(box) {
             return button;
         }));
     }
-    view.show(() => row.firstChild);
+    view.show(() => row.children[box.defaultButton]);
 }
 
 export default { mount, render };

@@ -2,10 +2,9 @@
 // grid-size box with its grade pips. The buttons take the right button as well (their second
 // meanings are the game's); Enter in the number box goes to that puzzle.
 import { makeBoxControl, renderBoxControl } from "./box_control.js";
-import { font, place } from "./scale.js";
+import { font, place, px } from "./scale.js";
 
 const Buttons = ["arrows0", "arrows1", "arrows2", "cmdreset", "cmdcreate", "cmdundo"];
-const Grades = 5;
 
 const buttons = new Map();
 let puzNum = null;
@@ -48,10 +47,9 @@ function mount(parent, post) {
     gsize.setAttribute("role", "img");
     const caption = document.createElement("span");
     caption.setAttribute("aria-hidden", "true");
-    const pips = document.createElement("span");
-    pips.className = "pips";
+    const pips = document.createElementNS("http://www.w3.org/2000/svg", "svg");
+    pips.classList.add("pips");
     pips.setAttribute("aria-hidden", "true");
-    for (let i = 0; i < Grades; ++i) pips.append(document.createElement("i"));
     gsize.append(caption, pips);
     // Tab runs as the eye reads: the arrows, the number box, then Reset, Create and Undo.
     bar.append(buttons.get("arrows0"), buttons.get("arrows1"), buttons.get("arrows2"), puzNum,
@@ -81,9 +79,33 @@ function render(form) {
     gsize.setAttribute("aria-label", model.name);
     gsize.setAttribute("aria-description", model.description);
     gsize.firstChild.textContent = model.caption;
-    [...gsize.lastChild.children].forEach((pip, i) => {
-        pip.hidden = i >= model.grade;
-    });
+    drawGrade(gsize.lastChild, model.grade, model.hardest, px(4350 + 480) - px(4350),
+        px(60 + 390) - px(60));
+}
+
+// The grade as a level: a row of dots along the box's foot, as many filled as the grade, the
+// rest rings, clear of the centred digit.
+function drawGrade(pips, grade, hardest, width, height) {
+    pips.setAttribute("width", width);
+    pips.setAttribute("height", height);
+    if (grade <= 0) {
+        pips.replaceChildren();
+        return;
+    }
+    const pip = height / 9;
+    const step = pip * 1.5;
+    const left = (width - step * (hardest - 1) - pip) / 2;
+    const top = height - pip * 1.35;
+    const ring = Math.max(1, pip / 5);
+    const dots = [];
+    for (let i = 0; i < hardest; ++i) {
+        const cx = left + i * step + pip / 2;
+        const filled = i < grade;
+        const r = filled ? pip / 2 : (pip - ring) / 2;
+        dots.push(`<circle cx="${cx}" cy="${top + pip / 2}" r="${r}" ` +
+            (filled ? `fill="currentColor"/>` : `fill="none" stroke="currentColor" stroke-width="${ring}"/>`));
+    }
+    pips.innerHTML = dots.join("");
 }
 
 export default { mount, render };
