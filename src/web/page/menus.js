@@ -124,7 +124,8 @@ function build(menus) {
         title.setAttribute("role", "menuitem");
         title.setAttribute("aria-haspopup", "menu");
         title.setAttribute("aria-expanded", "false");
-        title.tabIndex = index === 0 ? 0 : -1;
+        // Reached by Alt and an initial or F10, as on the desktop: Tab runs along the top bar.
+        title.tabIndex = -1;
         title.textContent = menu.caption;
         title.addEventListener("click", () => (openIndex === index ? close(false) : open(index, false)));
         title.addEventListener("keydown", (event) => titleKeys(event, index));
