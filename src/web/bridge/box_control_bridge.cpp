@@ -27,10 +27,7 @@ void write_box_control(JsonWriter& json, const BoxControl& button) {
     json.key("edges").begin_array();
     for (const EdgeLine& edge : paint.edges) {
         json.begin_object()
-            .field("x1", edge.x1)
-            .field("y1", edge.y1)
-            .field("x2", edge.x2)
-            .field("y2", edge.y2)
+            .line_fields(edge.x1, edge.y1, edge.x2, edge.y2)
             .colour_field("colour", edge.colour)
             .end_object();
     }

@@ -39,10 +39,7 @@ void write_marks(JsonWriter& json, const Form1& form) {
     json.key("line")
         .begin_object()
         .field("visible", line.Visible)
-        .field("x1", line.X1)
-        .field("y1", line.Y1)
-        .field("x2", line.X2)
-        .field("y2", line.Y2)
+        .line_fields(line.X1, line.Y1, line.X2, line.Y2)
         .colour_field("colour", line.BorderColor)
         .end_object();
     const std::pair<const ImageBox*, ArrowDirection> images[] = {

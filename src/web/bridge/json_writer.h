@@ -43,6 +43,11 @@ class JsonWriter {
         return field("left", left).field("top", top).field("width", width).field("height", height);
     }
 
+    // A line in twips, as its four fields x1, y1, x2 and y2.
+    JsonWriter& line_fields(int x1, int y1, int x2, int y2) {
+        return field("x1", x1).field("y1", y1).field("x2", x2).field("y2", y2);
+    }
+
     const std::string& text() const { return text_; }
 
   private:
