@@ -38,7 +38,7 @@ TEST(CollectionFile, ReadsAndCountsLinesWhateverTheirEnds) {
     EXPECT_EQ(std::tuple(read_collection_line(f, 2), CountLines(f)), std::tuple("after", 2));
     // A CR LF split between two blocks of the reading is one line end, so is an LF that starts
     // a block; a last line needs none.
-    for (const std::string& block_end : {"7\r\n", "77\n"}) {
+    for (const char* block_end : {"7\r\n", "77\n"}) {
         folder.write("f.kdr", std::string((1 << 20) - 2, '7') + block_end + "last");
         std::vector<int> lengths;
         for_each_collection_line(f, [&](int, std::string_view line) {

@@ -47,6 +47,7 @@ void write_page_view(JsonWriter& json, const PageView& page) {
         .field("scale", page.scale())
         .field("scaleOffset", page.scale_offset)
         .field("busy", page.busy)
+        .field("eventsTaken", page.events_taken)
         .end_object();
 }
 

@@ -17,6 +17,9 @@ struct PageView {
     // The player's steps from the fit; kept by the page between visits.
     int scale_offset = 0;
     bool busy = false;
+    // How many of the page's queued events the game has taken: the page knows what a state
+    // it draws has seen.
+    long long events_taken = 0;
 
     // Quarter steps from the designed size up; below it only where the viewport is smaller
     // than the designed size, so a small phone sees the whole game.

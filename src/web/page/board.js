@@ -11,7 +11,8 @@ let lines = null;
 const cells = new Map(); // index -> button
 let model = null;
 let keyboardCell = 0;
-let followTarget = false;
+// The hint's event whose state takes the cursor to the hinted cell; 0 for none.
+let followAfter = 0;
 
 function cellAt(row, column) {
     return model.cells.find((cell) => cell.row === row && cell.column === column);
@@ -96,7 +97,7 @@ function mount(parent, poster) {
     });
 }
 
-function render(form) {
+function render(form, state) {
     model = form;
     const shown = new Set(form.cells.map((cell) => cell.index));
     for (const [index, button] of cells) {
@@ -124,11 +125,13 @@ function render(form) {
         button.style.setProperty("--focus-edge", form.focusEdge);
     }
     if (!shown.has(keyboardCell)) keyboardCell = 0;
-    if (followTarget && shown.has(form.target)) {
-        keyboardCell = form.target;
-        cells.get(form.target).focus();
+    if (followAfter && state.page.eventsTaken >= followAfter) {
+        if (shown.has(form.target)) {
+            keyboardCell = form.target;
+            cells.get(form.target).focus();
+        }
+        followAfter = 0;
     }
-    followTarget = false;
     syncTabStops();
     drawMarks(form);
 }
@@ -152,9 +155,9 @@ function drawMarks(form) {
     lines.innerHTML = [...shapes, ...line, ...arrows].join("");
 }
 
-// The board's cursor goes to the hinted cell once the hint is shown.
-function followHint() {
-    followTarget = true;
+// The board's cursor goes to the hinted cell once the state has seen the hint's event.
+function followHint(number) {
+    followAfter = number;
 }
 
 // The board takes the keyboard at the start, as the desktop's board has the focus.

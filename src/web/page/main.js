@@ -35,6 +35,9 @@ const queue = [];
 let waiting = null;
 let state = null;
 let firstRender = true;
+// How many events the page has queued: a state whose eventsTaken reaches an event's number has
+// seen it.
+let posted = 0;
 
 // One event for the game: window, control, action, index, button, shift and a text. The text's
 // tabs and line ends become blanks unless it is a file's whole content.
@@ -42,11 +45,13 @@ export function post(window, control, action, index = 0, button = 0, shift = 0, 
     whole = false) {
     const clean = whole ? String(text) : String(text).replace(/[\t\r\n]/g, " ");
     queue.push([window, control, action, index | 0, button | 0, shift | 0, clean].join("\t"));
+    posted += 1;
     if (waiting) {
         const wake = waiting;
         waiting = null;
         wake(queue.shift());
     }
+    return posted;
 }
 
 function modalOpen() {
@@ -152,8 +157,8 @@ function pageKeys(event) {
     if (key === "s" && shift) action = "solve";
     if (!action) return;
     event.preventDefault();
-    if (action === "hint") board.followHint();
-    post("form1", "key", action);
+    const number = post("form1", "key", action);
+    if (action === "hint") board.followHint(number);
 }
 
 function sendViewport() {

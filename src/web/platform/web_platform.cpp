@@ -41,6 +41,7 @@ void WebPlatform::settle() {
 }
 
 void WebPlatform::run_event(const std::string& line) {
+    if (windows_ != nullptr) ++windows_->page.events_taken;
     const auto event = parse_page_event(line);
     if (!event) return;
     if (event->window == "platform") {
