@@ -31,6 +31,7 @@ TEST(VbNumber, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
     for (const auto& [value, expected] : rounded)
         EXPECT_EQ(round_half_even(value), expected) << value;
     EXPECT_EQ(signed_text(0) + signed_text(-7) + signed_text(7), " 0-7 7");
+    EXPECT_EQ(signed_text(LLONG_MIN), "-9223372036854775808");
 }
 
 // The game reads the size as a number and ignores anything after the moves (the line number,

@@ -98,7 +98,12 @@ int round_half_even(double value) {
 }
 
 std::string signed_text(long long value) {
-    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value);
+    // Negated as unsigned: the smallest value has no positive twin. The sign is appended to,
+    // not inserted before, the digits: GCC 12 warns falsely at -O3 on an insert at the front.
+    const auto magnitude = static_cast<unsigned long long>(value);
+    std::string text(1, value < 0 ? '-' : ' ');
+    text += std::to_string(value < 0 ? 0 - magnitude : magnitude);
+    return text;
 }
 
 }  // namespace kalder
