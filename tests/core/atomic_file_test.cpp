@@ -1,5 +1,6 @@
 #include "core/base/atomic_file.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -310,12 +311,14 @@ TEST(AtomicFile, WritesOnAfterInterruptionsAndShortWritesButNotAfterErrorsFromAn
             << ::testing::PrintToString(steps);
     }
 #ifdef GTEST_HAS_DEATH_TEST  // in a child process, which the browser's build cannot make
-    // Started with standard input closed, the game gets descriptor 0 for the file it opens.
+    // Started with standard input closed, the game gets descriptor 0 for the file it opens, and
+    // closes it again.
     const TempFolder folder;
     const auto open_as_0 = [&] {
         close(0);
         return AppendPuzzle(folder.file("c.kdr"), 3, "1,2") &&
-               write_file_atomically(folder.file("a"), "");
+               write_file_atomically(folder.file("a"), "") && can_replace(folder.file("a")) &&
+               read_whole_file(folder.file("a")) == "" && open("/dev/null", O_RDONLY) == 0;
     };
     EXPECT_EXIT(_exit(open_as_0() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 #endif
