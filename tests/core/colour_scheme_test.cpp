@@ -138,6 +138,26 @@ TEST(ColPik, WritingTheColourMovesEachBarAndAClickPicksThePaintedColour) {
     EXPECT_EQ(click(11, 706), std::tuple(RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0)));
     EXPECT_EQ(click(76, 902), std::tuple(RGB(255, 0, 255), RGB(255, 0, 255), RGB(255, 0, 0)));
     EXPECT_EQ(click(138, 1000), std::tuple(RGB(128, 0, 0), RGB(128, 0, 0), RGB(255, 0, 0)));
+    EXPECT_EQ(click(76, 100), std::tuple(RGB(0, 0, 128), RGB(0, 0, 128), RGB(0, 0, 128)));
+}
+
+// Each channel's swatch shows its bar's value alone; the strips' painted edges pick their ends,
+// a point beside them the background. A moved bar selects its colour, strips and all.
+TEST(ColPik, ChannelSwatchesAndTheStripsEdges) {
+    FakePlatform platform;
+    ColPik pik(platform);
+    pik.set_SchemeColor(RGB(200, 100, 50));
+    EXPECT_EQ(pik.PicRGB, (std::array{RGB(200, 0, 0), RGB(0, 100, 0), RGB(0, 0, 50)}));
+    const Colour none = platform.translate_colour(pik.BackColor);
+    const Colour black = RGB(0, 0, 0), colour = RGB(200, 100, 50), white = RGB(255, 255, 255);
+    const std::tuple<int, int, Colour> points[] = {
+        {10, 950, black},  {266, 1149, colour}, {9, 1000, none},     {267, 1000, none},
+        {100, 1150, none}, {10, 1175, white},   {266, 1374, colour}, {100, 1375, none}};
+    for (const auto& [x, y, painted] : points)
+        EXPECT_EQ(pik.colour_at(x, y), painted) << x << "," << y;
+    pik.set_bar(0, 0);
+    EXPECT_EQ(std::tuple(pik.SchemeColor(), pik.white_strip.back()),
+              std::tuple(RGB(0, 100, 50), RGB(0, 100, 50)));
 }
 
 // The caption "Selected", the swatch, the channel swatches and the values are labels: a release

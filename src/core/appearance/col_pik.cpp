@@ -65,7 +65,6 @@ Colour ColPik::clrWhiteness(Colour color, int whiteness) {
 }
 
 void ColPik::set_SchemeColor(Colour colour) {
-    StripsEnabled = 1;
     SelectColour(colour);
 }
 
@@ -100,15 +99,12 @@ void ColPik::bar_changed(int channel) {
     const int v = bar_value[channel];
     PicRGB[channel] = RGB(channel == 0 ? v : 0, channel == 1 ? v : 0, channel == 2 ? v : 0);
     Colour c = RGB(bar_value[0], bar_value[1], bar_value[2]);
-    Label1_BackColor = c;
-    if (StripsEnabled == 1) SelectColour(c);
+    SelectColour(c);
     if (SelColor) SelColor(c);
 }
 
 void ColPik::UserControl_Resize() {
     palette_painted = true;
-    StripsEnabled = 1;
-    Label1_BackColor = LightGrey;
     Colour grey = LightGrey;
     SelectColour(grey);
 }

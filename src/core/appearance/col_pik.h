@@ -87,9 +87,10 @@ class ColPik {
     bool palette_painted = false;
     std::array<Colour, StripSteps> black_strip{};
     std::array<Colour, StripSteps> white_strip{};
-    int StripsEnabled = 1;
 
   private:
+    // Off only while a pick from the strips selects its colour.
+    int StripsEnabled = 1;
     void SelectColour(Colour& c);
     void bar_changed(int channel);
 
