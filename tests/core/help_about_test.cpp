@@ -36,8 +36,8 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     help.Width += 100;
     help.Height += 100;
     help.Form_Resize();
-    help.Width = 10;
-    help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;  // no room at all
+    help.Width = Form4::DesignWidth - HelpBrowser::DesignWidth;  // no room at all
+    help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;
     help.Form_Resize();
     EXPECT_EQ(std::tuple(help.Caption, browser.LocationURL(), help.BackColor, help.PageText,
                          help.PageLink, help.Command[2].BackColor, browser.Width, browser.Height),

@@ -96,6 +96,10 @@ TEST(WindowScale, OpensAtTheLargestStepThatFitsCentredAndOnTheScreen) {
     EXPECT_EQ(std::tuple(fitting(1280, 1000), fitting(640, 440),
                          fitting_scale_steps(main_window_at, {3840, 2100}, 3)),
               std::tuple(2.0, 1.0, 3));
+    const PixelSize exact = main_window_at(2);  // a fit to the pixel fits
+    for (const PixelSize room :
+         {exact, PixelSize{exact.width, 9999}, PixelSize{9999, exact.height}})
+        EXPECT_EQ(fitting_scale_steps(main_window_at, room), 2);
     const PixelRect screen{0, 0, 1280, 1000};
     EXPECT_EQ(std::tuple(place_window({400, 300, 400, 400}, {500, 500}, screen),
                          place_window({1000, 700, 200, 200}, {400, 400}, screen),
