@@ -56,8 +56,9 @@ TEST_F(Form1Test, MissingAndDamagedLinesLeaveTheBoardAsItWas) {
 TEST_F(Form1Test, ArrowsAndTheNumberBoxReachEveryPuzzle) {
     const std::string path = collection(std::vector<std::string>(10, puzzle_line(SampleBody)));
     const std::tuple<int, int, int, int> clicks[] = {
-        {1, 0, LeftButton, 10}, {10, 2, LeftButton, 1},  {2, 0, LeftButton, 1},
-        {5, 0, RightButton, 1}, {5, 2, RightButton, 10}, {5, 0, MiddleButton, 5},
+        {1, 0, LeftButton, 10},  {10, 2, LeftButton, 1},  {2, 0, LeftButton, 1},
+        {5, 0, RightButton, 1},  {5, 2, RightButton, 10}, {5, 0, MiddleButton, 5},
+        {5, 2, MiddleButton, 5},
     };
     for (const auto& [from, arrow, button, expected] : clicks) {
         show(path, from);

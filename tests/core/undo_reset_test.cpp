@@ -146,6 +146,9 @@ TEST_F(UndoResetTest, ADeadEndIsMarkedAndHTellsTheWayBack) {
     form->back_to_solvable();
     EXPECT_EQ(std::pair(form->Gsize.ToolTipText, form->UndoList.size()),
               std::pair(std::string("Grid Size"), 1ul));
+    show_body("111111111,");  // no way back to tell
+    form->hint();
+    EXPECT_EQ(platform.messages.back().text, "No solution from here");
 }
 
 }  // namespace
