@@ -191,11 +191,12 @@ TEST_F(Form2Test, OnlySchemesNotNamedDefaultColourTheMenusAndTheMessageTextStays
     for (const auto& step : steps) {
         select(step.name);
         dialog.Command1.release(MouseEvent{});  // Apply
-        EXPECT_EQ(std::tuple(form->BackColor, form->CellD[1].BackColor, form->cmdundo.BackColor(),
-                             form->MenuBackColor, form->msg_form.text_colour,
-                             form->Shape1.BorderColor, form->Shape2.BorderColor),
-                  std::tuple(step.back, step.cells, step.cells, step.menus, step.text, step.cells,
-                             step.inner_frame))
+        EXPECT_EQ(std::tuple(form->BackColor, form->Score1.BackColor(), form->CellD[1].BackColor,
+                             form->cmdundo.BackColor(), form->PuzNum.BackColor, form->MenuBackColor,
+                             form->msg_form.text_colour, form->Shape1.BorderColor,
+                             form->Shape2.BorderColor),
+                  std::tuple(step.back, step.back, step.cells, step.cells, step.cells, step.menus,
+                             step.text, step.cells, step.inner_frame))
             << step.name;
     }
 }

@@ -72,12 +72,14 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
         form->ColourTable[form->ColourIndex] = RGB(200, 100, i);
         form->menu_Click("mnuabout");
         const AboutForm& about = *form->about_form;
-        EXPECT_EQ(std::tuple(about.Visible, about.Loaded, about.AboutText.BackColor,
-                             about.AboutText.ForeColor, about.Label1.BackColor,
-                             about.aboutok.Caption(), about.aboutok.ForeColor(),
-                             about.aboutok.BackColor(), about.aboutok.GetFont()),
-                  std::tuple(false, i < 2, RGB(9, 8, i), LockedFore, RGB(200, 100, i), "OK",
-                             LockedBack, RGB(200, 100, i), Font{"Arial", 7.5, false, false}));
+        EXPECT_EQ(
+            std::tuple(about.Visible, about.Loaded, about.BackColor, about.AboutText.BackColor,
+                       about.AboutText.ForeColor, about.Label1.BackColor, about.Label1.ForeColor,
+                       about.aboutok.Caption(), about.aboutok.ForeColor(),
+                       about.aboutok.BackColor(), about.aboutok.GetFont()),
+            std::tuple(false, i < 2, RGB(9, 8, i), RGB(9, 8, i), LockedFore, RGB(200, 100, i),
+                       LockedBack, "OK", LockedBack, RGB(200, 100, i),
+                       Font{"Arial", 7.5, false, false}));
     }
 }
 
