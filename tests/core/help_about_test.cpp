@@ -69,7 +69,9 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
             closes[i](about);
         };
         form->ColourTable[2] = RGB(9, 8, i);
-        form->ColourTable[form->ColourIndex] = RGB(200, 100, i);
+        const Colour button = i % 2 ? RGB(20, 10, i) : RGB(200, 100, i);
+        const Colour button_text = i % 2 ? LockedFore : LockedBack;
+        form->ColourTable[form->ColourIndex] = button;
         form->menu_Click("mnuabout");
         const AboutForm& about = *form->about_form;
         EXPECT_EQ(
@@ -77,9 +79,8 @@ TEST_F(Form1Test, AboutClosesFourWaysAndTakesTheSchemesColours) {
                        about.AboutText.ForeColor, about.Label1.BackColor, about.Label1.ForeColor,
                        about.aboutok.Caption(), about.aboutok.ForeColor(),
                        about.aboutok.BackColor(), about.aboutok.GetFont()),
-            std::tuple(false, i < 2, RGB(9, 8, i), RGB(9, 8, i), LockedFore, RGB(200, 100, i),
-                       LockedBack, "OK", LockedBack, RGB(200, 100, i),
-                       Font{"Arial", 7.5, false, false}));
+            std::tuple(false, i < 2, RGB(9, 8, i), RGB(9, 8, i), LockedFore, button, button_text,
+                       "OK", button_text, button, Font{"Arial", 7.5, false, false}));
     }
 }
 
