@@ -31,6 +31,7 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     browser.Navigate(page + "#new");
     EXPECT_EQ(press(">"), page + "#new") << "the places ahead went";
     form->ColourTable[2] = RGB(9, 8, 7);
+    form->ColourTable[form->ColourIndex] = RGB(20, 10, 0);
     help.Form_Activate();
     const int width = browser.Width + 100, height = browser.Height + 100;
     help.Width += 100;
@@ -40,9 +41,10 @@ TEST_F(Form1Test, HelpStepsInThePageAndIsReused) {
     help.Height = Form4::DesignHeight - HelpBrowser::DesignHeight;
     help.Form_Resize();
     EXPECT_EQ(std::tuple(help.Caption, browser.LocationURL(), help.BackColor, help.PageText,
-                         help.PageLink, help.Command[2].BackColor, browser.Width, browser.Height),
+                         help.PageLink, help.Command[2].BackColor, help.Command[2].ForeColor,
+                         browser.Width, browser.Height),
               std::tuple("Kalder Help", page, RGB(9, 8, 7), LockedFore, RGB(140, 190, 255),
-                         form->ColourTable[form->ColourIndex], width, height));
+                         RGB(20, 10, 0), LockedFore, width, height));
     help.Command3_Click();
     form->mnuhelp_Click();
     EXPECT_EQ(std::tuple(form->help_form.get(), help.Visible), std::tuple(&help, true));
