@@ -74,7 +74,7 @@ class Reader {
             return;
         }
         if (text_[at_] == '\r') ++at_;
-        if (at_ < text_.size() && text_[at_] == '\n') ++at_;
+        if (text_[at_] == '\n') ++at_;
     }
 
     std::string text_;
