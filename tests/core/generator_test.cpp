@@ -6,6 +6,7 @@
 #include "core/files/puzzle_line.h"
 #include "core/rules/exact_solver.h"
 #include "core/rules/generate_puzzle.h"
+#include "core/rules/move_order.h"
 
 namespace kalder {
 namespace {
@@ -41,6 +42,18 @@ TEST(GeneratePuzzle, MakesWellFormedSolvablePuzzlesOfEverySizeFromTheSeed) {
         }
         EXPECT_GT(bodies.size(), 1u) << "the generator draws on";
     }
+}
+
+// A giving of every open cell's unit comes back in an order that plays; one that gives a cell
+// already locked its unit again, in none.
+TEST(MoveOrder, OrdersTheGivingOfEveryOpenCellOnly) {
+    Position start = start_of("121222332", 3);
+    GiverTable giving{0, 2, 3, 6, 1, 2, 5, 4, 7, 8};
+    EXPECT_TRUE(plays_to_solved(start, order_moves(start, giving).value_or(std::vector<Move>{})));
+    start.play({8, 9});
+    EXPECT_FALSE(order_moves(start, giving));
+    giving[9] = 0;
+    EXPECT_TRUE(plays_to_solved(start, order_moves(start, giving).value_or(std::vector<Move>{})));
 }
 
 TEST(GeneratePuzzle, RefusesASizeOffTheBoard) {

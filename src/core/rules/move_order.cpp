@@ -38,10 +38,9 @@ std::optional<std::vector<Move>> order_moves(const Position& start, const GiverT
             }
         }
     }
-    for (int c = 1; c <= cells; ++c) {
-        if (waits[c] && late[c] == 0) return std::nullopt;
-    }
-    // The unit into t comes after the giver's own unit when it is the giver's late give.
+    // A waiting cell left unsettled gives only to cells that wait for it in turn: no order
+    // exists, and the replay below finds none. The unit into t comes after the giver's own
+    // unit when it is the giver's late give.
     std::vector<Move> order;
     std::array<bool, MaxCells + 1> placed{};
     std::vector<int> chain;
