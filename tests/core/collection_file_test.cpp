@@ -72,10 +72,15 @@ TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) 
     Random random(1);
     std::string failed;
     const BatchReport report{[](const std::string&) {}, [&](const std::string& t) { failed = t; }};
-    EXPECT_FALSE(with_file_size_limit(
-        20, [&] { return multi_create(folder.file("f.kdr"), 3, random, nullptr, report); }));
-    EXPECT_EQ(folder.read("f.kdr") + failed,
-              "00001,3,111,\r\n" + folder.file("f.kdr") + " could not be written");
+    folder.write("r3.kdr", "00001,3,121222332,0203\r\n");
+    const std::pair<std::string, std::function<bool()>> rewrites[] = {
+        {"f.kdr", [&] { return multi_create(folder.file("f.kdr"), 3, random, nullptr, report); }},
+        {"r4.kdr", [&] { return remove_repeated_numbers(folder.slash(), random, report); }}};
+    for (const auto& [name, rewrite] : rewrites) {
+        EXPECT_FALSE(with_file_size_limit(20, rewrite));
+        EXPECT_EQ(failed, folder.file(name) + " could not be written");
+    }
+    EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n");
 }
 
 // A delete takes the line with its end, whichever, the last line even without one.
