@@ -1,3 +1,4 @@
+#include "core/appearance/default_scheme.h"
 #include "core/base/window_scale.h"
 #include "form1_fixture.h"
 
@@ -33,6 +34,18 @@ TEST_F(Form1Test, StartUpAlwaysFindsAPuzzleToShow) {
                       form->PuzNum.Text + " " + platform.trace,
                   folder.slash() + shown);
     }
+}
+
+// A message at start-up, before any scheme is read, already shows in the built-in colours.
+TEST_F(Form1Test, AMessageBeforeTheSchemeShowsInTheBuiltInLook) {
+    folder.write("kalder.cfg", "");
+    std::vector<std::pair<Font, Colour>> looks;
+    platform.on_message = [&] {
+        looks.emplace_back(form->msg_form.font, form->msg_form.background);
+    };
+    restart();
+    EXPECT_EQ(looks,
+              (std::vector{std::pair(Font{"Ariel", 9, false, false}, default_colour_table()[2])}));
 }
 
 // The board is centred below the top bar, cells row by row; a smaller board hides the cells of
