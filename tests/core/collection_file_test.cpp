@@ -83,15 +83,19 @@ TEST(CollectionFile, AppendNumbersTheLineOnALineOfItsOwnOrLeavesTheFileAsItWas) 
     EXPECT_EQ(folder.read("f.kdr"), "00001,3,111,\r\n");
 }
 
-// A delete takes the line with its end, whichever, the last line even without one.
+// A delete takes the line with its end, whichever, the last line even without one; a line
+// that is not there, or a file that is not, fails.
 TEST(CollectionFile, RemoveTakesTheLineWithItsEnd) {
     TempFolder folder;
-    const std::pair<int, std::string> cases[] = {{3, "a\r\nb\n"}, {1, "b\nc"}, {2, "a\r\nc"}};
+    const std::string whole = "a\r\nb\nc";
+    const std::pair<int, std::string> cases[] = {
+        {3, "a\r\nb\n"}, {1, "b\nc"}, {2, "a\r\nc"}, {0, whole}, {4, whole}};
     for (const auto& [n, left] : cases) {
-        folder.write("f.kdr", "a\r\nb\nc");
-        EXPECT_TRUE(remove_collection_line(folder.file("f.kdr"), n));
+        folder.write("f.kdr", whole);
+        EXPECT_EQ(remove_collection_line(folder.file("f.kdr"), n), left != whole) << n;
         EXPECT_EQ(folder.read("f.kdr"), left) << n;
     }
+    EXPECT_FALSE(remove_collection_line(folder.file("none.kdr"), 1));
 }
 
 const std::string Good = format_puzzle_line(1, 3, "121222332,020306010205040708") + "\r\n";
