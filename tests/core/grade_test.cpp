@@ -38,6 +38,16 @@ TEST(Grade, ForcedBoardsAreEasiestTrapsAreHardestAndDeadBoardsUngraded) {
     EXPECT_EQ(trap_score(last_move), 1.0);
 }
 
+// A grade begins just above its cut; a board too small or too large, or a score below 0, has
+// none.
+TEST(Grade, EachGradeBeginsAboveItsCut) {
+    const std::tuple<int, double, int> cases[] = {{3, 0.0, 1},  {3, 4.56, 1},  {3, 4.57, 2},
+                                                  {3, 6.88, 5}, {9, 62.54, 4}, {9, 62.55, 5},
+                                                  {2, 1.0, 0},  {10, 1.0, 0},  {3, -0.01, 0}};
+    for (const auto& [size, score, grade] : cases)
+        EXPECT_EQ(grade_of_score(size, score), grade) << size << " " << score;
+}
+
 // The score counts dead ends as the exact solver finds them move by move: the shortcut that
 // spares most of those solves gives the same sum on generated boards of several sizes.
 TEST(Grade, ScoreMatchesSolvingAfterEveryMoveOnOffer) {
