@@ -1,5 +1,7 @@
 #include "core/app/form1.h"
 
+#include <algorithm>
+
 #include "core/appearance/default_scheme.h"
 #include "core/base/atomic_file.h"
 #include "core/base/data_folder.h"
@@ -181,9 +183,7 @@ void Form1::LayoutBoard() {
     if (n < MinGridSize || n > MaxGridSize) return;
     board.CellCount = n * n;
     for (std::size_t k = 2; k < CellD.size(); ++k) CellD[k].Visible = false;
-    if (CellD.size() < static_cast<std::size_t>(board.CellCount) + 1) {
-        CellD.resize(board.CellCount + 1);
-    }
+    CellD.resize(std::max(CellD.size(), static_cast<std::size_t>(board.CellCount) + 1));
     const int board_left = board_left_for(Width, n);
     const int board_top = board_left + 450;
     int k = 0;

@@ -1,6 +1,7 @@
 #include "core/files/puzzle_grades.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/files/collection_file.h"
 #include "core/files/puzzle_line.h"
@@ -31,7 +32,7 @@ std::optional<GradedCollection> grade_collection(const std::string& path) {
 std::string sorted_by_grade(std::vector<GradedPuzzle> puzzles) {
     std::stable_sort(puzzles.begin(), puzzles.end(),
                      [](const GradedPuzzle& a, const GradedPuzzle& b) {
-                         return a.size != b.size ? a.size < b.size : a.grade < b.grade;
+                         return std::tie(a.size, a.grade) < std::tie(b.size, b.grade);
                      });
     std::string content;
     int number = 0;
