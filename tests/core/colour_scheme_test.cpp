@@ -142,7 +142,8 @@ TEST(ColPik, WritingTheColourMovesEachBarAndAClickPicksThePaintedColour) {
 }
 
 // Each channel's swatch shows its bar's value alone; the strips' painted edges pick their ends,
-// a point beside them the background. A moved bar selects its colour, strips and all.
+// a point beside them the background; so do a palette box's corners. A moved bar selects its
+// colour, strips and all.
 TEST(ColPik, ChannelSwatchesAndTheStripsEdges) {
     FakePlatform platform;
     ColPik pik(platform);
@@ -150,9 +151,11 @@ TEST(ColPik, ChannelSwatchesAndTheStripsEdges) {
     EXPECT_EQ(pik.PicRGB, (std::array{RGB(200, 0, 0), RGB(0, 100, 0), RGB(0, 0, 50)}));
     const Colour none = platform.translate_colour(pik.BackColor);
     const Colour black = RGB(0, 0, 0), colour = RGB(200, 100, 50), white = RGB(255, 255, 255);
+    pik.palette_painted = true;
     const std::tuple<int, int, Colour> points[] = {
         {10, 950, black},  {266, 1149, colour}, {9, 1000, none},     {267, 1000, none},
-        {100, 1150, none}, {10, 1175, white},   {266, 1374, colour}, {100, 1375, none}};
+        {100, 1150, none}, {10, 1175, white},   {266, 1374, colour}, {100, 1375, none},
+        {10, 30, black},   {65, 230, black},    {66, 230, none},     {65, 231, none}};
     for (const auto& [x, y, painted] : points)
         EXPECT_EQ(pik.colour_at(x, y), painted) << x << "," << y;
     pik.set_bar(0, 0);
@@ -170,16 +173,25 @@ TEST(ColPik, AReleaseOnALabelChangesNothing) {
     int events = 0;
     pik.SelColor = [&](Colour&) { ++events; };
     const std::pair<const char*, MouseEvent> labels[] = {
-        {"Selected", {LeftButton, 0, 70, 1390}},      {"swatch", {LeftButton, 0, 1000, 1560}},
-        {"red", {LeftButton, 0, 1100, 1200}},         {"green", {RightButton, 0, 1600, 1360}},
-        {"blue", {LeftButton, 0, 1760, 1175}},        {"red value", {LeftButton, 0, 1060, 1500}},
-        {"green value", {LeftButton, 0, 1700, 1570}}, {"blue value", {LeftButton, 0, 2050, 1400}}};
+        {"Selected", {LeftButton, 0, 70, 1390}},
+        {"swatch", {LeftButton, 0, 1000, 1560}},
+        {"red", {LeftButton, 0, 1100, 1200}},
+        {"green", {RightButton, 0, 1600, 1360}},
+        {"blue", {LeftButton, 0, 1760, 1175}},
+        {"red value", {LeftButton, 0, 1060, 1500}},
+        {"green value", {LeftButton, 0, 1700, 1570}},
+        {"blue value", {LeftButton, 0, 2050, 1400}},
+        {"red value's corner", {LeftButton, 0, 1050, 1380}}};
     for (const auto& [label, release] : labels) {
         pik.UserControl_MouseUp(release);
         EXPECT_EQ(std::tuple(pik.SchemeColor(), events), std::tuple(RGB(200, 100, 50), 0)) << label;
     }
-    pik.UserControl_MouseUp(MouseEvent{LeftButton, 0, 740, 1450});
-    EXPECT_EQ(pik.SchemeColor(), platform.translate_colour(pik.BackColor));
+    // Also just past a label's right or bottom edge.
+    for (const auto& [x, y] : {std::pair(740, 1450), std::pair(705, 1400), std::pair(100, 1545)}) {
+        pik.set_SchemeColor(RGB(200, 100, 50));
+        pik.UserControl_MouseUp(MouseEvent{LeftButton, 0, x, y});
+        EXPECT_EQ(pik.SchemeColor(), platform.translate_colour(pik.BackColor)) << x << "," << y;
+    }
 }
 
 }  // namespace
