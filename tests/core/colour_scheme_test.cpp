@@ -72,8 +72,10 @@ TEST(ColourScheme, DerivedShadesFollowTheContrast) {
         SchemeTable table{};
         table[13] = RGB(5, 5, 5);
         DeriveScheme(base, contrast, table);
-        EXPECT_EQ(std::tuple(table[0], table[1], table[2], table[13]),
-                  std::tuple(RGB(1, 1, 1), RGB(240, 240, 240), base, RGB(5, 5, 5)));
+        EXPECT_EQ(std::tuple(table[0], table[1], table[2], table[9], table[10], table[11],
+                             table[12], table[13]),
+                  std::tuple(RGB(1, 1, 1), RGB(240, 240, 240), base, RGB(128, 0, 0), RGB(255, 0, 0),
+                             RGB(0, 128, 0), RGB(0, 255, 0), RGB(5, 5, 5)));
         for (int slot = 3; slot <= 8; ++slot)
             EXPECT_EQ(table[slot], shades[slot - 3]) << contrast << " slot " << slot;
     }

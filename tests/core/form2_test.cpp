@@ -115,16 +115,16 @@ TEST_F(Form2Test, PreviewShowsTheStoredBlockTheDerivedSchemeOrTheWindowsBackgrou
     dialog.List1_MouseUp();
     EXPECT_EQ(std::tuple(dialog.ColourTable[2], dialog.ColourTable[3]),
               std::tuple(RGB(240, 240, 240), LockedBack));
-    platform.input_answers = {"def", "", "Grey"};
-    for (int i = 0; i < 3; ++i) dialog.AddSch.release(MouseEvent{});
+    platform.input_answers = {"def", "DEFAULT", "", "Grey"};
+    for (int i = 0; i < 4; ++i) dialog.AddSch.release(MouseEvent{});
     EXPECT_EQ(dialog.List1.back() + stored(3, 0) + stored(3, 3), "greygrey.col 240; 240; 240");
     dialog.List1.push_back("gone");
     select("gone");
     dialog.List1_MouseUp();
     EXPECT_EQ(form->SchemeName, "xp.col") << "changed only by Apply";
     EXPECT_EQ(platform.system_messages,
-              (Lines{"Color Scheme: def already exists", "Color Scheme: Grey added",
-                     "Color Scheme: gone.col not found"}));
+              (Lines{"Color Scheme: def already exists", "Color Scheme: DEFAULT already exists",
+                     "Color Scheme: Grey added", "Color Scheme: gone.col not found"}));
 }
 
 // Any name Add takes comes back as the scheme after a restart, commas and a leading blank

@@ -91,6 +91,16 @@ TEST_F(Form1Test, NoWayOutLosesSchemePuzzleOrMoves) {
     EXPECT_EQ(std::pair(place(), folder.read("kalder.kpl")), std::pair(played, kept));
 }
 
+// What was written last is not written again while it stays the same.
+TEST_F(Form1Test, AnUnchangedPlaceOrConfigurationIsNotWrittenAgain) {
+    const std::string path = collection({puzzle_line(SampleBody), puzzle_line(SampleBody, 2)});
+    load(path, 1);
+    form->arrows_MouseUp(2, MouseEvent{});
+    for (const char* name : {"kalder.kpl", "kalder.cfg"}) folder.write(name, "mark ");
+    show(path, 2);
+    EXPECT_EQ(folder.read("kalder.kpl") + folder.read("kalder.cfg"), "mark mark ");
+}
+
 TEST(KeptPlaceFormat, ReadsBackWhatItWritesAndRefusesDamage) {
     const KeptPlace place{"/games/c.kdr", 12, SampleBody, {{5, 2}, {2, 3}}};
     EXPECT_EQ(parse_kept_place(format_kept_place(place)), place);

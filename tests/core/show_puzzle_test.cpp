@@ -66,8 +66,9 @@ TEST_F(Form1Test, ArrowsAndTheNumberBoxReachEveryPuzzle) {
         EXPECT_EQ(form->PuzNum.Text, "P# " + std::to_string(expected) + " of 10") << from << arrow;
     }
     const std::tuple<const char*, int, const char*> typed_keys[] = {
-        {"10", 13, "P# 10 of 10"}, {" 2.5 ", 13, "P# 2 of 10"},      {"11", 13, "P# 3 of 10"},
-        {"4", '4', "4"},           {"P# 7 of 10", 13, "P# 3 of 10"},
+        {"10", 13, "P# 10 of 10"},        {" 2.5 ", 13, "P# 2 of 10"}, {"11", 13, "P# 3 of 10"},
+        {"1", 13, "P# 1 of 10"},          {"0", 13, "P# 3 of 10"},     {"4", '4', "4"},
+        {"P# 7 of 10", 13, "P# 3 of 10"},
     };
     for (const auto& [typed, key, shown] : typed_keys) {
         show(path, 3);

@@ -170,6 +170,7 @@ TEST(WindowScale, SecondaryWindowsOpenAtTheGamesScaleWhollyOnItsScreen) {
         {"options", options, 2.5, Placement::Centred, game, big, {2.5, {1579, 725, 672, 710}}},
         {"message", message, 1, Placement::Centred, game, big, {1, {1830, 1031, 171, 99}}},
         {"message", message, 2.5, Placement::Centred, game, big, {2.5, {1703, 979, 425, 203}}},
+        {"nothing designed", {0, 0}, 1, Placement::Centred, game, big, {0, {1914, 1065, 2, 30}}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(secondary_geometry(c.design, frame, c.scale, c.placement, c.anchor, c.screen),
