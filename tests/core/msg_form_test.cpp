@@ -41,10 +41,11 @@ TEST_F(MsgFormTest, ShowsTheStyleAndAnswersTheCodeOfTheButton) {
     platform.on_message = [this] {
         form.cmd_MouseUp(2, MouseEvent{});
         EXPECT_TRUE(form.visible) << "button 2 is not shown for two buttons";
-        form.cmd[0].press(MouseEvent{RightButton, 0, 0, 0});
-        form.cmd[0].release(MouseEvent{RightButton, 0, 0, 0});
+        form.cmd[1].press(MouseEvent{RightButton, 0, 0, 0});
+        form.cmd[1].release(MouseEvent{RightButton, 0, 0, 0});
+        EXPECT_FALSE(form.visible) << "the last button shown answers";
     };
-    EXPECT_EQ(MsgboxA(form, platform, "x", "vbyesno"), 6);
+    EXPECT_EQ(MsgboxA(form, platform, "x", "vbyesno"), 7);
 }
 
 // The box grows with its text (the fake measures 100 twips a character, 200 a line) and

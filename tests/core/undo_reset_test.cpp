@@ -132,6 +132,18 @@ TEST_F(Form1Test, ASolvedBoardCountsAWinAndShowsTheNextPuzzle) {
         << "not the solved board again";
 }
 
+// A hint points at the next move of a solution whatever was selected before.
+TEST_F(UndoResetTest, AHintEndsTheSelectionBeforeItPoints) {
+    form->hint();
+    const auto pointed = std::pair(form->SourceCell, form->TargetCell);
+    for (int cell = 1; cell <= 9; ++cell) {
+        form->Form_MouseUp(MouseEvent{});
+        click(cell);
+        form->hint();
+        EXPECT_EQ(std::pair(form->SourceCell, form->TargetCell), pointed) << cell;
+    }
+}
+
 TEST_F(UndoResetTest, ADeadEndIsMarkedAndHTellsTheWayBack) {
     move(4, 7);
     move(9, 6);  // no solution from here on
