@@ -14,6 +14,8 @@ TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
     EXPECT_TRUE(platform.messages.empty());
     show(collection({puzzle_line(SampleBody), puzzle_line(SampleBody)}));
     move(5, 2);
+    move(2, 3);
+    form->cmdundo_MouseUp(MouseEvent{});  // left to redo, but not after Solve
     click(4);
     std::vector<std::string> steps;
     int arrows = 0;
@@ -42,6 +44,7 @@ TEST_F(Form1Test, SolveReplaysTheStoredSolutionDeafToCommandsAndCountsALoss) {
                          steps.at(2), at_done, platform.message_texts()),
               std::tuple(9u, 9.0, 9, Start, "2* 2* 0 2 2 2 3 3 2", "1* 1* 1* 2* 2* 2* 3* 3* 3*",
                          std::vector<std::string>{"Done"}));
+    form->redo();
     EXPECT_EQ(std::tuple(board(), form->UndoList.empty(), form->PuzzleNumber, form->CollectionPath,
                          form->SolverBusy, platform.busy, form->CellD[4].ToolTipText,
                          form->SourceCell, form->Score1.session(4), form->Score1.session(1)),
