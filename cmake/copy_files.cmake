@@ -1,5 +1,5 @@
 # kalder_copy_files(TARGET DESTINATION FILE...): the target TARGET, part of every build, keeps a
-# copy of each FILE in the folder DESTINATION.
+# copy of each FILE in the folder DESTINATION; TARGET_copies names the copies.
 function(kalder_copy_files target destination)
     set(copies)
     foreach(file IN LISTS ARGN)
@@ -10,4 +10,5 @@ function(kalder_copy_files target destination)
         list(APPEND copies ${destination}/${name})
     endforeach()
     add_custom_target(${target} ALL DEPENDS ${copies})
+    set(${target}_copies ${copies} PARENT_SCOPE)
 endfunction()

@@ -1,8 +1,14 @@
 # Writes the site's service worker from its template: every file of the site (but the worker
 # itself) in its list, and a version that changes whenever any of them does.
-# Run with -DSITE=<site folder> -DTEMPLATE=<sw.js.in>.
-file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files sw.js)
+# Run with -DSITE=<site folder> -DFILES=<the site's files, by path, joined by commas>
+# -DTEMPLATE=<sw.js.in>. The files are named, not found: whatever an older build left in the
+# folder is not the site.
+string(REPLACE "," ";" paths "${FILES}")
+set(files)
+foreach(path IN LISTS paths)
+    file(RELATIVE_PATH name ${SITE} ${path})
+    list(APPEND files ${name})
+endforeach()
 list(SORT files)
 set(hashes "")
 set(KALDER_SITE_FILES "\"./\"")

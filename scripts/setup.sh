@@ -8,8 +8,9 @@ KALDER_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libg
                  libgmock-dev libbenchmark-dev fonts-liberation2
                  desktop-file-utils appstream dpkg-dev lintian
                  xvfb dbus at-spi2-core python3-pyatspi)
-# The browser's version: Debian's emscripten (node comes with it) and a server for the page.
-KALDER_WEB_PACKAGES=(emscripten python3)
+# The browser's version: Debian's emscripten (node comes with it), esbuild to bundle and
+# minify the page, and a server for it.
+KALDER_WEB_PACKAGES=(emscripten esbuild python3)
 # The page's end-to-end test: a headless Chromium driven through WebDriver.
 KALDER_BROWSER_PACKAGES=(chromium chromium-driver python3-selenium)
 

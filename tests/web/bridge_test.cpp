@@ -24,6 +24,20 @@ TEST(PageEvent, ReadsWholeLinesAndRefusesBrokenOnes) {
     }
 }
 
+TEST(PageEvent, ReadsExactlyTheNumbersOfATextOneBlankApart) {
+    int two[2] = {};
+    EXPECT_TRUE(read_numbers("-12 340", two));
+    EXPECT_EQ(two[0], -12);
+    EXPECT_EQ(two[1], 340);
+    for (const char* wrong : {"", "12", "12 ", " 12 34", "12  34", "12 34 ", "12 34 5", "12.5 34",
+                              "12 x", "99999999999 1"}) {
+        EXPECT_FALSE(read_numbers(wrong, two)) << wrong;
+    }
+    int one[1] = {};
+    EXPECT_TRUE(read_numbers("255", one));
+    EXPECT_EQ(one[0], 255);
+}
+
 TEST(JsonWriter, EscapesTextSeparatesEntriesAndWritesNoNumberJsonLacks) {
     JsonWriter json;
     json.begin_object()

@@ -1,7 +1,6 @@
 #include "web/bridge/col_pik_bridge.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "core/files/colour_scheme.h"
 #include "web/bridge/system_colours.h"
@@ -80,14 +79,20 @@ void write_col_pik(JsonWriter& json, const ColPik& picker) {
 
 void dispatch_col_pik(ColPik& picker, const PageEvent& event) {
     if (!picker.Enabled) return;
-    std::istringstream numbers(event.text);
     if (event.control == "surface" && event.action == "up") {
         MouseEvent mouse = event.mouse();
-        if (numbers >> mouse.X >> mouse.Y) picker.UserControl_MouseUp(mouse);
+        int at[2];
+        if (read_numbers(event.text, at)) {
+            mouse.X = at[0];
+            mouse.Y = at[1];
+            picker.UserControl_MouseUp(mouse);
+        }
     } else if (event.control == "bar" && event.action == "change" && event.index >= 0 &&
                event.index < 3) {
-        int value = 0;
-        if (numbers >> value) picker.set_bar(event.index, std::clamp(value, 0, 255));
+        int value[1];
+        if (read_numbers(event.text, value)) {
+            picker.set_bar(event.index, std::clamp(value[0], 0, 255));
+        }
     }
 }
 

@@ -1,7 +1,5 @@
 #include "web/bridge/help_bridge.h"
 
-#include <sstream>
-
 #include "web/bridge/window_parts.h"
 
 namespace kalder::web {
@@ -48,11 +46,10 @@ void dispatch_form4(Form4& form, const PageEvent& event) {
     } else if (control == "form" && event.action == "activate") {
         form.Form_Activate();
     } else if (control == "form" && event.action == "resize") {
-        std::istringstream size(event.text);
-        int width = 0, height = 0;
-        if (size >> width >> height && width > 0 && height > 0) {
-            form.Width = width;
-            form.Height = height;
+        int size[2];
+        if (read_numbers(event.text, size) && size[0] > 0 && size[1] > 0) {
+            form.Width = size[0];
+            form.Height = size[1];
             form.Form_Resize();
         }
     } else if (control == "frame" && event.action == "close") {

@@ -32,4 +32,16 @@ std::optional<PageEvent> parse_page_event(std::string_view line) {
     return event;
 }
 
+bool read_numbers(std::string_view text, std::span<int> numbers) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        if (k > 0 && (at == end || *at++ != ' ')) return false;
+        const auto [next, error] = std::from_chars(at, end, numbers[k]);
+        if (error != std::errc{}) return false;
+        at = next;
+    }
+    return at == end;
+}
+
 }  // namespace kalder::web

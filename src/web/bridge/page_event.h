@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,9 @@ struct PageEvent {
 
 // Nothing when the line is not a whole event: too few fields, or a number that is not one.
 std::optional<PageEvent> parse_page_event(std::string_view line);
+
+// Reads an event's text of whole numbers, one blank between each ("x y", "width height"), into
+// numbers; false, numbers undefined, unless the text is exactly that many numbers.
+bool read_numbers(std::string_view text, std::span<int> numbers);
 
 }  // namespace kalder::web

@@ -1,7 +1,6 @@
 #include "web/bridge/page_view.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace kalder::web {
@@ -12,15 +11,6 @@ PixelSize outer_size(int steps) {
     const double scale = scale_of_steps(steps);
     return {static_cast<int>(std::lround(PageView::DesignWidth * scale / TwipsPerPixelAt96)),
             static_cast<int>(std::lround(PageView::DesignHeight * scale / TwipsPerPixelAt96))};
-}
-
-// "width height" in whole pixels, both positive.
-bool parse_size(std::string_view text, PixelSize& size) {
-    const char* const end = text.data() + text.size();
-    auto [at, error] = std::from_chars(text.data(), end, size.width);
-    if (error != std::errc{} || at == end || *at != ' ') return false;
-    auto [last, error2] = std::from_chars(at + 1, end, size.height);
-    return error2 == std::errc{} && last == end && size.width > 0 && size.height > 0;
 }
 
 }  // namespace
@@ -53,8 +43,10 @@ void write_page_view(JsonWriter& json, const PageView& page) {
 
 void dispatch_page_view(PageView& page, const PageEvent& event) {
     if (event.control == "viewport" && event.action == "resize") {
-        PixelSize size;
-        if (parse_size(event.text, size)) page.viewport = size;
+        int size[2];
+        if (read_numbers(event.text, size) && size[0] > 0 && size[1] > 0) {
+            page.viewport = {size[0], size[1]};
+        }
         return;
     }
     if (event.control != "scale") return;

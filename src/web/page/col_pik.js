@@ -81,7 +81,7 @@ export class ColPikView {
                 if (event.detail !== 0) return;
                 const area = box.area;
                 this.post("surface", "up", 0, 1, 0,
-                    `${area.left + area.width / 2} ${area.top + area.height / 2}`);
+                    `${Math.round(area.left + area.width / 2)} ${Math.round(area.top + area.height / 2)}`);
             });
             this.surface.append(box);
             this.palette.push(box);

@@ -59,6 +59,14 @@ function modalOpen() {
         document.querySelector(".veil:not([hidden])") !== null;
 }
 
+// The worker that keeps the site for offline play fetches all of it: only once the game is on
+// the page, so a first visit does not wait for it.
+function keepForOffline() {
+    navigator.serviceWorker?.register("sw.js").catch(() => {
+        // Without its worker the page plays as well, only not offline.
+    });
+}
+
 function render(json) {
     state = JSON.parse(json);
     setScale(state.page.scale);
@@ -77,7 +85,10 @@ function render(json) {
     const open = views.filter(([window]) => state[window]);
     for (const [window, view] of [...closing, ...open]) view.render(state[window], state);
     // The board takes the keyboard at the start, as the desktop's board has the focus.
-    if (firstRender && !modalOpen()) board.focus();
+    if (firstRender) {
+        if (!modalOpen()) board.focus();
+        keepForOffline();
+    }
     firstRender = false;
 }
 
@@ -190,19 +201,16 @@ function start() {
         offset = 0;
     }
     post("page", "scale", "offset", offset);
-    let module = null;
-    // Handed over to another tab: the game here stops and writes nothing more.
-    const stop = () => {
+    // The game's code loads and compiles while this tab waits to hold the game; its files are
+    // read back, and the game starts, once it does. Handed over to another tab, the game here
+    // stops and writes nothing more.
+    const module = { kalderPage: page };
+    module.kalderHeld = holdTheGame(() => {
         game.replaceChildren();
         document.getElementById("dialogs").replaceChildren();
-        return module ? module.kalderStorage.stop() : Promise.resolve();
-    };
-    holdTheGame(stop).then(async () => {
-        module = await globalThis.createKalder({ kalderPage: page });
+        return module.kalderStorage ? module.kalderStorage.stop() : Promise.resolve();
     });
-    navigator.serviceWorker?.register("sw.js").catch(() => {
-        // Without its worker the page plays as well, only not offline.
-    });
+    globalThis.createKalder(module);
 }
 
 start();

@@ -9,47 +9,10 @@ namespace kalder::web::storage {
 
 namespace {
 
-// Reading back waits; writing runs beside the game, one write at a time, and a write asked for
-// while one runs follows it. The page never calls into the game from here: the game may be
-// waiting for an event. (JavaScript, which clang-format would take for C++.)
+// (JavaScript, which clang-format would take for C++.)
 // clang-format off
-EM_ASYNC_JS(void, mount_user_folder, (const char* folder), {
-    const path = UTF8ToString(folder);
-    FS.mkdirTree(path);
-    FS.mount(IDBFS, {}, path);
-    const storage = {busy: false, again: false, refused: "", told: false};
-    storage.keep = function() {
-        if (storage.busy) {
-            storage.again = true;
-            return;
-        }
-        storage.busy = true;
-        FS.syncfs(false, function(error) {
-            storage.busy = false;
-            if (error && !storage.refused) storage.refused = String(error.message || error);
-            if (storage.again) {
-                storage.again = false;
-                storage.keep();
-            }
-            if (!storage.busy && storage.stopped) storage.stopped();
-        });
-    };
-    // Another tab takes the game over: nothing more is written here, and the promise keeps its
-    // word once the last write is done.
-    storage.stop = function() {
-        storage.keep = function() {};
-        return new Promise(function(done) {
-            if (!storage.busy) done();
-            else storage.stopped = done;
-        });
-    };
-    Module.kalderStorage = storage;
-    await new Promise(function(done) {
-        FS.syncfs(true, function(error) {
-            if (error) storage.refused = String(error.message || error);
-            done();
-        });
-    });
+EM_JS(char*, player_folder, (), {
+    return allocateUTF8(Module.kalderStorage.folder);
 });
 
 EM_JS(void, sync_user_folder, (), {
@@ -64,10 +27,22 @@ EM_JS(char*, take_refusal, (), {
 });
 // clang-format on
 
+// A text the page made for the game, handed over and freed.
+std::string taken(char* const text) {
+    if (text == nullptr) return {};
+    const std::string copy(text);
+    std::free(text);
+    return copy;
+}
+
 }  // namespace
 
-void open() {
-    mount_user_folder(UserFolder);
+std::string user_folder() {
+    static const std::string folder = taken(player_folder());
+    return folder;
+}
+
+void protect_program_folder() {
     chmod(ProgramFolder, 0555);
 }
 
@@ -76,11 +51,7 @@ void keep() {
 }
 
 std::string refusal() {
-    char* const reason = take_refusal();
-    if (reason == nullptr) return {};
-    const std::string text(reason);
-    std::free(reason);
-    return text;
+    return taken(take_refusal());
 }
 
 }  // namespace kalder::web::storage

@@ -8,10 +8,11 @@
 #include "web/platform/storage.h"
 #include "web/platform/web_platform.h"
 
-// The game in the page: the player's files read back, the main window's model made and loaded,
-// then the one loop that hands the page's events to the windows, for as long as the page lives.
+// The game in the page, started once the player's files are read back: the main window's model
+// made and loaded, then the one loop that hands the page's events to the windows, for as long as
+// the page lives.
 int main() {
-    kalder::web::storage::open();
+    kalder::web::storage::protect_program_folder();
 
     // The one generator of the program, seeded once.
     std::random_device entropy;

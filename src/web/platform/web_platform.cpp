@@ -152,7 +152,7 @@ bool WebPlatform::folder_writable(const std::string& folder) const {
 }
 
 std::string WebPlatform::user_data_folder() const {
-    return storage::UserFolder;
+    return storage::user_folder();
 }
 
 // A folder that cannot be entered leaves the working folder as it was.

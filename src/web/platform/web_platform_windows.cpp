@@ -36,7 +36,7 @@ void WebPlatform::close_other_windows() {
 std::string WebPlatform::file_name_dialog(const FileNameRequest& request) {
     if (windows_ == nullptr) return "";
     FileDialogModel& dialog =
-        windows_->file_dialog.emplace(request, storage::UserFolder, storage::ProgramFolder);
+        windows_->file_dialog.emplace(request, storage::user_folder(), storage::ProgramFolder);
     if (const auto dropped = std::exchange(windows_->dropped, std::nullopt)) {
         dialog.import_file(dropped->name, dropped->content);
     }
