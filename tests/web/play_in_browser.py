@@ -2,7 +2,7 @@
 """The game in a headless Chromium, played as a screen reader plays it: every control found by
 its role and accessible name. Plays puzzle 1 to its end, finds a move kept over a reload, opens
 every window, brings a collection in and takes one out, hands the game to a second tab, and
-plays on with the server gone, installable.
+plays on with the server gone, installable; and says so when the browser keeps no files.
 
 Usage: play_in_browser.py SITE_FOLDER. Exits 77 (skipped) when the site has not been built."""
 
@@ -41,6 +41,13 @@ try {
 OFFLINE_READY = """
 const done = arguments[arguments.length - 1];
 navigator.serviceWorker.ready.then(() => done(Boolean(navigator.serviceWorker.controller)));
+"""
+
+# The browser's storage full: every file written to it is refused.
+REFUSING_STORAGE = """
+IDBObjectStore.prototype.put = function () {
+    throw new DOMException("The quota has been exceeded.", "QuotaExceededError");
+};
 """
 
 
@@ -182,6 +189,17 @@ class PlayInBrowser(unittest.TestCase):
             before = self.locked_cells()
             self.play_hint()
             self.assertGreater(self.locked_cells(), before)
+
+    def test_storage_that_refuses_is_told(self):
+        page = Page()
+        try:
+            page.cdp("Page.addScriptToEvaluateOnNewDocument", source=REFUSING_STORAGE)
+            page.open(self.site.url)
+            told = "did not keep Kalder's files (The quota has been exceeded.)"
+            page.wait(lambda: told in (page.find("alertdialog") or {}).get("description", {})
+                      .get("value", ""), "the refusal was not told")
+        finally:
+            page.close()
 
 
 if __name__ == "__main__":

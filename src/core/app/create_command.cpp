@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <fstream>
 
 #include "core/app/form1.h"
 #include "core/base/vb_number.h"
@@ -60,7 +59,8 @@ void Form1::make_new_puzzle(int size) {
     std::filesystem::remove(TempCollectionPath, ignored);
     // A file the folder will not let go of is emptied instead: appended to, it would keep the
     // previous puzzle as its line 1.
-    if (FileExists(TempCollectionPath)) std::ofstream(TempCollectionPath, std::ios::trunc);
+    if (FileExists(TempCollectionPath))
+        std::filesystem::resize_file(TempCollectionPath, 0, ignored);
     if (!FileExists(TempCollectionPath)) AppendPuzzle(TempCollectionPath, size, PuzzleBody);
     show_from_memory(size, 1, 1);
 }

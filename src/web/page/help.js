@@ -2,9 +2,12 @@
 // shown read-only in a frame of its own (no script of it runs). Links within the page go
 // through the model's history; links to other sites open in a new tab. Each time the window
 // becomes the active one the model shows the page afresh, as on the desktop.
-import { font, place } from "./scale.js";
+import { currentScale, font, place } from "./scale.js";
 
 const Margin = 8;
+// The smallest window a drag leaves, in CSS pixels at scale 1: the buttons and a strip of page.
+const SmallestWidth = 320;
+const SmallestHeight = 200;
 let view = null;
 let send = null;
 
@@ -44,8 +47,12 @@ function mount(_parent, post) {
     page.setAttribute("sandbox", "allow-same-origin");
     page.title = "Help text";
     page.addEventListener("load", pageLoaded);
+    const grip = document.createElement("div");
+    grip.className = "grip";
+    grip.setAttribute("aria-hidden", "true");
+    resizeBy(grip);
     body.append(...buttons, page);
-    root.append(title, body);
+    root.append(title, body, grip);
     // Coming to the window from elsewhere makes it the active one.
     root.addEventListener("focusin", (event) => {
         if (view.quietFocus) view.quietFocus = false;
@@ -53,6 +60,39 @@ function mount(_parent, post) {
     });
     view = { root, title, body, buttons, page, shownSteps: -1, file: "" };
     document.getElementById("dialogs").append(root);
+}
+
+// The window's corner grip resizes it as the desktop's frame does: the model lays the page out
+// anew for each size, at most once a frame.
+function resizeBy(grip) {
+    let drag = null;
+    let pending = null;
+    const twips = (pixels, smallest) => Math.round((Math.max(pixels, smallest) * 15) / currentScale());
+    grip.addEventListener("pointerdown", (event) => {
+        if (!model) return;
+        event.preventDefault();
+        grip.setPointerCapture(event.pointerId);
+        const zoom = Number(view.root.style.zoom) || 1;
+        drag = { x: event.clientX, y: event.clientY, width: view.body.offsetWidth,
+            height: view.body.offsetHeight, zoom };
+    });
+    grip.addEventListener("pointermove", (event) => {
+        if (!drag) return;
+        const scale = currentScale();
+        const width = drag.width + (event.clientX - drag.x) / drag.zoom;
+        const height = drag.height + (event.clientY - drag.y) / drag.zoom;
+        const size = `${twips(width, SmallestWidth * scale)} ${twips(height, SmallestHeight * scale)}`;
+        if (pending === null) requestAnimationFrame(() => {
+            send("form", "resize", 0, pending);
+            pending = null;
+        });
+        pending = size;
+    });
+    const end = () => {
+        drag = null;
+    };
+    grip.addEventListener("pointerup", end);
+    grip.addEventListener("pointercancel", end);
 }
 
 function pageLoaded() {

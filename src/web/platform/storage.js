@@ -6,7 +6,24 @@
 (function() {
     const storage = {folder: "/home/kalder/", busy: false, again: false, refused: "", told: false};
     const refuse = function(error) {
-        if (error && !storage.refused) storage.refused = String(error.message || error);
+        if (!error || storage.refused) return;
+        storage.refused = String(error.message || error);
+        // The game hears of it at once, not only at the player's next move.
+        Module["kalderPage"].post("platform", "storage", "refused");
+    };
+    // The browser's storage may also refuse by throwing; either way done is called once.
+    const sync = function(populate, done) {
+        let called = false;
+        const once = function(error) {
+            if (called) return;
+            called = true;
+            done(error);
+        };
+        try {
+            FS.syncfs(populate, once);
+        } catch (error) {
+            once(error);
+        }
     };
     storage.keep = function() {
         if (storage.busy) {
@@ -14,7 +31,7 @@
             return;
         }
         storage.busy = true;
-        FS.syncfs(false, function(error) {
+        sync(false, function(error) {
             storage.busy = false;
             refuse(error);
             if (storage.again) {
@@ -46,7 +63,7 @@
     Promise.resolve(Module["kalderHeld"]).then(function() {
         FS.mkdirTree(storage.folder);
         FS.mount(IDBFS, {}, storage.folder);
-        FS.syncfs(true, function(error) {
+        sync(true, function(error) {
             refuse(error);
             readBack = true;
             if (starting) removeRunDependency("kalder-player-folder");
