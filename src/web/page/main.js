@@ -68,6 +68,7 @@ function keepForOffline() {
 }
 
 function render(json) {
+    performance.mark("render");
     state = JSON.parse(json);
     setScale(state.page.scale);
     const game = document.getElementById("game");
@@ -179,6 +180,7 @@ function sendViewport() {
 }
 
 function start() {
+    performance.mark("start");
     const game = document.getElementById("game");
     const client = document.createElement("div");
     client.className = "client";
@@ -204,12 +206,13 @@ function start() {
     // The game's code loads and compiles while this tab waits to hold the game; its files are
     // read back, and the game starts, once it does. Handed over to another tab, the game here
     // stops and writes nothing more.
-    const module = { kalderPage: page };
+    const module = { kalderPage: page, onRuntimeInitialized: () => performance.mark("runtime"), preRun: [() => performance.mark("prerun")] };
     module.kalderHeld = holdTheGame(() => {
         game.replaceChildren();
         document.getElementById("dialogs").replaceChildren();
         return module.kalderStorage ? module.kalderStorage.stop() : Promise.resolve();
     });
+    module.kalderHeld.then(() => performance.mark("held"));
     globalThis.createKalder(module);
 }
 
