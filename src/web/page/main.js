@@ -68,7 +68,6 @@ function keepForOffline() {
 }
 
 function render(json) {
-    performance.mark("render");
     state = JSON.parse(json);
     setScale(state.page.scale);
     const game = document.getElementById("game");
@@ -180,8 +179,17 @@ function sendViewport() {
 }
 
 function start() {
-    performance.mark("start");
+    // First of all, the game's code loads and compiles while this tab waits to hold the game;
+    // its files are read back, and the game starts, once it does. Handed over to another tab,
+    // the game here stops and writes nothing more.
     const game = document.getElementById("game");
+    const module = { kalderPage: page };
+    module.kalderHeld = holdTheGame(() => {
+        game.replaceChildren();
+        document.getElementById("dialogs").replaceChildren();
+        return module.kalderStorage ? module.kalderStorage.stop() : Promise.resolve();
+    });
+    globalThis.createKalder(module);
     const client = document.createElement("div");
     client.className = "client";
     const mounted = new Set();
@@ -203,17 +211,6 @@ function start() {
         offset = 0;
     }
     post("page", "scale", "offset", offset);
-    // The game's code loads and compiles while this tab waits to hold the game; its files are
-    // read back, and the game starts, once it does. Handed over to another tab, the game here
-    // stops and writes nothing more.
-    const module = { kalderPage: page, onRuntimeInitialized: () => performance.mark("runtime"), preRun: [() => performance.mark("prerun")] };
-    module.kalderHeld = holdTheGame(() => {
-        game.replaceChildren();
-        document.getElementById("dialogs").replaceChildren();
-        return module.kalderStorage ? module.kalderStorage.stop() : Promise.resolve();
-    });
-    module.kalderHeld.then(() => performance.mark("held"));
-    globalThis.createKalder(module);
 }
 
 start();
