@@ -43,22 +43,18 @@ function mount(_parent, post) {
         button.addEventListener("click", () => send("Command", "click", index));
         return button;
     });
-    const page = document.createElement("iframe");
-    page.setAttribute("sandbox", "allow-same-origin");
-    page.title = "Help text";
-    page.addEventListener("load", pageLoaded);
     const grip = document.createElement("div");
     grip.className = "grip";
     grip.setAttribute("aria-hidden", "true");
     resizeBy(grip);
-    body.append(...buttons, page);
+    body.append(...buttons);
     root.append(title, body, grip);
     // Coming to the window from elsewhere makes it the active one.
     root.addEventListener("focusin", (event) => {
         if (view.quietFocus) view.quietFocus = false;
         else if (!root.contains(event.relatedTarget)) send("form", "activate");
     });
-    view = { root, title, body, buttons, page, shownSteps: -1, file: "" };
+    view = { root, title, body, buttons, page: null, shownSteps: -1, file: "" };
     document.getElementById("dialogs").append(root);
 }
 
@@ -143,7 +139,19 @@ function showPlace() {
     else view.page.contentWindow.scrollTo(0, 0);
 }
 
+// The frame is made when the window first shows: a frame costs the page's start a document.
+function frame() {
+    if (view.page) return view.page;
+    view.page = document.createElement("iframe");
+    view.page.setAttribute("sandbox", "allow-same-origin");
+    view.page.title = "Help text";
+    view.page.addEventListener("load", pageLoaded);
+    view.body.append(view.page);
+    return view.page;
+}
+
 function renderPage() {
+    frame();
     const page = model.page;
     place(view.page, page.left, page.top, page.width, page.height);
     if (page.steps === view.shownSteps) {
