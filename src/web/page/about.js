@@ -18,7 +18,6 @@ function mount(_parent, post) {
     const version = document.createElement("div");
     version.className = "version";
     const image = document.createElement("img");
-    image.src = "icons/kalder.svg";
     image.alt = "Kalder icon";
     const ok = makeBoxControl((action, button, shift) => send("aboutok", action, 0, button, shift));
     view.body.append(text, version, image, ok);
@@ -47,6 +46,8 @@ function render(about) {
     renderLabel(view.text, about.text);
     renderLabel(view.version, about.version);
     const image = about.image;
+    // Fetched and drawn when the box first shows, not while the page starts.
+    view.image.src ||= "icons/kalder.svg";
     place(view.image, image.left, image.top, image.width, image.height);
     renderBoxControl(view.ok, about.ok);
     view.show(() => view.ok);

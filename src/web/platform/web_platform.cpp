@@ -54,6 +54,13 @@ void WebPlatform::run_event(const std::string& line) {
 }
 
 void WebPlatform::wait_for_events() {
+    // What the page has queued already is taken before it is drawn again, so it draws once the
+    // state that has caught up: at the start, the game at the viewport's scale, not first at
+    // the designed one.
+    if (const auto line = page_link::queued_event()) {
+        run_event(*line);
+        return;
+    }
     settle();
     run_event(page_link::next_event());
 }
