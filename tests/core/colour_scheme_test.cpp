@@ -189,7 +189,8 @@ TEST(ColPik, AReleaseOnALabelChangesNothing) {
         EXPECT_EQ(std::tuple(pik.SchemeColor(), events), std::tuple(RGB(200, 100, 50), 0)) << label;
     }
     // Also just past a label's right or bottom edge.
-    for (const auto& [x, y] : {std::pair(740, 1450), std::pair(705, 1400), std::pair(100, 1545)}) {
+    for (const auto& [x, y] :
+         {std::pair(740.0, 1450.0), std::pair(705.0, 1400.0), std::pair(100.0, 1545.0)}) {
         pik.set_SchemeColor(RGB(200, 100, 50));
         pik.UserControl_MouseUp(MouseEvent{LeftButton, 0, x, y});
         EXPECT_EQ(pik.SchemeColor(), platform.translate_colour(pik.BackColor)) << x << "," << y;
