@@ -46,11 +46,14 @@ kalder_install_packages() {
 
 # kalder_build [TARGET...]: configures build/ and builds the TARGETs, or everything.
 kalder_build() {
-    local werror=OFF
+    local werror=OFF launcher=()
     if [ "${CI:-}" = "true" ]; then
         werror=ON
     fi
-    cmake -S . -B build -G Ninja -DKALDER_WERROR="$werror"
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S . -B build -G Ninja -DKALDER_WERROR="$werror" "${launcher[@]}"
     if [ "$#" -eq 0 ]; then
         cmake --build build
     else
