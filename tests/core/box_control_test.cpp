@@ -47,10 +47,11 @@ TEST(BoxControlTest, PaintsEdgeCaptionAndPicture) {
     button.set_Picture("undo");
     EXPECT_EQ(std::tuple(p.picture, p.picture_x, p.picture_y, p.picture_width, p.picture_height),
               std::tuple("undo", 12, -3, 360, 360));
-    // A change of width alone, or of height alone, repaints.
+    // A change of width alone, or of height alone, repaints, the picture kept centred.
     for (const auto& [width, height] : {std::pair(600, 360), std::pair(600, 400)}) {
         button.move(0, 0, width, height);
-        EXPECT_EQ(std::pair(p.edges[1].x2, p.edges[0].y2), std::pair(width, height));
+        EXPECT_EQ(std::tuple(p.edges[1].x2, p.edges[0].y2, p.picture_x, p.picture_y),
+                  std::tuple(width, height, 12 + (width - 390) / 2, -3 + (height - 360) / 2));
     }
 }
 
