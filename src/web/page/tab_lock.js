@@ -1,12 +1,12 @@
 // One tab plays at a time, so two never write the player's files at once. A second tab says the
 // game is open in another one and offers to play here; that asks the first tab to hand the game
 // over: it stops writing, says so, and lets go, and the second tab starts from what it kept.
-const LockName = "kalder-game";
+// The start page has asked for the game already (index.html).
+const { name: LockName, firstAnswer } = globalThis.kalderLock;
 const OpenElsewhere = "Kalder is open in another tab.";
 const MovedAway = "Kalder is now playing in another tab; nothing more is kept here.";
 const PlayHere = "Play here";
 
-const channel = "BroadcastChannel" in globalThis ? new BroadcastChannel(LockName) : null;
 let notice = null;
 
 function say(text, onPlayHere) {
@@ -34,30 +34,31 @@ function say(text, onPlayHere) {
 // Resolves once this tab holds the game. stop() ends the game in this tab when another asks for
 // it; it resolves once the last write is done.
 export function holdTheGame(stop) {
-    if (!navigator.locks || !channel) return Promise.resolve();
+    if (!firstAnswer) return Promise.resolve();
+    const channel = new BroadcastChannel(LockName);
     return new Promise((started) => {
-        const held = () => {
+        const held = (release) => {
             notice?.remove();
             notice = null;
             started();
-            return new Promise((release) => {
-                channel.onmessage = async (event) => {
-                    if (event.data !== "hand-over") return;
-                    channel.onmessage = null;
-                    await stop();
-                    say(MovedAway, () => location.reload());
-                    release();
-                };
-            });
+            channel.onmessage = async (event) => {
+                if (event.data !== "hand-over") return;
+                channel.onmessage = null;
+                await stop();
+                say(MovedAway, () => location.reload());
+                release();
+            };
         };
-        navigator.locks.request(LockName, { ifAvailable: true }, (lock) => {
-            if (lock) return held();
+        firstAnswer.then((release) => {
+            if (release) {
+                held(release);
+                return;
+            }
             say(OpenElsewhere, (event) => {
                 event.target.disabled = true;
                 channel.postMessage("hand-over");
-                navigator.locks.request(LockName, held);
+                navigator.locks.request(LockName, () => new Promise((release) => held(release)));
             });
-            return undefined;
         });
     });
 }
