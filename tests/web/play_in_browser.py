@@ -50,6 +50,18 @@ IDBObjectStore.prototype.put = function () {
 };
 """
 
+# The browser's storage unreadable: the kept files cannot be read back.
+REFUSING_READS = """
+IDBObjectStore.prototype.getAll = function () {
+    throw new DOMException("The storage could not be read.", "UnknownError");
+};
+"""
+
+
+def told(page, text):
+    """Whether the game's message box says text."""
+    return text in (page.find("alertdialog") or {}).get("description", {}).get("value", "")
+
 
 class PlayInBrowser(unittest.TestCase):
     @classmethod
@@ -112,6 +124,14 @@ class PlayInBrowser(unittest.TestCase):
             page.wait(lambda: page.async_script(KEPT_PLACE), "the move was not stored")
             page.driver.refresh()
             page.wait(lambda: self.locked_cells() == 1, "the kept move is not back")
+
+        with self.subTest("files that cannot be read back are not written over"):
+            refusing = page.cdp("Page.addScriptToEvaluateOnNewDocument", source=REFUSING_READS)
+            page.driver.refresh()
+            page.wait(lambda: told(page, "(The storage could not be read.)"), "not told")
+            page.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=refusing["identifier"])
+            page.driver.refresh()
+            page.wait(lambda: self.locked_cells() == 1, "the kept move was written over")
 
         with self.subTest("the scores count the puzzle solved"):
             page.menu("Kalder", "Scores")
@@ -195,9 +215,8 @@ class PlayInBrowser(unittest.TestCase):
         try:
             page.cdp("Page.addScriptToEvaluateOnNewDocument", source=REFUSING_STORAGE)
             page.open(self.site.url)
-            told = "did not keep Kalder's files (The quota has been exceeded.)"
-            page.wait(lambda: told in (page.find("alertdialog") or {}).get("description", {})
-                      .get("value", ""), "the refusal was not told")
+            page.wait(lambda: told(page, "did not keep Kalder's files (The quota has been exceeded.)"),
+                      "the refusal was not told")
         finally:
             page.close()
 

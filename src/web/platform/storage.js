@@ -12,7 +12,7 @@
         Module["kalderPage"].post("platform", "storage", "refused");
     };
     // The browser's storage may also refuse by throwing; either way done is called once.
-    const sync = function(populate, done) {
+    const guarded = function(start, done) {
         let called = false;
         const once = function(error) {
             if (called) return;
@@ -20,10 +20,40 @@
             done(error);
         };
         try {
-            FS.syncfs(populate, once);
+            start(once);
         } catch (error) {
             once(error);
         }
+    };
+    // The folder as kept, read back in two requests, not in one request a file as the file
+    // system's own populate makes them: the start waits for it. Keys come in ascending order,
+    // so a folder is made before the files in it.
+    const readBack = function(mountpoint, done) {
+        IDBFS.getDB(mountpoint, function(error, db) {
+            if (error) return done(error);
+            let transaction, paths, entries;
+            try {
+                transaction = db.transaction([IDBFS.DB_STORE_NAME], "readonly");
+                const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
+                paths = store.getAllKeys();
+                entries = store.getAll();
+            } catch (refused) {
+                return done(refused);
+            }
+            transaction.onerror = function(event) {
+                event.preventDefault();
+                done(transaction.error);
+            };
+            transaction.oncomplete = function() {
+                let failed = null;
+                for (let k = 0; k < paths.result.length && !failed; ++k) {
+                    IDBFS.storeLocalEntry(paths.result[k], entries.result[k], function(error) {
+                        failed = error;
+                    });
+                }
+                done(failed);
+            };
+        });
     };
     storage.keep = function() {
         if (storage.busy) {
@@ -31,7 +61,9 @@
             return;
         }
         storage.busy = true;
-        sync(false, function(error) {
+        guarded(function(done) {
+            FS.syncfs(false, done);
+        }, function(error) {
             storage.busy = false;
             refuse(error);
             if (storage.again) {
@@ -52,20 +84,25 @@
     };
     Module["kalderStorage"] = storage;
     // The game's code compiles meanwhile; if it is ready first, the start waits for the files.
-    let readBack = false;
+    let read = false;
     let starting = false;
     Module["preRun"] = [].concat(Module["preRun"] || [], function() {
-        if (readBack) return;
+        if (read) return;
         starting = true;
         addRunDependency("kalder-player-folder");
     });
     // A turn later at the least, once the file system is made.
     Promise.resolve(Module["kalderHeld"]).then(function() {
         FS.mkdirTree(storage.folder);
-        FS.mount(IDBFS, {}, storage.folder);
-        sync(true, function(error) {
+        const root = FS.mount(IDBFS, {}, storage.folder);
+        guarded(function(done) {
+            readBack(root.mount.mountpoint, done);
+        }, function(error) {
             refuse(error);
-            readBack = true;
+            // What could not be read back is never written over: writing an empty folder would
+            // delete the player's files from the browser's storage.
+            if (error) storage.keep = function() {};
+            read = true;
             if (starting) removeRunDependency("kalder-player-folder");
         });
     });
