@@ -100,6 +100,12 @@ def interactive(page):
     return page.script("return window.kalderInteractive")
 
 
+def first_visit(page, url):
+    page.cdp("Page.addScriptToEvaluateOnNewDocument", source=WATCH_BOARD)
+    page.open(url)
+    return interactive(page)
+
+
 def floor_visits():
     with tempfile.TemporaryDirectory() as folder:
         with open(os.path.join(folder, "index.html"), "w") as file:
@@ -110,9 +116,7 @@ def floor_visits():
             for _ in range(RUNS):
                 page = Page()
                 try:
-                    page.cdp("Page.addScriptToEvaluateOnNewDocument", source=WATCH_BOARD)
-                    page.open(site.url)
-                    times.append(interactive(page))
+                    times.append(first_visit(page, site.url))
                 finally:
                     page.close()
         finally:
@@ -129,9 +133,7 @@ def main():
         for run in range(RUNS):
             page = Page()
             try:
-                page.cdp("Page.addScriptToEvaluateOnNewDocument", source=WATCH_BOARD)
-                page.open(site.url)
-                first.append(interactive(page))
+                first.append(first_visit(page, site.url))
                 if run == 0:
                     requested = page_bytes(page)
                 page.wait(lambda: page.async_script(
