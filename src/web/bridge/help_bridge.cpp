@@ -46,12 +46,7 @@ void dispatch_form4(Form4& form, const PageEvent& event) {
     } else if (control == "form" && event.action == "activate") {
         form.Form_Activate();
     } else if (control == "form" && event.action == "resize") {
-        int size[2];
-        if (read_numbers(event.text, size) && size[0] > 0 && size[1] > 0) {
-            form.Width = size[0];
-            form.Height = size[1];
-            form.Form_Resize();
-        }
+        if (read_size(event.text, form.Width, form.Height)) form.Form_Resize();
     } else if (control == "frame" && event.action == "close") {
         form.Form_Unload();
     }

@@ -44,4 +44,12 @@ bool read_numbers(std::string_view text, std::span<int> numbers) {
     return at == end;
 }
 
+bool read_size(std::string_view text, int& width, int& height) {
+    int size[2];
+    if (!read_numbers(text, size) || size[0] <= 0 || size[1] <= 0) return false;
+    width = size[0];
+    height = size[1];
+    return true;
+}
+
 }  // namespace kalder::web

@@ -32,5 +32,7 @@ std::optional<PageEvent> parse_page_event(std::string_view line);
 // Reads an event's text of whole numbers, one blank between each ("x y", "width height"), into
 // numbers; false, numbers undefined, unless the text is exactly that many numbers.
 bool read_numbers(std::string_view text, std::span<int> numbers);
+// Reads "width height", both positive, into width and height; false, both untouched, otherwise.
+bool read_size(std::string_view text, int& width, int& height);
 
 }  // namespace kalder::web

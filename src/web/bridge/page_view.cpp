@@ -43,10 +43,8 @@ void write_page_view(JsonWriter& json, const PageView& page) {
 
 void dispatch_page_view(PageView& page, const PageEvent& event) {
     if (event.control == "viewport" && event.action == "resize") {
-        int size[2];
-        if (read_numbers(event.text, size) && size[0] > 0 && size[1] > 0) {
-            page.viewport = {size[0], size[1]};
-        }
+        PixelSize size;
+        if (read_size(event.text, size.width, size.height)) page.viewport = size;
         return;
     }
     if (event.control != "scale") return;

@@ -63,7 +63,6 @@ function mount(_parent, post) {
 function resizeBy(grip) {
     let drag = null;
     let pending = null;
-    const twips = (pixels, smallest) => Math.round((Math.max(pixels, smallest) * 15) / currentScale());
     grip.addEventListener("pointerdown", (event) => {
         if (!model) return;
         event.preventDefault();
@@ -75,9 +74,10 @@ function resizeBy(grip) {
     grip.addEventListener("pointermove", (event) => {
         if (!drag) return;
         const scale = currentScale();
+        const twips = (pixels, smallest) => Math.round(Math.max(pixels / scale, smallest) * 15);
         const width = drag.width + (event.clientX - drag.x) / drag.zoom;
         const height = drag.height + (event.clientY - drag.y) / drag.zoom;
-        const size = `${twips(width, SmallestWidth * scale)} ${twips(height, SmallestHeight * scale)}`;
+        const size = `${twips(width, SmallestWidth)} ${twips(height, SmallestHeight)}`;
         if (pending === null) requestAnimationFrame(() => {
             send("form", "resize", 0, pending);
             pending = null;
