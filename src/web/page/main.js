@@ -31,6 +31,8 @@ const views = [
 ];
 
 const ScaleKey = "kalder.scaleOffset";
+// What the start page began: the tab lock's first answer, the folder's read-back, the code.
+const startPage = globalThis.kalderStart;
 const queue = [];
 let waiting = null;
 let state = null;
@@ -178,17 +180,33 @@ function sendViewport() {
     post("page", "viewport", "resize", 0, 0, 0, `${width} ${height}`);
 }
 
+// The game's code as the start page compiled it, or compiled here from its bytes when that
+// failed.
+function instantiateGame(imports, receive) {
+    startPage.code
+        .catch(() => fetch("kalder.wasm")
+            .then((answer) => answer.arrayBuffer())
+            .then((bytes) => WebAssembly.compile(bytes)))
+        .then((code) => WebAssembly.instantiate(code, imports)
+            .then((instance) => receive(instance, code)));
+    return {};
+}
+
 function start() {
-    // First of all, the game's code loads and compiles while this tab waits to hold the game;
-    // its files are read back, and the game starts, once it does. Handed over to another tab,
-    // the game here stops and writes nothing more.
+    // The game's code compiles while this tab waits to hold the game, and its files are read
+    // back once it does (start.js); the game starts once both are in. Handed over to another
+    // tab, the game here stops and writes nothing more.
     const game = document.getElementById("game");
-    const module = { kalderPage: page };
-    module.kalderHeld = holdTheGame(() => {
+    const module = {
+        kalderPage: page,
+        kalderReadFolder: startPage.readFolder,
+        instantiateWasm: instantiateGame,
+    };
+    module.kalderFolder = holdTheGame(() => {
         game.replaceChildren();
         document.getElementById("dialogs").replaceChildren();
         return module.kalderStorage ? module.kalderStorage.stop() : Promise.resolve();
-    });
+    }).then(() => startPage.folder || startPage.readFolder());
     globalThis.createKalder(module);
     const client = document.createElement("div");
     client.className = "client";

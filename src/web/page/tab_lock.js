@@ -1,8 +1,8 @@
 // One tab plays at a time, so two never write the player's files at once. A second tab says the
 // game is open in another one and offers to play here; that asks the first tab to hand the game
 // over: it stops writing, says so, and lets go, and the second tab starts from what it kept.
-// The start page has asked for the game already (index.html).
-const { name: LockName, firstAnswer } = globalThis.kalderLock;
+// The start page has asked for the game already (start.js).
+const { lockName: LockName, firstAnswer } = globalThis.kalderStart;
 const OpenElsewhere = "Kalder is open in another tab.";
 const MovedAway = "Kalder is now playing in another tab; nothing more is kept here.";
 const PlayHere = "Play here";

@@ -1,7 +1,7 @@
-// The player's folder in the browser's storage (IndexedDB). It is read back while the game's
-// code still loads and compiles, once this tab holds the game (Module.kalderHeld), and the game
-// starts only when it is in place. Writing runs beside the game, one write at a time, and a
-// write asked for while one runs follows it. Nothing here calls into the game: the game may be
+// The player's folder in the browser's storage (IndexedDB). The page reads it back while the
+// game's code still loads and compiles, once this tab holds the game (Module.kalderFolder), and
+// the game starts only when it is in place. Writing runs beside the game, one write at a time,
+// and a write asked for while one runs follows it. Nothing here calls into the game: the game may be
 // waiting for an event.
 (function() {
     const storage = {folder: "/home/kalder/", busy: false, again: false, refused: "", told: false};
@@ -25,35 +25,31 @@
             once(error);
         }
     };
-    // The folder as kept, read back in two requests, not in one request a file as the file
-    // system's own populate makes them: the start waits for it. Keys come in ascending order,
-    // so a folder is made before the files in it.
-    const readBack = function(mountpoint, done) {
-        IDBFS.getDB(mountpoint, function(error, db) {
-            if (error) return done(error);
-            let transaction, paths, entries;
-            try {
-                transaction = db.transaction([IDBFS.DB_STORE_NAME], "readonly");
-                const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
-                paths = store.getAllKeys();
-                entries = store.getAll();
-            } catch (refused) {
-                return done(refused);
-            }
-            transaction.onerror = function(event) {
-                event.preventDefault();
-                done(transaction.error);
-            };
-            transaction.oncomplete = function() {
-                let failed = null;
-                for (let k = 0; k < paths.result.length && !failed; ++k) {
-                    IDBFS.storeLocalEntry(paths.result[k], entries.result[k], function(error) {
-                        failed = error;
-                    });
-                }
-                done(failed);
-            };
-        });
+    // The folder as the page read it back (Module.kalderFolder), in two requests, not in one
+    // request a file as the file system's own populate makes them, into the mounted folder. Keys
+    // come in ascending order, so a folder is made before the files in it. A read made for
+    // another layout of the database than this file system's is made again for this one.
+    const placeBack = function(mountpoint, kept, done) {
+        if (kept.name !== mountpoint || kept.version !== IDBFS.DB_VERSION ||
+            kept.store !== IDBFS.DB_STORE_NAME) {
+            if (kept.db) kept.db.close();
+            Module["kalderReadFolder"]({name: mountpoint, version: IDBFS.DB_VERSION,
+                                        store: IDBFS.DB_STORE_NAME}).then(function(again) {
+                guarded(function(placed) {
+                    placeBack(mountpoint, again, placed);
+                }, done);
+            });
+            return;
+        }
+        if (kept.error) return done(kept.error);
+        IDBFS.dbs[mountpoint] = kept.db;
+        let failed = null;
+        for (let k = 0; k < kept.paths.length && !failed; ++k) {
+            IDBFS.storeLocalEntry(kept.paths[k], kept.entries[k], function(error) {
+                failed = error;
+            });
+        }
+        done(failed);
     };
     storage.keep = function() {
         if (storage.busy) {
@@ -83,27 +79,22 @@
         });
     };
     Module["kalderStorage"] = storage;
-    // The game's code compiles meanwhile; if it is ready first, the start waits for the files.
-    let read = false;
-    let starting = false;
+    // The files go in once the game's memory is there, before the game starts, which waits for
+    // them if they are still being read.
     Module["preRun"] = [].concat(Module["preRun"] || [], function() {
-        if (read) return;
-        starting = true;
         addRunDependency("kalder-player-folder");
-    });
-    // A turn later at the least, once the file system is made.
-    Promise.resolve(Module["kalderHeld"]).then(function() {
-        FS.mkdirTree(storage.folder);
-        const root = FS.mount(IDBFS, {}, storage.folder);
-        guarded(function(done) {
-            readBack(root.mount.mountpoint, done);
-        }, function(error) {
-            refuse(error);
-            // What could not be read back is never written over: writing an empty folder would
-            // delete the player's files from the browser's storage.
-            if (error) storage.keep = function() {};
-            read = true;
-            if (starting) removeRunDependency("kalder-player-folder");
+        Promise.resolve(Module["kalderFolder"]).then(function(kept) {
+            FS.mkdirTree(storage.folder);
+            const root = FS.mount(IDBFS, {}, storage.folder);
+            guarded(function(done) {
+                placeBack(root.mount.mountpoint, kept, done);
+            }, function(error) {
+                refuse(error);
+                // What could not be read back is never written over: writing an empty folder
+                // would delete the player's files from the browser's storage.
+                if (error) storage.keep = function() {};
+                removeRunDependency("kalder-player-folder");
+            });
         });
     });
 })();
