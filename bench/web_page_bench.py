@@ -8,9 +8,9 @@
   visit (fresh profile) and a second one (the worker's copy), served from 127.0.0.1
   (goal: 300 ms);
 - move: from the key that makes a move to the board showing it, against one frame (16.7 ms);
-- the floor: the same first visit to a page that does nothing but what the game must before its
-  board can stand for the player's files (hold the tab lock, read a database back), which no
-  page that keeps files in the browser can beat.
+- the floor: the same first visit to a page that does nothing but what the game must before it
+  may write the player's files (hold the tab lock, read a database back): a browser's first
+  start of its storage, which the game's board no longer waits for on a first visit.
 
 Usage: bench/web_page_bench.py [SITE_FOLDER] [RUNS]   (defaults build-web/site, 5)"""
 

@@ -125,6 +125,13 @@ class PlayInBrowser(unittest.TestCase):
             page.driver.refresh()
             page.wait(lambda: self.locked_cells() == 1, "the kept move is not back")
 
+        with self.subTest("a start as if for the first time still finds the kept files"):
+            page.script("localStorage.clear()")
+            page.driver.refresh()
+            page.wait(lambda: self.locked_cells() == 1, "the kept move is not back")
+            page.driver.refresh()
+            page.wait(lambda: self.locked_cells() == 1, "the kept move was written over")
+
         with self.subTest("files that cannot be read back are not written over"):
             refusing = page.cdp("Page.addScriptToEvaluateOnNewDocument", source=REFUSING_READS)
             page.driver.refresh()

@@ -200,6 +200,7 @@ function start() {
     const module = {
         kalderPage: page,
         kalderReadFolder: startPage.readFolder,
+        kalderFresh: startPage.fresh,
         instantiateWasm: instantiateGame,
     };
     module.kalderFolder = holdTheGame(() => {

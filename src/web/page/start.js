@@ -2,8 +2,8 @@
 // runs in the start page itself. The tab asks to hold the game and opens the browser's storage;
 // once it holds the game, the player's folder is read back; and the game's code compiles while
 // the page's scripts still load. The page takes all of it: the tab lock the first answer (a
-// release while this tab holds the game, null while another does), the game the folder and
-// the code.
+// release while this tab holds the game, null while another does), the game the folder, the
+// code and whether it may start before its folder is read.
 (() => {
     // Where and how the game's file system keeps the folder in IndexedDB; the game checks these
     // against its own before it takes what was read.
@@ -53,7 +53,19 @@
         })).catch((error) => ({ ...kept, error: error || new Error("IndexedDB") }));
     }
 
-    const start = { lockName: "kalder-game", firstAnswer: null, folder: null, readFolder };
+    // A browser that never kept the game's files need not wait for them: the game starts at once
+    // with its folder empty, and writes only once the folder, read back, is empty indeed (else
+    // the page starts again from what was kept). The mark is left first, so this happens once.
+    const Visited = "kalder.visited";
+    let fresh = false;
+    try {
+        fresh = localStorage.getItem(Visited) === null;
+        if (fresh) localStorage.setItem(Visited, "1");
+    } catch {
+        fresh = false;
+    }
+
+    const start = { lockName: "kalder-game", firstAnswer: null, folder: null, readFolder, fresh };
     if (navigator.locks && "BroadcastChannel" in globalThis) {
         start.firstAnswer = new Promise((answer) => {
             navigator.locks.request(start.lockName, { ifAvailable: true }, (lock) => {

@@ -4,7 +4,8 @@
 // and a write asked for while one runs follows it. Nothing here calls into the game: the game may be
 // waiting for an event.
 (function() {
-    const storage = {folder: "/home/kalder/", busy: false, again: false, refused: "", told: false};
+    const storage = {folder: "/home/kalder/", placed: false, asked: false, busy: false, again: false,
+                     refused: "", told: false};
     const refuse = function(error) {
         if (!error || storage.refused) return;
         storage.refused = String(error.message || error);
@@ -43,6 +44,9 @@
         }
         if (kept.error) return done(kept.error);
         IDBFS.dbs[mountpoint] = kept.db;
+        // A game that started before its folder was read cannot take what was kept: the page
+        // starts again, and nothing is written meanwhile.
+        if (Module["kalderFresh"] && kept.paths.length > 0) return location.reload();
         let failed = null;
         for (let k = 0; k < kept.paths.length && !failed; ++k) {
             IDBFS.storeLocalEntry(kept.paths[k], kept.entries[k], function(error) {
@@ -51,7 +55,13 @@
         }
         done(failed);
     };
+    // Nothing is written before the folder is back in place; what the game asks to keep
+    // meanwhile is kept then.
     storage.keep = function() {
+        if (!storage.placed) {
+            storage.asked = true;
+            return;
+        }
         if (storage.busy) {
             storage.again = true;
             return;
@@ -80,20 +90,26 @@
     };
     Module["kalderStorage"] = storage;
     // The files go in once the game's memory is there, before the game starts, which waits for
-    // them if they are still being read.
+    // them if they are still being read; a fresh game (Module.kalderFresh) does not wait.
     Module["preRun"] = [].concat(Module["preRun"] || [], function() {
-        addRunDependency("kalder-player-folder");
+        FS.mkdirTree(storage.folder);
+        const root = FS.mount(IDBFS, {}, storage.folder);
+        const fresh = Module["kalderFresh"];
+        if (!fresh) addRunDependency("kalder-player-folder");
         Promise.resolve(Module["kalderFolder"]).then(function(kept) {
-            FS.mkdirTree(storage.folder);
-            const root = FS.mount(IDBFS, {}, storage.folder);
             guarded(function(done) {
                 placeBack(root.mount.mountpoint, kept, done);
             }, function(error) {
                 refuse(error);
                 // What could not be read back is never written over: writing an empty folder
                 // would delete the player's files from the browser's storage.
-                if (error) storage.keep = function() {};
-                removeRunDependency("kalder-player-folder");
+                if (error) {
+                    storage.keep = function() {};
+                } else {
+                    storage.placed = true;
+                    if (storage.asked) storage.keep();
+                }
+                if (!fresh) removeRunDependency("kalder-player-folder");
             });
         });
     });
