@@ -194,8 +194,9 @@ function instantiateGame(imports, receive) {
 
 function start() {
     // The game's code compiles while this tab waits to hold the game, and its files are read
-    // back once it does (start.js); the game starts once both are in. Handed over to another
-    // tab, the game here stops and writes nothing more.
+    // back once it does (start.js); the game starts once both are in, or at once in a browser
+    // that never kept them. Handed over to another tab, the game here stops and writes nothing
+    // more.
     const game = document.getElementById("game");
     const module = {
         kalderPage: page,

@@ -1,11 +1,11 @@
 // The player's folder in the browser's storage (IndexedDB). The page reads it back while the
 // game's code still loads and compiles, once this tab holds the game (Module.kalderFolder), and
-// the game starts only when it is in place. Writing runs beside the game, one write at a time,
-// and a write asked for while one runs follows it. Nothing here calls into the game: the game may be
-// waiting for an event.
+// the game starts only when it is in place, unless the browser never kept it. Writing runs
+// beside the game, one write at a time, and a write asked for while one runs follows it.
+// Nothing here calls into the game: the game may be waiting for an event.
 (function() {
-    const storage = {folder: "/home/kalder/", placed: false, asked: false, busy: false, again: false,
-                     refused: "", told: false};
+    const storage = {folder: "/home/kalder/", placed: false, asked: false, busy: false,
+                     again: false, refused: "", told: false};
     const refuse = function(error) {
         if (!error || storage.refused) return;
         storage.refused = String(error.message || error);
