@@ -32,8 +32,8 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Site:
     """The site's folder served on a free port of 127.0.0.1 until stopped."""
 
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=folder)
+    def __init__(self, folder, handler_class=None):
+        handler = functools.partial(handler_class or QuietHandler, directory=folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)

@@ -2,7 +2,8 @@
 """The game in a headless Chromium, played as a screen reader plays it: every control found by
 its role and accessible name. Plays puzzle 1 to its end, finds a move kept over a reload, opens
 every window, brings a collection in and takes one out, hands the game to a second tab, and
-plays on with the server gone, installable; and says so when the browser keeps no files.
+plays on with the server gone, installable; says so when the browser keeps no files; and starts
+from a server that does not name its code as WebAssembly.
 
 Usage: play_in_browser.py SITE_FOLDER. Exits 77 (skipped) when the site has not been built."""
 
@@ -16,7 +17,7 @@ if not os.path.isfile(os.path.join(SITE, "kalder.js")):
     sys.exit(77)
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from page_session import Page, Site  # noqa: E402
+from page_session import Page, QuietHandler, Site  # noqa: E402
 
 # Two 4 x 4 puzzles of the shipped collection, brought in as a collection of the player's own.
 IMPORTED = ("00001,4,1221222232234444,02060203010503041309070814151612\r\n"
@@ -226,6 +227,18 @@ class PlayInBrowser(unittest.TestCase):
                       "the refusal was not told")
         finally:
             page.close()
+
+    def test_code_a_server_does_not_name_as_webassembly(self):
+        class Misnaming(QuietHandler):
+            extensions_map = {**QuietHandler.extensions_map, ".wasm": "application/octet-stream"}
+
+        site, page = Site(SITE, Misnaming), Page()
+        try:
+            page.open(site.url)
+            page.wait_for("button", "1, row 1 column 1")
+        finally:
+            page.close()
+            site.stop()
 
 
 if __name__ == "__main__":
